@@ -1,0 +1,39 @@
+#pragma once
+
+#include "support/ScriptedUserInterface.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace kv::test {
+
+// A private settings directory for one test suite (KARVENTO_SETTINGS_DIR), and a
+// scripted user interface installed for its lifetime.
+class TestEnvironment {
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+
+    QString settingsDir() const { return m_settings.path(); }
+    // A fresh, empty folder below the suite's scratch space.
+    QString newDirectory(const QString& name);
+    ScriptedUserInterface& ui() { return m_ui; }
+
+private:
+    QTemporaryDir m_settings;
+    QTemporaryDir m_scratch;
+    ScriptedUserInterface m_ui;
+};
+
+// The generated installation data of the build tree (data/empty, firmy.D_ ...).
+QString templateDataDir();
+
+// Copies the 30 empty template tables into a directory as a company (*.DB),
+// still protected with the template password. Returns the directory.
+QString makeTemplateCompany(const QString& directory);
+
+// Path of a helper program built with the tests.
+QString helperProgram(const QString& name);
+
+} // namespace kv::test

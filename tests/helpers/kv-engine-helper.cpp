@@ -1,0 +1,62 @@
+// A second program for the tests that need two processes on one directory.
+//   hold DIR PASSWORD            open DIR, print "ready", wait for end of input
+//   insert DIR PASSWORD N TAG    insert N odometer rows tagged TAG, one by one
+//   insertloop DIR PASSWORD TAG  insert rows until killed
+#include "data/engine/Connection.h"
+#include "data/engine/DatabaseError.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+using kv::engine::Connection;
+using kv::engine::EngineSession;
+
+namespace {
+
+void insertRow(Connection& c, const QString& tag, int i) {
+    c.execute(QStringLiteral("INSERT INTO przebiegi.DB (IDPOJAZD,DATA,LICZNIK,UWAGI) "
+                             "VALUES (1, 20240101, :PARAM0, :PARAM1)"),
+              {{QStringLiteral("PARAM0"), i}, {QStringLiteral("PARAM1"), tag}});
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList a = app.arguments();
+    if (a.size() < 4)
+        return 2;
+    EngineSession session;
+    session.addPassword(a.at(3));
+    Connection c(&session);
+    try {
+        c.open(a.at(2));
+        if (a.at(1) == QLatin1String("hold")) {
+            c.query(QStringLiteral("SELECT COUNT(*) FROM pojazdy.DB"));
+            std::printf("ready\n");
+            std::fflush(stdout);
+            std::string line;
+            while (std::getline(std::cin, line)) {
+            }
+            return 0;
+        }
+        if (a.at(1) == QLatin1String("insert") && a.size() >= 6) {
+            const int n = a.at(4).toInt();
+            for (int i = 0; i < n; ++i)
+                insertRow(c, a.at(5), i);
+            return 0;
+        }
+        if (a.at(1) == QLatin1String("insertloop") && a.size() >= 5) {
+            std::printf("ready\n");
+            std::fflush(stdout);
+            for (int i = 0;; ++i)
+                insertRow(c, a.at(4), i);
+        }
+    } catch (const kv::DatabaseError& e) {
+        std::fprintf(stderr, "error: %s\n", e.what());
+        return 1;
+    }
+    return 2;
+}
