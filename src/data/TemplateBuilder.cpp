@@ -79,7 +79,7 @@ void buildTemplates(const QString& dataDirectory) {
         QFile::copy(QDir(rootTmp).filePath(QStringLiteral("firmy.DB")),
                     QDir(rootTmp).filePath(QStringLiteral("firmyblank.DB")));
         c.execute(QStringLiteral("INSERT INTO firmy (NAZWA,DIR) VALUES "
-                                 "('Firma demonstracyjna','demo')"));
+                                 "('Termalis','demo')"));
     }
     renameToTemplateNames(rootTmp);
     QDir root(rootTmp);

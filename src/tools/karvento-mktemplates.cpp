@@ -1,27 +1,71 @@
 // Build-time generator of the installation templates (data/empty, firmy.D_,
-// firmyblank.D_, odleglosci.D_): binary table files are never kept in git.
+// firmyblank.D_, odleglosci.D_) and, given the folder of the readable sources,
+// of the demonstration company data/demo: binary table files are never kept
+// in git.
+#include "data/DemoDataBuilder.h"
 #include "data/TemplateBuilder.h"
 #include "data/engine/DatabaseError.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <cstdio>
 
+namespace {
+
+struct Arguments {
+    QString dataDirectory;
+    QString stampFile;
+    QString demoSources;
+};
+
+bool parse(const QStringList& args, Arguments& out) {
+    QStringList positional;
+    for (int i = 1; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--demo-src")) {
+            if (++i >= args.size())
+                return false;
+            out.demoSources = args.at(i);
+        } else if (args.at(i).startsWith(QLatin1String("--"))) {
+            return false;
+        } else {
+            positional.append(args.at(i));
+        }
+    }
+    if (positional.isEmpty() || positional.size() > 2)
+        return false;
+    out.dataDirectory = positional.at(0);
+    out.stampFile = positional.value(1);
+    return true;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 2) {
-        std::fprintf(stderr, "użycie: karvento-mktemplates KATALOG_DATA [PLIK_ZNACZNIKA]\n");
+    Arguments args;
+    if (!parse(app.arguments(), args)) {
+        std::fprintf(stderr, "użycie: karvento-mktemplates KATALOG_DATA [PLIK_ZNACZNIKA] "
+                             "[--demo-src KATALOG_ZRODEL_DEMO]\n");
         return 2;
     }
     try {
-        kv::buildTemplates(args.at(1));
+        kv::buildTemplates(args.dataDirectory);
+        if (!args.demoSources.isEmpty()) {
+            QElapsedTimer timer;
+            timer.start();
+            kv::buildDemoCompany(QDir(args.dataDirectory).filePath(QStringLiteral("demo")),
+                                 args.demoSources);
+            std::printf("karvento-mktemplates: dane demonstracyjne w %lld ms\n",
+                        static_cast<long long>(timer.elapsed()));
+        }
     } catch (const kv::DatabaseError& e) {
         std::fprintf(stderr, "karvento-mktemplates: %s\n", e.what());
         return 1;
     }
-    if (args.size() > 2) {
-        QFile stamp(args.at(2));
+    if (!args.stampFile.isEmpty()) {
+        QFile stamp(args.stampFile);
         stamp.open(QIODevice::WriteOnly);
     }
     return 0;

@@ -68,6 +68,10 @@ public:
     void rollback();
     bool inTransaction() const { return m_inTransaction; }
 
+    // Reads the directory's tables from their template files ("x.D_") instead
+    // of "x.DB" (for looking into the installation templates). Set before open.
+    void setTemplateNames(bool templates) { m_templateNames = templates; }
+
     // Table files of the directory by base name, compared without regard to case.
     bool tableFileExists(const QString& baseName);
     QString tableFilePath(const QString& baseName);
@@ -111,6 +115,7 @@ private:
     QString m_mainFile;
     bool m_presence = false;
     bool m_inTransaction = false;
+    bool m_templateNames = false;
     QHash<QString, QString> m_files;        // lower base name -> file name
     QHash<QString, Attachment> m_attached;  // schema (lower base name) -> attachment
     QHash<QString, QString> m_workingKeys;  // file path -> key that opened it

@@ -21,4 +21,9 @@ QVariant ResultSet::value(int row, const QString& column) const {
     return value(row, c);
 }
 
+void ResultSet::addChunk() {
+    m_chunks.emplace_back();
+    m_chunks.back().reserve(kChunkCells);
+}
+
 } // namespace kv

@@ -1,0 +1,71 @@
+#include "cli/CliCommands.h"
+
+#include <algorithm>
+
+namespace kv::cli {
+
+const QList<Command>& commands() {
+    static const QList<Command> all = [] {
+        QList<Command> list;
+        addInspectionCommands(list);
+        return list;
+    }();
+    return all;
+}
+
+namespace {
+
+void printHelp(QTextStream& out) {
+    out << QStringLiteral("Użycie: karvento-cli POLECENIE [ARGUMENTY] [OPCJE]\n\n"
+                          "Polecenia:\n");
+    for (const Command& c : commands()) {
+        const QString head = c.words.join(u' ') + (c.usage.isEmpty() ? QString() : u' ' + c.usage);
+        out << QStringLiteral("  %1\n      %2\n").arg(head, c.help);
+    }
+    out << QStringLiteral(
+        "\nOpcje wspólne:\n"
+        "  --db-password HASŁO     hasło bazy danych (domyślnie zapamiętane na tym komputerze)\n"
+        "  --location KATALOG      lokalizacja bazy danych (domyślnie zapamiętana)\n"
+        "  --company FOLDER        folder firmy w lokalizacji bazy danych\n"
+        "  --user NAZWA            użytkownik programu\n"
+        "  --user-password HASŁO   hasło użytkownika programu\n"
+        "  --help                  ten opis\n"
+        "  --version               wersja programu\n");
+}
+
+} // namespace
+
+int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    CliContext context(out, err);
+    if (!context.parse(arguments))
+        return Usage;
+    if (context.has(QStringLiteral("--version"))) {
+        out << QStringLiteral("Karvento %1 – narzędzie wiersza poleceń").arg(QStringLiteral(KV_VERSION))
+            << Qt::endl;
+        return Ok;
+    }
+    const QStringList& words = context.words();
+    if (context.has(QStringLiteral("--help")) || words.isEmpty()) {
+        printHelp(out);
+        return words.isEmpty() && !context.has(QStringLiteral("--help")) ? Usage : Ok;
+    }
+    // The longest command whose words start the arguments.
+    const Command* chosen = nullptr;
+    for (const Command& c : commands()) {
+        if (c.words.size() > words.size())
+            continue;
+        if (!std::equal(c.words.begin(), c.words.end(), words.begin()))
+            continue;
+        if (!chosen || c.words.size() > chosen->words.size())
+            chosen = &c;
+    }
+    if (!chosen) {
+        err << QStringLiteral("Nieznane polecenie: %1. Spis poleceń: karvento-cli --help")
+                   .arg(words.join(u' '))
+            << Qt::endl;
+        return Usage;
+    }
+    return chosen->run(context, words.mid(chosen->words.size()));
+}
+
+} // namespace kv::cli

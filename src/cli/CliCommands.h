@@ -1,0 +1,29 @@
+#pragma once
+
+#include "cli/CliContext.h"
+
+#include <QList>
+#include <functional>
+
+namespace kv::cli {
+
+// One command of karvento-cli: its words ("tables", "company list"), a line
+// of help, and what it does with the words that follow them.
+struct Command {
+    QStringList words;
+    QString usage; // arguments, shown in the help
+    QString help;
+    std::function<int(CliContext&, const QStringList& args)> run;
+};
+
+// Every command, in the order the help lists them. Each module adds its own
+// commands in its registration function, called from here.
+const QList<Command>& commands();
+
+// Runs the tool on the arguments (without the program name).
+int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+// Registration functions of the command groups.
+void addInspectionCommands(QList<Command>& commands); // tables, sql
+
+} // namespace kv::cli

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+
+namespace kv::cli {
+
+// Exit codes of karvento-cli.
+enum ExitCode { Ok = 0, Refused = 1, Usage = 2 };
+
+// One run of the command-line tool: the parsed arguments and the streams.
+// Option names are shared by every command:
+//   --db-password PW   the database password (default: the stored one)
+//   --location DIR     the database location (default: the stored one)
+//   --company FOLDER   the company folder inside the location
+//   --user NAME --user-password PW   a program user's login
+class CliContext {
+public:
+    CliContext(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {}
+
+    // Splits the arguments (without the program name) into words and options.
+    // Returns false with a message on err for an option that lacks its value.
+    bool parse(const QStringList& arguments);
+
+    const QStringList& words() const { return m_words; }
+    bool has(const QString& option) const { return m_options.contains(option); }
+    QString option(const QString& option) const { return m_options.value(option); }
+
+    // The database password: --db-password, else the stored one.
+    QString databasePassword() const;
+    // The location: --location, else the stored one.
+    QString location() const;
+
+    QTextStream& out() { return m_out; }
+    QTextStream& err() { return m_err; }
+    // Writes a refusal to err and answers Refused.
+    int refuse(const QString& message);
+
+private:
+    QStringList m_words;
+    QHash<QString, QString> m_options;
+    QTextStream& m_out;
+    QTextStream& m_err;
+};
+
+} // namespace kv::cli

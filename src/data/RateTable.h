@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <array>
+
+namespace kv {
+
+// One row of the allowance rates: from which date it applies and the rate per
+// kilometre for each vehicle kind.
+struct RateRow {
+    int validFrom = 0; // DATAOD
+    double lw900 = 0;  // passenger cars up to 900 cm3
+    double gt900 = 0;  // above 900 cm3
+    double motorcycle = 0;
+    double moped = 0;
+    std::array<double, 16> further{}; // RDPOJ5 .. RDPOJ20
+};
+
+// The allowance rates in memory, newest first, with what is needed to pick the
+// column of a vehicle kind.
+class RateTable {
+public:
+    void clear();
+    void setRows(QList<RateRow> rows); // sorted newest first here
+    const QList<RateRow>& rows() const { return m_rows; }
+
+    // The KOD of the vehicle kind whose second value is "5" (0 when missing).
+    int kindBase() const { return m_kindBase; }
+    void setKindBase(int kod) { m_kindBase = kod; }
+    // Rate column number (5..20) of the further vehicle kinds, by KOD.
+    void setKindColumns(QHash<int, int> columns) { m_kindColumns = std::move(columns); }
+
+    // The rate of the row with the latest valid-from date not after the date,
+    // in the column for the vehicle's kind and engine capacity, rounded to four
+    // decimals; 0 when no row applies or the kind has no column.
+    double rateFor(int dateNumber, int vehicleKind, int capacity) const;
+    // Distance times the rate, rounded to two decimals.
+    static double amountFor(double distance, double rate);
+
+    static double roundRate(double rate);
+
+private:
+    QList<RateRow> m_rows;
+    int m_kindBase = 0;
+    QHash<int, int> m_kindColumns;
+};
+
+} // namespace kv

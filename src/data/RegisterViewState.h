@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kv {
+
+// What the filters and the sort order have made of one register's statement;
+// kept for the whole run, so a filter chosen on one register applies to every
+// register opened later.
+struct RegisterViewState {
+    QString vehicleFragment;
+    // The registration number the vehicle fragment binds (as :FILTRNRREJ), so
+    // a number with quotes in it never becomes part of the statement text.
+    QString vehicleParameter;
+    QString periodFragment;
+    QStringList extraFragments; // one per extra line of the register
+    QString sortColumn;
+    bool ascending = true;
+};
+
+// The parameter name the vehicle fragment uses.
+inline const QString kVehicleFilterParameter = QStringLiteral("FILTRNRREJ");
+
+} // namespace kv

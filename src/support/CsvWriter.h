@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace kv {
+
+// Writes a table of texts as a CSV sheet: one line per row ending with CR LF,
+// every cell in double quotes, cells separated by ";", in the code page of
+// CodePage1250.h. Cell texts go out unchanged: quotes inside a cell are not
+// doubled, so callers that may hold them replace them first (the register
+// export turns them into backticks). A row without cells gives an empty line.
+//
+// The file is replaced only when the whole sheet has been written; false (and
+// any earlier file left as it was) when it cannot be.
+bool writeCsv(const QList<QStringList>& rows, const QString& fileName);
+
+// The text writeCsv puts in the file, before encoding.
+QString csvText(const QList<QStringList>& rows);
+
+} // namespace kv

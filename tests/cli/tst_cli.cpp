@@ -1,0 +1,101 @@
+#include "TestSupport.h"
+
+#include "cli/CliCommands.h"
+#include "data/Schema.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace kv;
+
+class TestCli : public QObject {
+    Q_OBJECT
+    test::TestEnvironment env;
+
+    struct Run {
+        int code;
+        QString out;
+        QString err;
+    };
+    Run run(const QStringList& args) {
+        QString out, err;
+        QTextStream o(&out), e(&err);
+        const int code = cli::runCli(args, o, e);
+        o.flush();
+        e.flush();
+        return {code, out, err};
+    }
+    QString emptyTemplates() { return QDir(test::templateDataDir()).filePath(QStringLiteral("empty")); }
+
+private slots:
+    void helpAndVersionArePolish() {
+        const Run help = run({QStringLiteral("--help")});
+        QCOMPARE(help.code, 0);
+        QVERIFY(help.out.contains(QStringLiteral("Użycie: karvento-cli")));
+        QVERIFY(help.out.contains(QStringLiteral("--db-password")));
+        QVERIFY(run({QStringLiteral("--version")}).out.contains(QStringLiteral("Karvento 3.0")));
+        const Run unknown = run({QStringLiteral("zrob")});
+        QCOMPARE(unknown.code, 2);
+        QVERIFY(unknown.err.contains(QStringLiteral("Nieznane polecenie")));
+        QCOMPARE(run({QStringLiteral("tables"), QStringLiteral("--db-password")}).code, 2);
+    }
+
+    void tablesListsTheTemplates() {
+        const Run r = run({QStringLiteral("tables"), emptyTemplates(), QStringLiteral("--db-password"),
+                           schema::kTemplatePassword});
+        QCOMPARE(r.code, 0);
+        const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 30);
+        QVERIFY(lines.first().startsWith(QStringLiteral("userzy.D_")));
+        QVERIFY(lines.first().endsWith(QStringLiteral(" 1")));
+        for (int i = 1; i < lines.size(); ++i)
+            QVERIFY2(lines.at(i).endsWith(QStringLiteral(" 0")), qPrintable(lines.at(i)));
+        QVERIFY(lines.last().startsWith(QStringLiteral("system.D_")));
+    }
+
+    void tablesRefusesWhatItCannotRead() {
+        const Run wrong = run({QStringLiteral("tables"), emptyTemplates(),
+                               QStringLiteral("--db-password"), QStringLiteral("zlehaslo")});
+        QCOMPARE(wrong.code, 1);
+        QVERIFY(wrong.err.contains(QStringLiteral("Nieprawidłowe hasło bazy danych")));
+        const Run missing = run({QStringLiteral("tables"), QStringLiteral("/nie/ma/takiego"),
+                                 QStringLiteral("--db-password"), QStringLiteral("x")});
+        QCOMPARE(missing.code, 1);
+        QVERIFY(missing.err.contains(QStringLiteral("nie istnieje")));
+
+        const QString dir = test::makeTemplateCompany(env.newDirectory(QStringLiteral("damaged")));
+        QFile f(QDir(dir).filePath(QStringLiteral("koszty.DB")));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QByteArray(5000, 'x'));
+        f.close();
+        const Run damaged = run({QStringLiteral("tables"), dir, QStringLiteral("--db-password"),
+                                 schema::kTemplatePassword});
+        QCOMPARE(damaged.code, 1);
+        QVERIFY(damaged.err.contains(QStringLiteral("koszty.DB: plik uszkodzony")));
+        QCOMPARE(damaged.out.split(u'\n', Qt::SkipEmptyParts).size(), 29);
+    }
+
+    void sqlPrintsRowsAndRefusesWrites() {
+        const QString dir = test::makeTemplateCompany(env.newDirectory(QStringLiteral("sql")));
+        const Run r = run({QStringLiteral("sql"), dir,
+                           QStringLiteral("SELECT NAZWA, SUPERVISOR, 1.5 AS X FROM userzy.DB"),
+                           QStringLiteral("--db-password"), schema::kTemplatePassword});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.startsWith(QStringLiteral("\"NAZWA\";\"SUPERVISOR\";\"X\"")), qPrintable(r.out));
+        QVERIFY(r.out.contains(QStringLiteral("\"ADMIN\";\"T\";\"1.5\"")));
+        const Run write = run({QStringLiteral("sql"), dir, QStringLiteral("DELETE FROM userzy.DB"),
+                               QStringLiteral("--db-password"), schema::kTemplatePassword});
+        QCOMPARE(write.code, 1);
+        QVERIFY(write.err.contains(QStringLiteral("tylko polecenia odczytujące")));
+        const Run again = run({QStringLiteral("sql"), dir, QStringLiteral("SELECT COUNT(*) FROM userzy"),
+                               QStringLiteral("--db-password"), schema::kTemplatePassword});
+        QVERIFY(again.out.contains(QStringLiteral("\"1\"")));
+        const Run bad = run({QStringLiteral("sql"), dir, QStringLiteral("SELECT FROM"),
+                             QStringLiteral("--db-password"), schema::kTemplatePassword});
+        QCOMPARE(bad.code, 1);
+        QVERIFY(bad.err.contains(QStringLiteral("Błąd polecenia SQL")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
