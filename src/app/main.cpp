@@ -1,22 +1,34 @@
-// Program entry. Until the main window is built, a placeholder window shows
-// that the program and its storage engine start.
-#include "data/TableMaintenance.h"
+// Program entry: splash window, application set-up, the main window and the
+// data module, then the message loop.
+#include "app/KarventoApplication.h"
+#include "app/TfMain.h"
+#include "app/TfSplashScreen.h"
+#include "data/TmyDataBase.h"
+#include "support/dialogs/DialogUserInterface.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+#include <QTimer>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Karvento "));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Karvento   v3.0"));
-    auto* label = new QLabel(QStringLiteral("Karvento – okno główne jest w budowie.\nSilnik bazy "
-                                            "danych: %1")
-                                 .arg(kv::engineDescription()));
-    label->setAlignment(Qt::AlignCenter);
-    window.setCentralWidget(label);
-    window.resize(1000, 700);
+    kv::KarventoApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    // A Polish program: without a locale of its own (the plain C locale of a
+    // bare system) it writes dates and numbers the Polish way.
+    if (QLocale::system().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+
+    kv::DialogUserInterface dialogs;
+    dialogs.install();
+
+    kv::TfSplashScreen splash;
+    splash.show();
+    QApplication::processEvents();
+
+    kv::TfMain window(app.arguments());
+    if (!window.isUsable())
+        return 0;
+    kv::TmyDataBase database;
+
+    QTimer::singleShot(1000, &splash, &QWidget::close);
     window.show();
     return QApplication::exec();
 }

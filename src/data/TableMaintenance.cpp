@@ -10,6 +10,7 @@
 #include "data/engine/PresenceLock.h"
 #include "support/Clock.h"
 #include "support/IniFile.h"
+#include "support/OsFileLock.h"
 #include "support/UserInterface.h"
 
 #include <QDir>
@@ -42,8 +43,13 @@ public:
         m_session = EngineSession(prefix + stamp +
                                   QString::number(QRandomGenerator::global()->bounded(9999999)));
         const QString priv = settingsFile(QStringLiteral("tmpFile/") + stamp + QStringLiteral("TMP"));
-        if (QDir(priv).exists() || QDir().mkdir(priv))
+        if (QDir(priv).exists() || QDir().mkdir(priv)) {
             m_session.setPrivateDirectory(priv);
+            // Held while the session lives, so that another program's clean-up
+            // of the temporary folders leaves it alone.
+            m_hold = std::make_unique<OsFileLock>(QDir(priv).filePath(QStringLiteral("KARVENTO.RUN")));
+            m_hold->tryLockShared();
+        }
         m_session.setControlDirectory(EngineSession::networkControlDirectoryFor(directory));
         m_session.addPassword(password);
     }
@@ -51,6 +57,7 @@ public:
 
 private:
     EngineSession m_session;
+    std::unique_ptr<OsFileLock> m_hold;
 };
 
 // Opens the table's directory in the session, with the table checked to exist.

@@ -69,6 +69,13 @@ bool TmyDataBase::openCompanyDatabase(const QString& companyDir) {
     return refillVehicleKinds();
 }
 
+void TmyDataBase::connectMain() {
+    if (m_main.isOpen() && m_main.directory() == m_location)
+        return;
+    m_main.close();
+    m_main.open(m_location);
+}
+
 void TmyDataBase::closeAllQueries() {
     for (auto& [name, q] : m_queries)
         q->close();

@@ -43,6 +43,9 @@ public:
     // register's view state to the current year and refills the vehicle kinds
     // (failure: code 48).
     bool openCompanyDatabase(const QString& companyDir);
+    // Connects the main connection to the location when it is not connected
+    // (the company list is read before any company is open). Throws DatabaseError.
+    void connectMain();
     // Closes every query component (before the location or company changes).
     void closeAllQueries();
     // Closes both connections as well.

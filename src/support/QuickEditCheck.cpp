@@ -11,8 +11,7 @@ namespace {
 
 const QString kCaption = QStringLiteral("Uwaga");
 
-QuickEditOutcome refused(QuickEditOutcome outcome, const QString& message,
-                         QuickEditField focus) {
+QuickEditOutcome refused(QuickEditOutcome outcome, const QString& message, QuickEditField focus) {
     outcome.accepted = false;
     outcome.caption = kCaption;
     outcome.message = message;

@@ -6,6 +6,7 @@
 #include "data/engine/Connection.h"
 #include "data/engine/PresenceLock.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -90,6 +91,35 @@ private slots:
         QCOMPARE(PresenceLock::sharedCount(dir), 1);
         c.close();
         QCOMPARE(PresenceLock::sharedCount(dir), 0);
+    }
+
+    void copiesTakenWhileAnotherProgramWritesAreWhole() {
+        const QString dir = test::makeTemplateCompany(env.newDirectory(QStringLiteral("copy")));
+        QProcess writer;
+        writer.start(test::helperProgram(QStringLiteral("kv-engine-helper")),
+                     {QStringLiteral("insertloop"), dir, schema::kTemplatePassword, QStringLiteral("W")});
+        QVERIFY(writer.waitForReadyRead(20000));
+        EngineSession s;
+        s.addPassword(schema::kTemplatePassword);
+        Connection c(&s);
+        c.open(dir);
+        const QString target = env.newDirectory(QStringLiteral("copy-target"));
+        int previous = -1;
+        for (int i = 0; i < 15; ++i) {
+            QTest::qWait(40);
+            c.copyTableFile(QStringLiteral("przebiegi"), QDir(target).filePath(QStringLiteral("przebiegi.DB")));
+            Connection copy(&s);
+            copy.open(target, false);
+            copy.attachTable(QStringLiteral("przebiegi"));
+            const ResultSet check = copy.query(QStringLiteral("PRAGMA przebiegi.integrity_check"));
+            QCOMPARE(check.value(0, 0).toString(), QStringLiteral("ok"));
+            const int rows = copy.query(QStringLiteral("SELECT COUNT(*) FROM przebiegi")).value(0, 0).toInt();
+            QVERIFY(rows >= previous);
+            previous = rows;
+        }
+        QVERIFY(previous > 0);
+        writer.kill();
+        writer.waitForFinished();
     }
 
     void twoProgramsInsertingLoseNothing() {

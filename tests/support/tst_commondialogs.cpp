@@ -19,7 +19,9 @@ using kv::test::whenShown;
 
 namespace {
 
-QString textOfLength(int length) { return QString(length, u'x'); }
+QString textOfLength(int length) {
+    return QString(length, u'x');
+}
 
 } // namespace
 
@@ -175,8 +177,8 @@ private slots:
                  std::nullopt);
 
         whenShown<TpromptForm>([](TpromptForm* form) { form->cancelButton()->click(); });
-        QCOMPARE(ui->prompt(QStringLiteral("Firma"), QStringLiteral("Nazwa:"),
-                            QStringLiteral("x"), false),
+        QCOMPARE(ui->prompt(QStringLiteral("Firma"), QStringLiteral("Nazwa:"), QStringLiteral("x"),
+                            false),
                  std::nullopt);
 
         // No initial value: the entry starts empty, not with the last answer.
@@ -200,9 +202,9 @@ private slots:
             form->okButton()->click();
         };
         whenShown<TpromptForm>(typeAndConfirm);
-        QCOMPARE(ui->prompt(QStringLiteral("Hasło"), QStringLiteral("Podaj hasło"), QString(),
-                            true),
-                 std::optional<QString>(QStringLiteral("tajne")));
+        QCOMPARE(
+            ui->prompt(QStringLiteral("Hasło"), QStringLiteral("Podaj hasło"), QString(), true),
+            std::optional<QString>(QStringLiteral("tajne")));
         QCOMPARE(mode, QLineEdit::Password);
         QVERIFY(shown != QStringLiteral("tajne"));
         QVERIFY(!ui->promptForm().passwordMode());

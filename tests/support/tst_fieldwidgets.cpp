@@ -185,15 +185,24 @@ private slots:
         QTest::addColumn<bool>("integerMode");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("left");
-        QTest::newRow("two decimals") << 2 << false << "12,5" << "12,50";
-        QTest::newRow("rounded") << 2 << false << "0,125" << "0,13";
-        QTest::newRow("rate") << 4 << false << "0,8" << "0,8000";
-        QTest::newRow("negative") << 2 << false << "-4" << "-4,00";
-        QTest::newRow("text stays") << 2 << false << "12 zl" << "12 zl";
-        QTest::newRow("empty stays") << 2 << false << "" << "";
-        QTest::newRow("integer") << 2 << true << "12,6" << "13";
-        QTest::newRow("integer from text") << 2 << true << "pierwszy" << "0";
-        QTest::newRow("integer from empty") << 2 << true << "" << "0";
+        QTest::newRow("two decimals") << 2 << false << "12,5"
+                                      << "12,50";
+        QTest::newRow("rounded") << 2 << false << "0,125"
+                                 << "0,13";
+        QTest::newRow("rate") << 4 << false << "0,8"
+                              << "0,8000";
+        QTest::newRow("negative") << 2 << false << "-4"
+                                  << "-4,00";
+        QTest::newRow("text stays") << 2 << false << "12 zl"
+                                    << "12 zl";
+        QTest::newRow("empty stays") << 2 << false << ""
+                                     << "";
+        QTest::newRow("integer") << 2 << true << "12,6"
+                                 << "13";
+        QTest::newRow("integer from text") << 2 << true << "pierwszy"
+                                           << "0";
+        QTest::newRow("integer from empty") << 2 << true << ""
+                                            << "0";
     }
     void leavingRewritesANumber() {
         QFETCH(int, decimals);

@@ -52,8 +52,8 @@ private slots:
         QTest::newRow("Błąd") << "Błąd" << info << MessageIcon::Error;
         QTest::newRow("Błąd bazy danych") << "Błąd bazy danych" << info << MessageIcon::Error;
         QTest::newRow("question asked under Uwaga") << "Uwaga" << question << MessageIcon::Warning;
-        QTest::newRow("other caption, information") << "Karvento" << info
-                                                    << MessageIcon::Information;
+        QTest::newRow("other caption, information")
+            << "Karvento" << info << MessageIcon::Information;
         QTest::newRow("other caption, prompt")
             << "Hasło" << MessageWindowKind::Prompt << MessageIcon::Question;
     }

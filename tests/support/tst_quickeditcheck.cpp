@@ -35,15 +35,24 @@ private slots:
     void odometerIsRewritten_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
-        QTest::newRow("comma, one decimal") << "12,5" << "12,50";
-        QTest::newRow("point") << "12.5" << "12,50";
-        QTest::newRow("whole number") << "120345" << "120345,00";
-        QTest::newRow("rounded") << "7,005" << "7,01";
-        QTest::newRow("blanks around") << " 42 " << "42,00";
-        QTest::newRow("not a number") << "12 km" << "0";
-        QTest::newRow("letters") << "abc" << "0";
-        QTest::newRow("empty") << "" << "0";
-        QTest::newRow("two separators") << "1,2,3" << "0";
+        QTest::newRow("comma, one decimal") << "12,5"
+                                            << "12,50";
+        QTest::newRow("point") << "12.5"
+                               << "12,50";
+        QTest::newRow("whole number") << "120345"
+                                      << "120345,00";
+        QTest::newRow("rounded") << "7,005"
+                                 << "7,01";
+        QTest::newRow("blanks around") << " 42 "
+                                       << "42,00";
+        QTest::newRow("not a number") << "12 km"
+                                      << "0";
+        QTest::newRow("letters") << "abc"
+                                 << "0";
+        QTest::newRow("empty") << ""
+                               << "0";
+        QTest::newRow("two separators") << "1,2,3"
+                                        << "0";
     }
     void odometerIsRewritten() {
         QFETCH(QString, typed);
@@ -85,17 +94,18 @@ private slots:
         using F = QuickEditField;
         QTest::newRow("one date") << true << "15.03.2024" << false << blank << "" << F::None;
         QTest::newRow("blank date") << true << blank << false << blank << kBadDate << F::Date;
-        QTest::newRow("half typed") << true << "15.03.    " << false << blank << kBadDate
-                                    << F::Date;
+        QTest::newRow("half typed")
+            << true << "15.03.    " << false << blank << kBadDate << F::Date;
         QTest::newRow("month 13") << true << "15.13.2024" << false << blank << kBadDate << F::Date;
-        QTest::newRow("31 February") << true << "31.02.2024" << false << blank << kBadDate
-                                     << F::Date;
+        QTest::newRow("31 February")
+            << true << "31.02.2024" << false << blank << kBadDate << F::Date;
         QTest::newRow("leap day") << true << "29.02.2024" << false << blank << "" << F::None;
-        QTest::newRow("no leap day") << true << "29.02.2023" << false << blank << kBadDate
-                                     << F::Date;
-        QTest::newRow("range") << true << "01.03.2024" << true << "31.03.2024" << "" << F::None;
-        QTest::newRow("equal dates") << true << "15.03.2024" << true << "15.03.2024" << ""
-                                     << F::None;
+        QTest::newRow("no leap day")
+            << true << "29.02.2023" << false << blank << kBadDate << F::Date;
+        QTest::newRow("range") << true << "01.03.2024" << true << "31.03.2024"
+                               << "" << F::None;
+        QTest::newRow("equal dates") << true << "15.03.2024" << true << "15.03.2024"
+                                     << "" << F::None;
         QTest::newRow("to before from")
             << true << "15.03.2024" << true << "14.03.2024" << kRangeReversed << F::Date;
         QTest::newRow("to a year earlier")
@@ -104,9 +114,11 @@ private slots:
                                   << F::DateTo;
         QTest::newRow("from checked first")
             << true << blank << true << blank << kBadDate << F::Date;
-        QTest::newRow("to alone") << false << blank << true << "15.03.2024" << "" << F::None;
+        QTest::newRow("to alone") << false << blank << true << "15.03.2024"
+                                  << "" << F::None;
         QTest::newRow("to alone, hidden from is not compared")
-            << false << "20.03.2024" << true << "15.03.2024" << "" << F::None;
+            << false << "20.03.2024" << true << "15.03.2024"
+            << "" << F::None;
     }
     void dates() {
         QFETCH(bool, dateVisible);

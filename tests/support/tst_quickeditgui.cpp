@@ -44,8 +44,7 @@ private slots:
                  QStringLiteral("Zmień pole"));
         QCOMPARE(window->findChild<QLabel*>(QStringLiteral("labPole"))->text(),
                  QStringLiteral("Stan licznika"));
-        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("labDo"))->text(),
-                 QStringLiteral("do"));
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("labDo"))->text(), QStringLiteral("do"));
         QVERIFY(window->findChild<QToolButton*>(QStringLiteral("fDTPDATA")));
         QVERIFY(window->findChild<QToolButton*>(QStringLiteral("fDTPDATADO")));
         QCOMPARE(window->saveButton()->text(), QStringLiteral("&Zapisz"));
@@ -56,9 +55,12 @@ private slots:
     void odometerIsWrittenBackWithTwoDecimals_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("saved");
-        QTest::newRow("comma") << "12,5" << "12,50";
-        QTest::newRow("point typed") << "12.5" << "12,50";
-        QTest::newRow("not a number") << "dwanascie" << "0";
+        QTest::newRow("comma") << "12,5"
+                               << "12,50";
+        QTest::newRow("point typed") << "12.5"
+                                     << "12,50";
+        QTest::newRow("not a number") << "dwanascie"
+                                      << "0";
     }
     void odometerIsWrittenBackWithTwoDecimals() {
         QFETCH(QString, typed);
@@ -112,7 +114,8 @@ private slots:
             QTest::keyClick(w, Qt::Key_Escape);
         }));
         QVERIFY(focusOnTo);
-        QCOMPARE((*messages)->last().text, QStringLiteral("Niepoprawny format daty do. Popraw pole"));
+        QCOMPARE((*messages)->last().text,
+                 QStringLiteral("Niepoprawny format daty do. Popraw pole"));
         QVERIFY(!window->saved());
     }
 

@@ -8,7 +8,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSet>
+#include <QRandomGenerator>
 #include <QThread>
 #include <algorithm>
 #include <string>
@@ -200,10 +202,23 @@ void Connection::open(const QString& directory, bool presence) {
         m_presence = false;
         throw DatabaseError(message);
     }
-    sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+    sqlite3_busy_handler(m_db, &Connection::waitWhileBusy, this);
     sqlite3_exec(m_db, "PRAGMA cipher_default_page_size = 4096", nullptr, nullptr, nullptr);
     m_directory = dir;
     refreshFileList();
+}
+
+int Connection::waitWhileBusy(void* self, int attempt) {
+    // SQLite hands a freed lock to whoever asks first, not to whoever waited
+    // longest. Short, uneven naps keep a waiting program from being starved
+    // by another that writes row after row.
+    auto* c = static_cast<Connection*>(self);
+    if (attempt == 0)
+        c->m_busySince.start();
+    if (c->m_busySince.elapsed() >= kBusyTimeoutMs)
+        return 0;
+    QThread::usleep(500 + QRandomGenerator::global()->bounded(4500));
+    return 1;
 }
 
 void Connection::close() {
@@ -551,6 +566,48 @@ void Connection::createTableFile(const QString& baseName, const QString& passwor
     if (sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
         fail(path);
     refreshFileList();
+}
+
+void Connection::copyTableFile(const QString& baseName, const QString& targetPath) {
+    if (m_inTransaction)
+        throw DatabaseError(QStringLiteral("Nie można kopiować tabeli w trakcie transakcji."));
+    const QString schema = baseName.toLower();
+    if (!tableFileExists(schema))
+        throw DatabaseError(QStringLiteral("Table does not exist: %1.DB").arg(baseName));
+    ensureAttached({schema});
+    const QString source = m_attached.value(schema).filePath;
+    // A deferred transaction that reads the file takes its shared lock and
+    // keeps it until the end: no other program can write the file meanwhile,
+    // and a writer never changes the file before it holds it exclusively.
+    if (sqlite3_exec(m_db, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
+        fail(QString());
+    const QByteArray probe = "SELECT count(*) FROM \"" + schema.toUtf8() + "\".sqlite_master";
+    if (sqlite3_exec(m_db, probe.constData(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw DatabaseError(message);
+    }
+    QString error;
+    {
+        QFile in(source);
+        QSaveFile out(targetPath);
+        if (!in.open(QIODevice::ReadOnly))
+            error = in.errorString();
+        else if (!out.open(QIODevice::WriteOnly))
+            error = out.errorString();
+        else {
+            while (!in.atEnd() && error.isEmpty()) {
+                const QByteArray chunk = in.read(1 << 20);
+                if (out.write(chunk) != chunk.size())
+                    error = out.errorString();
+            }
+            if (error.isEmpty() && !out.commit())
+                error = out.errorString();
+        }
+    }
+    sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
+    if (!error.isEmpty())
+        throw DatabaseError(QStringLiteral("%1: %2").arg(targetPath, error));
 }
 
 bool Connection::releaseFileEverywhere(const QString& filePath) {

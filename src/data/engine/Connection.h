@@ -3,6 +3,7 @@
 #include "data/engine/EngineSession.h"
 #include "data/engine/ResultSet.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -32,7 +33,7 @@ Params positionalParams(const QStringList& values);
 class Connection {
 public:
     static constexpr int kMaxAttached = 10;
-    static constexpr int kBusyTimeoutMs = 5000;
+    static constexpr int kBusyTimeoutMs = 10000;
 
     explicit Connection(EngineSession* session = &EngineSession::defaultSession());
     ~Connection();
@@ -83,6 +84,12 @@ public:
     void createTableFile(const QString& baseName, const QString& password,
                          const QStringList& statements);
 
+    // Copies a table file to a path while holding it against writers (a read
+    // lock on the file for the length of the copy), so the copy never holds
+    // half a transaction of another program. An existing target is replaced
+    // only by a complete copy. Throws DatabaseError.
+    void copyTableFile(const QString& baseName, const QString& targetPath);
+
     // Attaches a table file explicitly (a trial opening); throws on failure.
     void attachTable(const QString& baseName);
     void detachAll();
@@ -108,6 +115,7 @@ private:
     void detach(const QString& schema);
     void refreshFileList();
     [[noreturn]] void fail(const QString& context) const;
+    static int waitWhileBusy(void* self, int attempt);
 
     EngineSession* m_session;
     sqlite3* m_db = nullptr;
@@ -120,6 +128,7 @@ private:
     QHash<QString, Attachment> m_attached;  // schema (lower base name) -> attachment
     QHash<QString, QString> m_workingKeys;  // file path -> key that opened it
     quint64 m_useCounter = 0;
+    QElapsedTimer m_busySince;
 };
 
 } // namespace kv::engine

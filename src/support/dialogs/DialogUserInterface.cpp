@@ -57,7 +57,9 @@ void DialogUserInterface::install() {
     setUserInterface(this);
 }
 
-DialogUserInterface* DialogUserInterface::instance() { return installed(); }
+DialogUserInterface* DialogUserInterface::instance() {
+    return installed();
+}
 
 bool DialogUserInterface::isTerminating() const {
     return m_terminating || QCoreApplication::closingDown();
@@ -93,10 +95,16 @@ void DialogUserInterface::systemMessage(const QString& caption, const QString& t
     box.exec();
 }
 
-void DialogUserInterface::progressShow(int position) { m_pleaseWait->showProgress(position); }
+void DialogUserInterface::progressShow(int position) {
+    m_pleaseWait->showProgress(position);
+}
 
-void DialogUserInterface::progressJob(const QString& text) { m_pleaseWait->setJob(text); }
+void DialogUserInterface::progressJob(const QString& text) {
+    m_pleaseWait->setJob(text);
+}
 
-void DialogUserInterface::progressHide() { m_pleaseWait->hideProgress(); }
+void DialogUserInterface::progressHide() {
+    m_pleaseWait->hideProgress();
+}
 
 } // namespace kv

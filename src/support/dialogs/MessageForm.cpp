@@ -80,9 +80,13 @@ MessageForm::MessageForm(MessageWindowKind kind, const QString& designCaption, Q
     setFixedSize(messageWindowSize(kind, 0));
 }
 
-QString MessageForm::caption() const { return windowTitle(); }
+QString MessageForm::caption() const {
+    return windowTitle();
+}
 
-QString MessageForm::message() const { return m_message->text(); }
+QString MessageForm::message() const {
+    return m_message->text();
+}
 
 void MessageForm::present(const QString& caption, const QString& message) {
     setWindowTitle(caption);

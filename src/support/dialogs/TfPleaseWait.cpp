@@ -73,7 +73,9 @@ void TfPleaseWait::showProgress(int position) {
     QCoreApplication::processEvents();
 }
 
-void TfPleaseWait::setJob(const QString& text) { m_job->setText(text + u' '); }
+void TfPleaseWait::setJob(const QString& text) {
+    m_job->setText(text + u' ');
+}
 
 void TfPleaseWait::hideProgress() {
     if (m_active) {
@@ -84,9 +86,13 @@ void TfPleaseWait::hideProgress() {
     QCoreApplication::processEvents();
 }
 
-int TfPleaseWait::position() const { return m_bar->value(); }
+int TfPleaseWait::position() const {
+    return m_bar->value();
+}
 
-QString TfPleaseWait::job() const { return m_job->text(); }
+QString TfPleaseWait::job() const {
+    return m_job->text();
+}
 
 void TfPleaseWait::closeEvent(QCloseEvent* event) {
     // No cancel: only the work that showed the window may hide it.

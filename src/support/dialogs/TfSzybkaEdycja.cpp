@@ -18,10 +18,9 @@ namespace kv {
 
 TfSzybkaEdycja::TfSzybkaEdycja(QWidget* parent)
     : QDialog(parent), m_band(new TitleBand(this)),
-      m_label(new QLabel(QStringLiteral("Stan licznika"), this)),
-      m_odometer(new NumberField(this)), m_date(new DateField(this)),
-      m_toLabel(new QLabel(QStringLiteral("do"), this)), m_dateTo(new DateField(this)),
-      m_save(new QPushButton(QStringLiteral("&Zapisz"), this)),
+      m_label(new QLabel(QStringLiteral("Stan licznika"), this)), m_odometer(new NumberField(this)),
+      m_date(new DateField(this)), m_toLabel(new QLabel(QStringLiteral("do"), this)),
+      m_dateTo(new DateField(this)), m_save(new QPushButton(QStringLiteral("&Zapisz"), this)),
       m_cancel(new QPushButton(QStringLiteral("&Anuluj"), this)) {
     setObjectName(QStringLiteral("TfSzybkaEdycja"));
     setWindowTitle(QStringLiteral("Szybka edycja pola"));
@@ -85,23 +84,41 @@ void TfSzybkaEdycja::setEntries(bool odometer, bool date, bool dateTo) {
     m_dateTo->setVisible(dateTo);
 }
 
-void TfSzybkaEdycja::setCaption(const QString& caption) { setWindowTitle(caption); }
+void TfSzybkaEdycja::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
 
-void TfSzybkaEdycja::setTitle(const QString& title) { m_band->setTitle(title); }
+void TfSzybkaEdycja::setTitle(const QString& title) {
+    m_band->setTitle(title);
+}
 
-void TfSzybkaEdycja::setFieldLabel(const QString& label) { m_label->setText(label); }
+void TfSzybkaEdycja::setFieldLabel(const QString& label) {
+    m_label->setText(label);
+}
 
-void TfSzybkaEdycja::setOdometerText(const QString& text) { m_odometer->setText(text); }
+void TfSzybkaEdycja::setOdometerText(const QString& text) {
+    m_odometer->setText(text);
+}
 
-void TfSzybkaEdycja::setDateText(const QString& text) { m_date->setText(text); }
+void TfSzybkaEdycja::setDateText(const QString& text) {
+    m_date->setText(text);
+}
 
-void TfSzybkaEdycja::setDateToText(const QString& text) { m_dateTo->setText(text); }
+void TfSzybkaEdycja::setDateToText(const QString& text) {
+    m_dateTo->setText(text);
+}
 
-QString TfSzybkaEdycja::odometerText() const { return m_odometer->text(); }
+QString TfSzybkaEdycja::odometerText() const {
+    return m_odometer->text();
+}
 
-QString TfSzybkaEdycja::dateText() const { return m_date->text(); }
+QString TfSzybkaEdycja::dateText() const {
+    return m_date->text();
+}
 
-QString TfSzybkaEdycja::dateToText() const { return m_dateTo->text(); }
+QString TfSzybkaEdycja::dateToText() const {
+    return m_dateTo->text();
+}
 
 bool TfSzybkaEdycja::edit() {
     m_saved = false;

@@ -51,9 +51,13 @@ TitleBand::TitleBand(QWidget* parent)
     layout->addWidget(m_title, 1);
 }
 
-QString TitleBand::title() const { return m_title->text(); }
+QString TitleBand::title() const {
+    return m_title->text();
+}
 
-void TitleBand::setTitle(const QString& title) { m_title->setText(title); }
+void TitleBand::setTitle(const QString& title) {
+    m_title->setText(title);
+}
 
 void TitleBand::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
@@ -62,8 +66,12 @@ void TitleBand::paintEvent(QPaintEvent* event) {
     painter.drawLine(0, height() - 1, width(), height() - 1);
 }
 
-void TitleBand::setIcon(const QIcon& icon) { m_icon->setPixmap(icon.pixmap(kIconSize, kIconSize)); }
+void TitleBand::setIcon(const QIcon& icon) {
+    m_icon->setPixmap(icon.pixmap(kIconSize, kIconSize));
+}
 
-void TitleBand::setIcon(MessageIcon icon) { setIcon(style()->standardIcon(standardPixmapOf(icon))); }
+void TitleBand::setIcon(MessageIcon icon) {
+    setIcon(style()->standardIcon(standardPixmapOf(icon)));
+}
 
 } // namespace kv

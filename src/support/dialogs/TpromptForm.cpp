@@ -26,7 +26,9 @@ TpromptForm::TpromptForm(QWidget* parent)
     connect(this, &QDialog::accepted, this, [this] { m_answer = true; });
 }
 
-void TpromptForm::setPasswordMode() { m_password = true; }
+void TpromptForm::setPasswordMode() {
+    m_password = true;
+}
 
 bool TpromptForm::ask(const QString& caption, const QString& message, const QString& initial) {
     present(caption, message);
@@ -43,7 +45,8 @@ bool TpromptForm::ask(const QString& caption, const QString& message, const QStr
     return m_answer;
 }
 
-QString TpromptForm::enteredText() const { return m_entry->text(); }
+QString TpromptForm::enteredText() const {
+    return m_entry->text();
+}
 
 } // namespace kv
-

@@ -59,17 +59,29 @@ QString DateField::text() const {
     return m_edit->displayText();
 }
 
-void DateField::setText(const QString& text) { m_edit->setText(text); }
+void DateField::setText(const QString& text) {
+    m_edit->setText(text);
+}
 
-int DateField::dateNumber() const { return isValid() ? textToDateNumber(text()) : 0; }
+int DateField::dateNumber() const {
+    return isValid() ? textToDateNumber(text()) : 0;
+}
 
-void DateField::setDateNumber(int dateNumber) { setText(dateNumberToText(dateNumber)); }
+void DateField::setDateNumber(int dateNumber) {
+    setText(dateNumberToText(dateNumber));
+}
 
-bool DateField::isBlank() const { return text() == blankDateText(); }
+bool DateField::isBlank() const {
+    return text() == blankDateText();
+}
 
-bool DateField::isValid() const { return isCalendarDateText(text()); }
+bool DateField::isValid() const {
+    return isCalendarDateText(text());
+}
 
-bool DateField::isReadOnly() const { return m_edit->isReadOnly(); }
+bool DateField::isReadOnly() const {
+    return m_edit->isReadOnly();
+}
 
 void DateField::setReadOnly(bool readOnly) {
     m_edit->setReadOnly(readOnly);
@@ -119,7 +131,8 @@ void DateField::placeCalendar() {
         const QRect area = screen->availableGeometry();
         if (at.y() + size.height() > area.bottom())
             at.setY(mapToGlobal(QPoint(0, 0)).y() - size.height());
-        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - size.width())));
+        at.setX(
+            std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - size.width())));
         at.setY(std::max(at.y(), area.top()));
     }
     m_popup->move(at);

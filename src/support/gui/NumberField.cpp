@@ -32,11 +32,17 @@ NumberField::NumberField(QWidget* parent) : QLineEdit(parent) {
     setValidator(new DecimalSeparatorValidator(this));
 }
 
-void NumberField::setDecimals(int decimals) { m_decimals = std::max(0, decimals); }
+void NumberField::setDecimals(int decimals) {
+    m_decimals = std::max(0, decimals);
+}
 
-void NumberField::setIntegerMode(bool on) { m_integerMode = on; }
+void NumberField::setIntegerMode(bool on) {
+    m_integerMode = on;
+}
 
-std::optional<double> NumberField::value() const { return parseNumber(text()); }
+std::optional<double> NumberField::value() const {
+    return parseNumber(text());
+}
 
 void NumberField::setValue(double value) {
     setText(formatNumber(value, m_integerMode ? 0 : m_decimals));

@@ -1,0 +1,28 @@
+#include "app/KarventoApplication.h"
+
+#include "data/ErrorReport.h"
+#include "data/engine/DatabaseError.h"
+
+namespace kv {
+
+KarventoApplication::KarventoApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Karvento "));
+    setApplicationDisplayName(QStringLiteral("Karvento"));
+    setApplicationVersion(QStringLiteral(KV_VERSION));
+    setOrganizationName(QStringLiteral("Dravelon"));
+}
+
+bool KarventoApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const DatabaseError& e) {
+        reportDatabaseError(e.message(), true, 0);
+    } catch (const std::exception& e) {
+        reportDatabaseError(QString::fromLocal8Bit(e.what()), true, 0);
+    } catch (...) {
+        reportDatabaseError(QStringLiteral("Nieznany błąd"), true, 0);
+    }
+    return false;
+}
+
+} // namespace kv

@@ -1,0 +1,132 @@
+#include "app/RunEnvironment.h"
+
+#include "data/SettingsPaths.h"
+#include "data/TableMaintenance.h"
+#include "data/engine/EngineSession.h"
+#include "support/Clock.h"
+#include "support/OsFileLock.h"
+
+#include <QDir>
+#include <memory>
+
+#include <sqlite3.h>
+
+namespace kv {
+
+namespace {
+
+const QString kRunHoldFile = QStringLiteral("KARVENTO.RUN");
+
+std::unique_ptr<OsFileLock>& instanceLock() {
+    static std::unique_ptr<OsFileLock> lock;
+    return lock;
+}
+
+std::unique_ptr<OsFileLock>& runHold() {
+    static std::unique_ptr<OsFileLock> hold;
+    return hold;
+}
+
+QString& runDirectory() {
+    static QString dir;
+    return dir;
+}
+
+// An empty text when the engine answers as SQLCipher, else what went wrong.
+QString probeEngine() {
+    if (sqlite3_initialize() != SQLITE_OK)
+        return QStringLiteral("SQLCipher: sqlite3_initialize failed");
+    sqlite3* db = nullptr;
+    if (sqlite3_open(":memory:", &db) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_close(db);
+        return message;
+    }
+    QString cipher;
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, "PRAGMA cipher_version", -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW)
+        cipher = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    if (cipher.isEmpty())
+        return QStringLiteral("SQLCipher: the linked SQLite library has no encryption");
+    return {};
+}
+
+} // namespace
+
+bool acquireSingleInstance() {
+    auto& lock = instanceLock();
+    lock = std::make_unique<OsFileLock>(settingsFile(QStringLiteral("karvento.instance")));
+    return lock->tryLockExclusive();
+}
+
+void releaseSingleInstance() { instanceLock().reset(); }
+
+QString runStartStamp() {
+    static const QString stamp = Clock::now().toString(QStringLiteral("yyyyMMddHHmmss"));
+    return stamp;
+}
+
+QString runTemporaryDirectory() { return runDirectory(); }
+
+EngineStart engineStartFailure(const QString& engineMessage) {
+    EngineStart r;
+    r.ok = false;
+    r.engineMessage = engineMessage;
+    if (engineMessage.contains(QLatin1String("SQLCipher"))) {
+        r.logCode = 391;
+        r.message = QStringLiteral(
+                        "Pojawił się problem z silnikiem bazy danych SQLCipher. Spróbuj zainstalować "
+                        "silnik ponownie. W tym celu zainstaluj ponownie pakiet \"libsqlcipher0\" "
+                        "(np. poleceniem \"apt-get install --reinstall libsqlcipher0\"). "
+                        "Oryginalny komunikat: ") +
+                    engineMessage;
+    } else {
+        r.logCode = 392;
+        r.message = QStringLiteral("Pojawił się nierozpoznany problem z Bazą Danych. Znaleziona "
+                                   "wersja SQLCipher ") +
+                    engineVersionText() + QStringLiteral(". Oryginalny komunikat: ") + engineMessage;
+    }
+    return r;
+}
+
+EngineStart startEngineSession() {
+    engine::EngineSession& session = engine::EngineSession::defaultSession();
+    session.setControlDirectory(settingsDirectory());
+    const QString dir = settingsFile(QStringLiteral("tmpFile/") + runStartStamp());
+    if (QDir().mkdir(dir) || QDir(dir).exists()) {
+        runDirectory() = dir;
+        runHold() = std::make_unique<OsFileLock>(QDir(dir).filePath(kRunHoldFile));
+        runHold()->tryLockShared();
+        session.setPrivateDirectory(dir);
+    }
+    const QString failure = probeEngine();
+    if (!failure.isEmpty())
+        return engineStartFailure(failure);
+    return {};
+}
+
+void configureEngineSharing() {
+    const QString key = QStringLiteral("\\SYSTEM\\INIT\\;LOCAL SHARE");
+    if (readEngineSetting(key).toUpper() == u"FALSE")
+        writeEngineSetting(key, QStringLiteral("TRUE"));
+}
+
+void releaseRunTemporaryDirectory() { runHold().reset(); }
+
+void removeTemporaryDirectories() {
+    const QDir tmp(settingsFile(QStringLiteral("tmpFile")));
+    const QStringList entries = tmp.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        const QString path = tmp.filePath(entry);
+        // A directory another running copy still uses stays: removing it would
+        // pull the ground from under that copy's engine.
+        if (OsFileLock::isHeld(QDir(path).filePath(kRunHoldFile)))
+            continue;
+        QDir(path).removeRecursively();
+    }
+}
+
+} // namespace kv

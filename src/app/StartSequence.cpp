@@ -1,0 +1,198 @@
+// The start sequence (when the window is shown after creation or a log-out)
+// and the welcome steps (after its first paint). Steps that belong to other
+// parts of the program run through one named method each.
+#include "app/TfMain.h"
+
+#include "data/DatabaseLocation.h"
+#include "data/ErrorReport.h"
+#include "data/SettingsPaths.h"
+#include "data/TmyDataBase.h"
+#include "data/engine/DatabaseError.h"
+#include "data/engine/EngineSession.h"
+#include "support/Clock.h"
+#include "support/DateNumbers.h"
+#include "support/TVxGridStorage.h"
+#include "support/UserInterface.h"
+#include "users/Permissions.h"
+#include "users/ProgramOptions.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+namespace kv {
+
+namespace {
+const QString kNotepadDefault = QStringLiteral(
+    "Tutaj możesz zapisywać dowolne dotatki, które będą dostępne po ponownym uruchomieniu programu");
+const QString kFilterGrey = QStringLiteral("background: #999999;");
+} // namespace
+
+void TfMain::loadNotepads() {
+    QFile order(settingsFile(QStringLiteral("trescZlecenia.txt")));
+    m_orderText->clear();
+    if (order.open(QIODevice::ReadOnly))
+        m_orderText->setPlainText(QString::fromUtf8(order.readAll()));
+    QFile notepad(settingsFile(QStringLiteral("podrecznyNotatnik.txt")));
+    if (!notepad.exists())
+        m_notepad->setPlainText(kNotepadDefault);
+    else if (notepad.open(QIODevice::ReadOnly))
+        m_notepad->setPlainText(QString::fromUtf8(notepad.readAll()));
+}
+
+void TfMain::saveNotepads() {
+    if (QFile f(settingsFile(QStringLiteral("trescZlecenia.txt"))); f.open(QIODevice::WriteOnly))
+        f.write(m_orderText->toPlainText().toUtf8());
+    if (QFile f(settingsFile(QStringLiteral("podrecznyNotatnik.txt"))); f.open(QIODevice::WriteOnly))
+        f.write(m_notepad->toPlainText().toUtf8());
+}
+
+void TfMain::runStartSequence() {
+    if (!m_startSequencePending)
+        return;
+    // Grid layouts, the two notepads and the options.
+    m_gridStorage = std::make_unique<TVxGridStorage>(optionsFilePath());
+    m_gridStorage->load();
+    loadNotepads();
+    loadProgramOptions();
+    if (programOptions().mainWinWidth >= 0)
+        resize(programOptions().mainWinWidth, programOptions().mainWinHeight);
+    m_sizeRestorePending = false;
+
+    TmyDataBase* db = TmyDataBase::current();
+    db->switchFuelTables(false);
+    programOptions().CBPojazd.clear();
+
+    engine::EngineSession::defaultSession().removeAllPasswords();
+    db->closeAllQueries();
+
+    if (!stepCheckLocation() || !stepLogin()) {
+        m_startSequencePending = false;
+        m_closingConfirmed = true;
+        QTimer::singleShot(0, qApp, &QApplication::quit);
+        return;
+    }
+    programOptions().cbFirstLog = false;
+    stepRunUpgrades();
+
+    const LoginState& login = currentLogin();
+    m_lUzytkownik->setText(login.userName + QStringLiteral(", ") + login.userDescription);
+
+    // Filters start from the year and month lists; the date range is greyed.
+    m_cbCurrentYear->setStyleSheet(QString());
+    m_cbCurrentMonth->setStyleSheet(QString());
+    for (QLineEdit* e : {m_filtrOd, m_filtrDo}) {
+        e->setText(blankDateText());
+        e->setStyleSheet(kFilterGrey);
+    }
+    m_cbPojazd->setCurrentIndex(-1);
+
+    openSection(Section::Start);
+    m_statusDate->setText(dateToText(Clock::today()));
+    m_statusCompany->setText(login.companyName);
+    stepPrepareFilters();
+    stepLoadReminderNotes();
+    stepShowCompanyHeader();
+
+    // The welcome steps run once the window has painted.
+    QTimer::singleShot(0, this, &TfMain::runWelcomeSteps);
+}
+
+void TfMain::runWelcomeSteps() {
+    if (!m_startSequencePending)
+        return;
+    setWindowTitle(QStringLiteral("Karvento   v3.0"));
+    m_startSequencePending = false;
+    stepApplyPermissions();
+    stepOfferBackup();
+    stepTipOfTheDay();
+    if (currentLogin().permissions.has(permission::DeadlineCheck))
+        stepDeadlineCheck();
+    if (currentLogin().permissions.has(permission::Notepad) && programOptions().sprawdzajNotatki)
+        stepShowDueNotes();
+    emit ready();
+}
+
+bool TfMain::stepCheckLocation() {
+    const LocationCheck result = checkLocation(currentDatabaseLocation());
+    if (result == LocationCheck::Usable) {
+        engine::EngineSession::defaultSession().addPassword(currentDatabaseLocation().password);
+        TmyDataBase::current()->setLocation(currentDatabaseLocation().location);
+        return true;
+    }
+    ui().information(QStringLiteral("Informacja"),
+                     QStringLiteral("Nie udało się określić lokalizacji i hasła bazy danych. "
+                                    "Program zostanie zamknięty."));
+    return false;
+}
+
+bool TfMain::stepLogin() {
+    // Until the login window exists the program opens the company it used
+    // last, or the first one of the location, as the built-in administrator.
+    TmyDataBase* db = TmyDataBase::current();
+    QString dir = programOptions().firmaDir;
+    QString name;
+    try {
+        db->connectMain();
+        const ResultSet companies = db->select(QStringLiteral("SELECT * FROM firmy.DB ORDER BY NAZWA"),
+                                               {}, ConnectionKind::Main);
+        for (int i = 0; i < companies.rowCount(); ++i)
+            if (companies.text(i, QStringLiteral("DIR")) == dir)
+                name = companies.text(i, QStringLiteral("NAZWA"));
+        if (name.isEmpty() && !companies.isEmpty()) {
+            dir = companies.text(0, QStringLiteral("DIR"));
+            name = companies.text(0, QStringLiteral("NAZWA"));
+        }
+    } catch (const DatabaseError& e) {
+        reportDatabaseError(e.message(), true, 330);
+        return false;
+    }
+    if (dir.isEmpty() || !db->openCompanyDatabase(dir))
+        return false;
+    LoginState& login = currentLogin();
+    login.userName = QStringLiteral("ADMIN");
+    login.userDescription = QStringLiteral("Administrator");
+    login.companyDir = dir;
+    login.companyName = name;
+    login.permissions.setAll(true);
+    programOptions().firmaDir = dir;
+    return true;
+}
+
+void TfMain::stepRunUpgrades() {}
+
+void TfMain::stepPrepareFilters() {
+    m_cbCurrentYear->clear();
+    m_cbCurrentYear->addItem(QStringLiteral("(Wszystkie)"));
+    for (int y = programOptions().filtrRokOd; y <= programOptions().filtrRokDo; ++y)
+        m_cbCurrentYear->addItem(QString::number(y));
+    m_cbCurrentYear->setCurrentIndex(0);
+    m_cbCurrentMonth->setCurrentIndex(0);
+}
+
+void TfMain::stepLoadReminderNotes() {}
+
+void TfMain::stepShowCompanyHeader() {
+    try {
+        const ResultSet r = TmyDataBase::current()->select(
+            QStringLiteral("SELECT * FROM firma.DB WHERE IDFIRMA = %1").arg(TmyDataBase::kCompanyRecord));
+        const QString name = r.isEmpty() ? QString() : r.text(0, QStringLiteral("NAZWA"));
+        m_lFirma->setToolTip(name);
+        m_lFirma->setText(m_lFirma->fontMetrics().elidedText(name, Qt::ElideRight,
+                                                             m_lFirma->maximumWidth()));
+    } catch (const DatabaseError& e) {
+        reportDatabaseError(e.message(), true, 1);
+    }
+}
+
+void TfMain::stepApplyPermissions() {}
+void TfMain::stepOfferBackup() {}
+void TfMain::stepTipOfTheDay() {}
+void TfMain::stepDeadlineCheck() {}
+void TfMain::stepShowDueNotes() {}
+
+} // namespace kv

@@ -1,0 +1,178 @@
+#include "app/TfMain.h"
+
+#include "app/RunEnvironment.h"
+#include "data/DatabaseLocation.h"
+#include "data/ErrorLog.h"
+#include "data/SettingsPaths.h"
+#include "data/TableMaintenance.h"
+#include "data/TmyDataBase.h"
+#include "support/TVxGridStorage.h"
+#include "support/dialogs/DialogUserInterface.h"
+#include "support/UserInterface.h"
+#include "users/ProgramOptions.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+
+namespace kv {
+
+TfMain::TfMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("fMain"));
+    setWindowTitle(QStringLiteral("Karvento"));
+    m_usable = formCreate(arguments);
+    if (!m_usable)
+        return;
+    buildWindow();
+    resize(1000, 700);
+}
+
+TfMain::~TfMain() {
+    // The end of the run: the engine session closes, then the temporary
+    // directories go (those of other running copies stay).
+    if (TmyDataBase* db = TmyDataBase::current())
+        db->disconnect();
+    releaseRunTemporaryDirectory();
+    removeTemporaryDirectories();
+}
+
+bool TfMain::formCreate(const QStringList& arguments) {
+    const bool multiRun = arguments.size() > 1 && arguments.at(1) == kMultiRunArgument;
+    if (!multiRun && !acquireSingleInstance()) {
+        QMessageBox::information(nullptr, QStringLiteral("Informacja"),
+                                 QStringLiteral("Karvento jest już uruchomiony!"));
+        return false;
+    }
+    m_startSequencePending = true;
+    m_sizeRestorePending = true;
+
+    currentDatabaseLocation() = readLocationAndPassword();
+    if (!currentDatabaseLocation().location.isEmpty())
+        deleteLockFiles(currentDatabaseLocation().location);
+    runStartStamp();
+
+    const EngineStart engine = startEngineSession();
+    if (!engine.ok) {
+        QMessageBox::critical(nullptr, QStringLiteral("Karvento"), engine.message);
+        appendErrorLog(codedLine(engine.logCode, engine.engineMessage));
+        m_startSequencePending = false;
+        return false;
+    }
+    configureEngineSharing();
+    return true;
+}
+
+void TfMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_startSequencePending)
+        QTimer::singleShot(0, this, &TfMain::runStartSequence);
+}
+
+void TfMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (m_sizeRestorePending)
+        return;
+    programOptions().mainWinWidth = width();
+    programOptions().mainWinHeight = height();
+    saveProgramOptions();
+}
+
+bool TfMain::event(QEvent* event) {
+    // The long hint of the control under the mouse goes to the third panel.
+    if (event->type() == QEvent::StatusTip) {
+        if (m_statusHint)
+            m_statusHint->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TfMain::closeEvent(QCloseEvent* event) {
+    if (!m_closingConfirmed && !confirmClose()) {
+        event->ignore();
+        return;
+    }
+    saveOnClose();
+    // From here on the program is ending: failures are logged, not shown.
+    if (DialogUserInterface* dialogs = DialogUserInterface::instance())
+        dialogs->setTerminating(true);
+    event->accept();
+}
+
+bool TfMain::confirmClose() {
+    if (!programOptions().pytajPrzedZamknieciem)
+        return true;
+    return ui().question(QStringLiteral("Pytanie"),
+                         QStringLiteral("Czy zakończyć pracę i zamknąć program?"));
+}
+
+void TfMain::saveOnClose() {
+    saveProgramOptions();
+    if (m_gridStorage)
+        m_gridStorage->save();
+    saveNotepads();
+}
+
+void TfMain::openErrorLog() {
+    appendErrorLog(codedLine(9999999999LL,
+                             QStringLiteral("db location=") + currentDatabaseLocation().location));
+    appendErrorLog(codedLine(9999999999LL, QStringLiteral("Config dir=") + settingsDirectory()));
+    appendErrorLog(codedLine(9999999999LL, QStringLiteral("Install dir=") + installDirectory()));
+    if (!QFileInfo::exists(errorLogPath()))
+        ui().information(QStringLiteral("Informacja"), QStringLiteral("Log błędów jest pusty."));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(errorLogPath()));
+}
+
+void TfMain::setCommandState(bool viewAllowed, bool editAllowed) {
+    const bool edit = viewAllowed && editAllowed;
+    for (const char* name : {"SBPodglad", "SBcsv", "SBDrukuj", "SBSzukaj"})
+        if (QPushButton* b = m_commandButtons.value(QLatin1String(name)))
+            b->setEnabled(viewAllowed);
+    for (const char* name : {"SBDodaj", "SBEdytuj", "SBUsun", "SBKopiuj"})
+        if (QPushButton* b = m_commandButtons.value(QLatin1String(name)))
+            b->setEnabled(edit);
+    for (const char* name : {"Szukaj", "Podglad", "ZapiszCSV", "Drukuj"})
+        if (QAction* a = m_actions.value(QLatin1String(name)))
+            a->setEnabled(viewAllowed);
+    for (const char* name : {"Dodaj", "Edytuj", "Kasuj", "Kopiuj"})
+        if (QAction* a = m_actions.value(QLatin1String(name)))
+            a->setEnabled(edit);
+}
+
+void TfMain::highlightSection(QToolButton* current) {
+    m_currentSectionButton = current;
+    for (QToolButton* b : std::as_const(m_sectionButtons))
+        b->setChecked(b == current);
+}
+
+void TfMain::openSection(Section section) {
+    highlightSection(m_sectionButtons.value(static_cast<int>(section)));
+    if (QWidget* page = m_sectionPages.value(static_cast<int>(section)))
+        m_zakladki->setCurrentWidget(page);
+    if (QStackedWidget* inner = m_innerPages.value(static_cast<int>(section)))
+        inner->setCurrentWidget(m_startPages.value(static_cast<int>(section)));
+    setCommandState(false, false);
+}
+
+void TfMain::notBuiltYet(const QString& what) {
+    ui().information(QStringLiteral("Informacja"),
+                     QStringLiteral("Ta funkcja programu nie jest jeszcze dostępna: %1.").arg(what));
+}
+
+void TfMain::logOut() {
+    saveNotepads();
+    m_startSequencePending = true;
+    openSection(Section::Start);
+    hide();
+    show();
+}
+
+} // namespace kv

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "data/Registers.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QStackedWidget;
+class QToolButton;
+class QPushButton;
+
+namespace kv {
+
+class TVxGridStorage;
+
+// The main window: section bar, pages of registers, command row, filter row and
+// status bar, and the program's life from the start sequence to closing.
+class TfMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfMain(const QStringList& arguments, QWidget* parent = nullptr);
+    ~TfMain() override;
+
+    // False when the window's creation ended the program (a second copy, an
+    // engine that does not start); the caller then quits.
+    bool isUsable() const { return m_usable; }
+
+    // Log out and run the start sequence again.
+    void logOut();
+    // The error-log viewer of the help menu.
+    void openErrorLog();
+
+    // Opens a section (its start page for sections with inner pages).
+    void openSection(Section section);
+    // Enables the record commands: viewing, and editing only with both flags.
+    void setCommandState(bool viewAllowed, bool editAllowed);
+
+    // The widgets other modules fill (by name, for the register issues).
+    QWidget* registerPage(RegisterId id) const { return m_registerPages.value(static_cast<int>(id)); }
+    QStackedWidget* sectionPages() const { return m_zakladki; }
+
+    // Whether the start sequence is still to run (set at creation and log-out).
+    bool startSequencePending() const { return m_startSequencePending; }
+
+signals:
+    // The start sequence finished and the window is ready for work.
+    void ready();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    // Creation
+    bool formCreate(const QStringList& arguments);
+    void buildWindow();
+    QWidget* buildSectionBar();
+    QWidget* buildPages();
+    QWidget* buildSectionWithRegisters(Section section, const QString& pageName,
+                                       const QString& innerName, const QString& startName,
+                                       const QString& startHint);
+    QWidget* buildCommandRow();
+    QWidget* buildFilterRow();
+    void buildStatusBar();
+    void buildMenus();
+    QAction* addMenuAction(QMenu* menu, const QString& text, const QString& shortcut = {},
+                           bool available = true);
+
+    // Start sequence and welcome steps
+    void runStartSequence();
+    void runWelcomeSteps();
+    bool stepCheckLocation();
+    bool stepLogin();
+    void stepRunUpgrades();
+    void stepPrepareFilters();
+    void stepLoadReminderNotes();
+    void stepShowCompanyHeader();
+    void stepApplyPermissions();
+    void stepOfferBackup();
+    void stepTipOfTheDay();
+    void stepDeadlineCheck();
+    void stepShowDueNotes();
+
+    // Closing
+    bool confirmClose();
+    void saveOnClose();
+    void saveNotepads();
+    void loadNotepads();
+
+    void highlightSection(QToolButton* current);
+    void notBuiltYet(const QString& what);
+
+    bool m_usable = false;
+    bool m_startSequencePending = true;
+    bool m_sizeRestorePending = true;
+    bool m_closingConfirmed = false;
+
+    QStackedWidget* m_zakladki = nullptr;
+    QHash<int, QToolButton*> m_sectionButtons; // by Section
+    QHash<int, QStackedWidget*> m_innerPages;  // by Section
+    QHash<int, QWidget*> m_startPages;         // by Section
+    QHash<int, QWidget*> m_sectionPages;       // by Section
+    QHash<int, QWidget*> m_registerPages;      // by RegisterId
+    QHash<QString, QPushButton*> m_commandButtons;
+    QHash<QString, QAction*> m_actions;
+    QToolButton* m_currentSectionButton = nullptr;
+
+    QPlainTextEdit* m_notepad = nullptr;      // podrecznyNotatnik
+    QPlainTextEdit* m_orderText = nullptr;    // rapZlecTresc
+    QLabel* m_lFirma = nullptr;
+    QLabel* m_lPojazd = nullptr;
+    QLabel* m_lUzytkownik = nullptr;
+    QComboBox* m_cbPojazd = nullptr;
+    QComboBox* m_cbCurrentMonth = nullptr;
+    QComboBox* m_cbCurrentYear = nullptr;
+    QLineEdit* m_filtrOd = nullptr;
+    QLineEdit* m_filtrDo = nullptr;
+    QLabel* m_statusDate = nullptr;
+    QLabel* m_statusCompany = nullptr;
+    QLabel* m_statusHint = nullptr;
+    std::unique_ptr<TVxGridStorage> m_gridStorage;
+};
+
+} // namespace kv

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+namespace kv {
+
+// An advisory lock on a file that the operating system drops when the process
+// ends, however it ends: a crashed or killed program never leaves a lock behind.
+class OsFileLock {
+public:
+    explicit OsFileLock(QString path) : m_path(std::move(path)) {}
+    ~OsFileLock() { unlock(); }
+    OsFileLock(const OsFileLock&) = delete;
+    OsFileLock& operator=(const OsFileLock&) = delete;
+
+    // Creates the file when missing; false when another process holds a lock
+    // that excludes this one, or the file cannot be opened.
+    bool tryLockExclusive();
+    bool tryLockShared();
+    void unlock();
+    bool isLocked() const { return m_fd >= 0; }
+    const QString& path() const { return m_path; }
+
+    // Whether some process holds a lock on the file now (probes with an
+    // exclusive lock that is dropped at once). A missing file is not held.
+    static bool isHeld(const QString& path);
+
+private:
+    bool lock(int operation);
+    QString m_path;
+    int m_fd = -1;
+};
+
+} // namespace kv
