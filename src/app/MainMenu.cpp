@@ -4,6 +4,7 @@
 
 #include "data/SettingsPaths.h"
 #include "support/UserInterface.h"
+#include "users/TfOpcjeProgramu.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -37,7 +38,10 @@ void TfMain::buildMenus() {
     QMenuBar* bar = menuBar();
 
     QMenu* dane = bar->addMenu(QStringLiteral("&Dane"));
-    addMenuAction(dane, QStringLiteral("Opcje"), {}, false);
+    connect(addMenuAction(dane, QStringLiteral("Opcje")), &QAction::triggered, this, [this] {
+        TfOpcjeProgramu::edit(this);
+        openSection(Section::Start);
+    });
     connect(addMenuAction(dane, QStringLiteral("Wyloguj się...")), &QAction::triggered, this,
             &TfMain::logOut);
     dane->addSeparator();
