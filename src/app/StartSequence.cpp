@@ -6,6 +6,9 @@
 #include "data/DatabaseLocation.h"
 #include "data/ErrorReport.h"
 #include "data/SettingsPaths.h"
+#include "data/TfTutorial1.h"
+#include "data/TfWskazBaze.h"
+#include "data/TinfoDBProblem.h"
 #include "data/TmyDataBase.h"
 #include "data/engine/DatabaseError.h"
 #include "data/engine/EngineSession.h"
@@ -118,7 +121,18 @@ void TfMain::runWelcomeSteps() {
 }
 
 bool TfMain::stepCheckLocation() {
-    const LocationCheck result = checkLocation(currentDatabaseLocation());
+    LocationCheck result = checkLocation(currentDatabaseLocation());
+    if (result != LocationCheck::Usable) {
+        // First run (no database yet) gets the guide; a database that does not
+        // open gets the explanation of what may be wrong. Then the user
+        // creates or points to a database.
+        if (result == LocationCheck::Missing)
+            TfTutorial1(this).exec();
+        else
+            TinfoDBProblem(this, currentDatabaseLocation().location).exec();
+        TfWskazBaze::run(true, this);
+        result = checkLocation(currentDatabaseLocation());
+    }
     if (result == LocationCheck::Usable) {
         engine::EngineSession::defaultSession().addPassword(currentDatabaseLocation().password);
         TmyDataBase::current()->setLocation(currentDatabaseLocation().location);

@@ -8,6 +8,7 @@ const QList<Command>& commands() {
     static const QList<Command> all = [] {
         QList<Command> list;
         addInspectionCommands(list);
+        addLocationCommands(list);
         return list;
     }();
     return all;

@@ -25,5 +25,6 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 // Registration functions of the command groups.
 void addInspectionCommands(QList<Command>& commands); // tables, sql
+void addLocationCommands(QList<Command>& commands);   // init, company ..., check
 
 } // namespace kv::cli

@@ -19,6 +19,16 @@ struct RegisterViewState {
     bool ascending = true;
 };
 
+// The filter values several parts of the program read: the bounds of the
+// chosen month, year or date range (0 and 0 for none) and the vehicle chosen
+// in the vehicle selector (0 and empty for all).
+struct SharedFilters {
+    qint64 periodStart = 0;
+    qint64 periodEnd = 0;
+    int selectedVehicleId = 0;
+    QString selectedVehicleNr;
+};
+
 // The parameter name the vehicle fragment uses.
 inline const QString kVehicleFilterParameter = QStringLiteral("FILTRNRREJ");
 

@@ -107,7 +107,8 @@ Query& TmyDataBase::query(const QString& name) {
 
 std::shared_ptr<const ResultSet> TmyDataBase::open(Query& q, const QStringList& params,
                                                    const engine::Params& named) {
-    q.close();
+    // A failure leaves the previous rows in place, so a grid keeps showing
+    // what it showed.
     auto result = std::make_shared<const ResultSet>(
         connection(q.connection()).query(q.text(), withPositional(params, named)));
     q.setResult(result);
@@ -405,6 +406,9 @@ RegisterViewState& TmyDataBase::viewState(RegisterId id) {
 }
 
 void TmyDataBase::resetViewState(int year) {
+    m_filters = SharedFilters{};
+    m_filters.periodStart = static_cast<qint64>(year) * 10000;
+    m_filters.periodEnd = m_filters.periodStart + 1300;
     for (const RegisterDescriptor& d : allRegisters()) {
         RegisterViewState& v = viewState(d.id);
         v = RegisterViewState{};

@@ -63,8 +63,8 @@ public:
     // The named component; asking for an unknown name is a programming error.
     Query& query(const QString& name);
 
-    // Runs a component and keeps its rows (throws DatabaseError). The values
-    // are bound as :PARAM0, :PARAM1 ... as text.
+    // Runs a component and keeps its rows (throws DatabaseError, leaving the
+    // previous rows). The values are bound as :PARAM0, :PARAM1 ... as text.
     std::shared_ptr<const ResultSet> open(Query& query, const QStringList& params = {},
                                           const engine::Params& named = {});
     int execute(Query& query, const QStringList& params = {}, const engine::Params& named = {});
@@ -115,6 +115,8 @@ public:
     // show nothing until a vehicle is chosen), no extra filters, the given year.
     void resetViewState(int year);
 
+    SharedFilters& filters() { return m_filters; }
+
     // "" followed by the names of the vehicle kinds, sorted by name.
     const QStringList& vehicleKinds() const { return m_vehicleKinds; }
     bool refillVehicleKinds();
@@ -139,6 +141,7 @@ private:
     std::map<QString, std::unique_ptr<Query>> m_queries;
     QHash<QString, LookupInfo> m_lookups;
     std::array<RegisterViewState, kRegisterCount> m_views;
+    SharedFilters m_filters;
     QStringList m_vehicleKinds;
     RateTable m_rates;
     QList<FuelLine> m_fuelLines;
