@@ -3,6 +3,7 @@
 #include "app/TfMain.h"
 
 #include "data/SettingsPaths.h"
+#include "support/TVxGridStorage.h"
 #include "support/UserInterface.h"
 #include "users/TfOpcjeProgramu.h"
 
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 namespace kv {
@@ -61,8 +63,19 @@ void TfMain::buildMenus() {
         {"ZapiszCSV", QStringLiteral("Zapisz do CSV"), {}},
         {"Szukaj", QStringLiteral("Szukaj"), QStringLiteral("Ctrl+F")},
     };
+    const QHash<QString, QString> buttons{
+        {QStringLiteral("Podglad"), QStringLiteral("SBPodglad")},
+        {QStringLiteral("Dodaj"), QStringLiteral("SBDodaj")},
+        {QStringLiteral("Edytuj"), QStringLiteral("SBEdytuj")},
+        {QStringLiteral("Kasuj"), QStringLiteral("SBUsun")},
+        {QStringLiteral("Kopiuj"), QStringLiteral("SBKopiuj")},
+        {QStringLiteral("Drukuj"), QStringLiteral("SBDrukuj")},
+        {QStringLiteral("ZapiszCSV"), QStringLiteral("SBcsv")},
+        {QStringLiteral("Szukaj"), QStringLiteral("SBSzukaj")}};
     for (const EditItem& item : editItems) {
         QAction* a = edycja->addAction(item.text);
+        if (QPushButton* b = m_commandButtons.value(buttons.value(QLatin1String(item.key))))
+            connect(a, &QAction::triggered, b, &QPushButton::click);
         if (!item.shortcut.isEmpty())
             a->setShortcut(QKeySequence(item.shortcut));
         a->setEnabled(false);
@@ -77,7 +90,11 @@ void TfMain::buildMenus() {
     addMenuAction(narzedzia, QStringLiteral("Tabela odległości"), {}, false);
     addMenuAction(narzedzia, QStringLiteral("Notatnik"), {}, false);
     narzedzia->addSeparator();
-    addMenuAction(narzedzia, QStringLiteral("Przywróć domyślne szerokości tabel"), {}, false);
+    connect(addMenuAction(narzedzia, QStringLiteral("Przywróć domyślne szerokości tabel")),
+            &QAction::triggered, this, [this] {
+                if (m_gridStorage)
+                    m_gridStorage->restoreDefaults();
+            });
 
     QMenu* import = bar->addMenu(QStringLiteral("Import"));
     for (const char* item :
@@ -91,7 +108,8 @@ void TfMain::buildMenus() {
             [this] { openSection(Section::Start); });
     auto registerItem = [this](QMenu* menu, RegisterId id) {
         const RegisterDescriptor& d = registerDescriptor(id);
-        addMenuAction(menu, d.menuItem, d.shortcut, false);
+        connect(addMenuAction(menu, d.menuItem, d.shortcut, false), &QAction::triggered, this,
+                [this, id] { openRegister(id); });
     };
     registerItem(widok, RegisterId::Vehicles);
     QMenu* finansowe = widok->addMenu(QStringLiteral("Finansowe"));

@@ -17,6 +17,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "support/gui/DateField.h"
+
 namespace kv {
 
 namespace {
@@ -90,6 +92,17 @@ void TfMain::buildWindow() {
     setCentralWidget(central);
     buildStatusBar();
     buildMenus();
+    wireFilterRow();
+    connect(m_commandButtons.value(QStringLiteral("SBDodaj")), &QPushButton::clicked, this,
+            [this] { commandAdd(false); });
+    connect(m_commandButtons.value(QStringLiteral("SBKopiuj")), &QPushButton::clicked, this,
+            [this] { commandAdd(true); });
+    connect(m_commandButtons.value(QStringLiteral("SBEdytuj")), &QPushButton::clicked, this,
+            &TfMain::commandEdit);
+    connect(m_commandButtons.value(QStringLiteral("SBUsun")), &QPushButton::clicked, this,
+            &TfMain::commandDelete);
+    connect(m_commandButtons.value(QStringLiteral("SBPodglad")), &QPushButton::clicked, this,
+            &TfMain::commandPreview);
     openSection(Section::Start);
 }
 
@@ -108,7 +121,13 @@ QWidget* TfMain::buildSectionBar() {
         b->setAutoRaise(true);
         b->setStatusTip(s.caption);
         const Section section = s.section;
-        connect(b, &QToolButton::clicked, this, [this, section] { openSection(section); });
+        connect(b, &QToolButton::clicked, this, [this, section] {
+            // The vehicle register is a section of its own.
+            if (section == Section::Vehicles && isRegisterAvailable(RegisterId::Vehicles))
+                openRegister(RegisterId::Vehicles);
+            else
+                openSection(section);
+        });
         m_sectionButtons.insert(static_cast<int>(s.section), b);
         layout->addWidget(b);
     }
@@ -150,6 +169,9 @@ QWidget* TfMain::buildSectionWithRegisters(Section section, const QString& pageN
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         b->setEnabled(false); // enabled once the register is available
+        const RegisterId id = d.id;
+        connect(b, &QToolButton::clicked, this, [this, id] { openRegister(id); });
+        m_registerButtons.insert(b->objectName(), b);
         columnLayout->addWidget(b);
 
         auto* registerPage = new QWidget;
@@ -173,6 +195,7 @@ QWidget* TfMain::buildSectionWithRegisters(Section section, const QString& pageN
             b->setCheckable(true);
             b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
             b->setEnabled(false);
+            m_registerButtons.insert(b->objectName(), b);
             columnLayout->insertWidget(name == std::string_view("SlBiblioteka") ? 0 : 2, b);
             inner->addWidget(placeholderPage(QLatin1String(name), QString()));
         }
@@ -209,6 +232,7 @@ QWidget* TfMain::buildPages() {
     vehiclesPage->setObjectName(vehicles.page);
     auto* vehiclesLayout = new QVBoxLayout(vehiclesPage);
     vehiclesLayout->setContentsMargins(4, 4, 4, 4);
+    vehiclesLayout->addWidget(buildVehicleFilterPanel());
     auto* vehiclesGrid = new QTableView;
     vehiclesGrid->setObjectName(vehicles.grid);
     vehiclesLayout->addWidget(vehiclesGrid);
@@ -329,8 +353,10 @@ QWidget* TfMain::buildCommandRow() {
 QWidget* TfMain::buildFilterRow() {
     auto* row = new QFrame;
     row->setObjectName(QStringLiteral("filterRow"));
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(8, 4, 8, 6);
+    auto* rows = new QVBoxLayout(row);
+    rows->setContentsMargins(8, 4, 8, 4);
+    rows->setSpacing(2);
+    auto* layout = new QHBoxLayout;
     const QString enterHint = QStringLiteral("Wybór zatwierdź klawiszem ENTER");
 
     layout->addWidget(new QLabel(QStringLiteral("Dane dla pojazdu:")));
@@ -357,31 +383,33 @@ QWidget* TfMain::buildFilterRow() {
     layout->addSpacing(10);
 
     layout->addWidget(new QLabel(QStringLiteral("Data od-do:")));
-    m_filtrOd = new QLineEdit;
+    m_filtrOd = new DateField;
     m_filtrOd->setObjectName(QStringLiteral("filtrOd"));
-    m_filtrDo = new QLineEdit;
+    m_filtrDo = new DateField;
     m_filtrDo->setObjectName(QStringLiteral("filtrDo"));
-    for (QLineEdit* e : {m_filtrOd, m_filtrDo}) {
-        e->setFixedWidth(90);
+    for (DateField* e : {m_filtrOd, m_filtrDo}) {
+        e->setMaximumWidth(130);
         layout->addWidget(e);
     }
     layout->addStretch(1);
+    rows->addLayout(layout);
 
-    auto* labels = new QVBoxLayout;
-    labels->setSpacing(0);
+    // The company, the chosen vehicle and the user.
+    auto* labels = new QHBoxLayout;
     m_lFirma = new QLabel;
     m_lFirma->setObjectName(QStringLiteral("lFirma"));
     m_lFirma->setStyleSheet(QStringLiteral("font-weight: bold; color: #2d5b8a;"));
+    m_lFirma->setMaximumWidth(420);
     m_lPojazd = new QLabel(QStringLiteral("-"));
     m_lPojazd->setObjectName(QStringLiteral("lPojazd"));
     m_lUzytkownik = new QLabel;
     m_lUzytkownik->setObjectName(QStringLiteral("lUzytkownik"));
-    for (QLabel* l : {m_lFirma, m_lPojazd, m_lUzytkownik}) {
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        l->setMaximumWidth(280);
-        labels->addWidget(l);
-    }
-    layout->addLayout(labels);
+    m_lUzytkownik->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    labels->addWidget(m_lFirma);
+    labels->addSpacing(20);
+    labels->addWidget(m_lPojazd, 1);
+    labels->addWidget(m_lUzytkownik);
+    rows->addLayout(labels);
     return row;
 }
 

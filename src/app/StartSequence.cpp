@@ -3,7 +3,9 @@
 // parts of the program run through one named method each.
 #include "app/TfMain.h"
 
+#include "data/BackupPrompt.h"
 #include "data/DatabaseLocation.h"
+#include "data/SchemaUpgrade.h"
 #include "data/ErrorReport.h"
 #include "data/SettingsPaths.h"
 #include "data/TfTutorial1.h"
@@ -15,7 +17,12 @@
 #include "support/Clock.h"
 #include "support/DateNumbers.h"
 #include "support/TVxGridStorage.h"
+#include "support/gui/TableViewGridAdapter.h"
+#include "app/RegisterGrid.h"
+#include "app/RegisterModule.h"
+#include "app/RegisterController.h"
 #include "support/UserInterface.h"
+#include "support/gui/DateField.h"
 #include "users/Permissions.h"
 #include "users/ProgramOptions.h"
 
@@ -58,7 +65,14 @@ void TfMain::runStartSequence() {
     if (!m_startSequencePending)
         return;
     // Grid layouts, the two notepads and the options.
+    // The widths the grids have now are the defaults that "restore default
+    // widths" returns to; the stored widths replace them.
+    setUpRegisters();
     m_gridStorage = std::make_unique<TVxGridStorage>(optionsFilePath());
+    for (const auto& [id, slot] : m_registers)
+        if (slot.grid)
+            m_gridStorage->registerDataGrid(std::make_unique<TableViewGridAdapter>(slot.grid->view()),
+                                            registerDescriptor(static_cast<RegisterId>(id)).grid);
     m_gridStorage->load();
     loadNotepads();
     loadProgramOptions();
@@ -68,7 +82,8 @@ void TfMain::runStartSequence() {
 
     TmyDataBase* db = TmyDataBase::current();
     db->switchFuelTables(false);
-    programOptions().CBPojazd.clear();
+    db->filters().selectedVehicleId = 0;
+    db->filters().selectedVehicleNr.clear();
 
     engine::EngineSession::defaultSession().removeAllPasswords();
     db->closeAllQueries();
@@ -88,9 +103,9 @@ void TfMain::runStartSequence() {
     // Filters start from the year and month lists; the date range is greyed.
     m_cbCurrentYear->setStyleSheet(QString());
     m_cbCurrentMonth->setStyleSheet(QString());
-    for (QLineEdit* e : {m_filtrOd, m_filtrDo}) {
-        e->setText(blankDateText());
-        e->setStyleSheet(kFilterGrey);
+    for (DateField* e : {m_filtrOd, m_filtrDo}) {
+        e->setText(QString());
+        e->lineEdit()->setStyleSheet(kFilterGrey);
     }
     m_cbPojazd->setCurrentIndex(-1);
 
@@ -177,15 +192,27 @@ bool TfMain::stepLogin() {
     return true;
 }
 
-void TfMain::stepRunUpgrades() {}
+void TfMain::stepRunUpgrades() { runSchemaUpgrades(*TmyDataBase::current()); }
 
 void TfMain::stepPrepareFilters() {
+    const ProgramOptions& o = programOptions();
     m_cbCurrentYear->clear();
     m_cbCurrentYear->addItem(QStringLiteral("(Wszystkie)"));
-    for (int y = programOptions().filtrRokOd; y <= programOptions().filtrRokDo; ++y)
+    for (int y = o.filtrRokOd; y <= o.filtrRokDo; ++y)
         m_cbCurrentYear->addItem(QString::number(y));
+    const bool stored = o.CBCurrentYear >= 0 && o.CBCurrentMonth >= 0;
+    m_cbCurrentMonth->setCurrentIndex(stored && o.CBCurrentMonth < m_cbCurrentMonth->count()
+                                          ? o.CBCurrentMonth
+                                          : 0);
+    // Every start shows all years, whatever was chosen the last time.
     m_cbCurrentYear->setCurrentIndex(0);
-    m_cbCurrentMonth->setCurrentIndex(0);
+    monthYearChanged();
+
+    const QString rememberedVehicle = o.CBPojazd;
+    fillVehicleSelector(true);
+    const int index = m_cbPojazd->findText(rememberedVehicle, Qt::MatchExactly);
+    if (!rememberedVehicle.isEmpty() && index > 0)
+        m_cbPojazd->setCurrentIndex(index); // runs the selector's change
 }
 
 void TfMain::stepLoadReminderNotes() {}
@@ -203,8 +230,8 @@ void TfMain::stepShowCompanyHeader() {
     }
 }
 
-void TfMain::stepApplyPermissions() {}
-void TfMain::stepOfferBackup() {}
+void TfMain::stepApplyPermissions() { applyPermissions(); }
+void TfMain::stepOfferBackup() { offerBackup(*TmyDataBase::current()); }
 void TfMain::stepTipOfTheDay() {}
 void TfMain::stepDeadlineCheck() {}
 void TfMain::stepShowDueNotes() {}

@@ -5,6 +5,9 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <map>
+#include <memory>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -18,6 +21,11 @@ class QPushButton;
 
 namespace kv {
 
+class DateField;
+class RegisterController;
+class RegisterFilters;
+class RegisterGrid;
+class RegisterModule;
 class TVxGridStorage;
 
 // The main window: section bar, pages of registers, command row, filter row and
@@ -41,6 +49,25 @@ public:
     void openSection(Section section);
     // Enables the record commands: viewing, and editing only with both flags.
     void setCommandState(bool viewAllowed, bool editAllowed);
+
+    // Opens a register: its section and page, its lists, its rows, the focus
+    // on its grid, and the commands its permissions allow.
+    void openRegister(RegisterId id);
+    // The register on screen, if any.
+    std::optional<RegisterId> visibleRegister() const;
+    // Whether the register is available in this version (has its module).
+    bool isRegisterAvailable(RegisterId id) const;
+
+    // The record commands, acting on the register on screen.
+    void commandAdd(bool copyMode);
+    void commandEdit();
+    void commandDelete();
+    void commandPreview();
+
+    // Rebuilds the vehicle selector; toAll returns it to "(Wszystkie)".
+    void fillVehicleSelector(bool toAll);
+    // Enables sections, registers, menu items and commands for the user.
+    void applyPermissions();
 
     // The widgets other modules fill (by name, for the register issues).
     QWidget* registerPage(RegisterId id) const { return m_registerPages.value(static_cast<int>(id)); }
@@ -97,6 +124,16 @@ private:
     void loadNotepads();
 
     void highlightSection(QToolButton* current);
+    void setUpRegisters();
+    void addRegister(RegisterId id, std::unique_ptr<RegisterModule> module);
+    QWidget* buildVehicleFilterPanel();
+    void attachGridMenu(RegisterGrid* grid);
+    void wireFilterRow();
+    void vehicleSelectorChanged();
+    void monthYearChanged();
+    void dateRangeChanged();
+    void refreshVisibleRegister();
+    void updateRegisterButtons();
     void notBuiltYet(const QString& what);
 
     bool m_usable = false;
@@ -112,6 +149,7 @@ private:
     QHash<int, QWidget*> m_registerPages;      // by RegisterId
     QHash<QString, QPushButton*> m_commandButtons;
     QHash<QString, QAction*> m_actions;
+    QMultiHash<QString, QAction*> m_gridMenuActions; // by command button name
     QToolButton* m_currentSectionButton = nullptr;
 
     QPlainTextEdit* m_notepad = nullptr;      // podrecznyNotatnik
@@ -122,8 +160,21 @@ private:
     QComboBox* m_cbPojazd = nullptr;
     QComboBox* m_cbCurrentMonth = nullptr;
     QComboBox* m_cbCurrentYear = nullptr;
-    QLineEdit* m_filtrOd = nullptr;
-    QLineEdit* m_filtrDo = nullptr;
+    DateField* m_filtrOd = nullptr;
+    DateField* m_filtrDo = nullptr;
+    QComboBox* m_statusFilter = nullptr;
+    QComboBox* m_fleetFilter = nullptr;
+
+    struct RegisterSlot {
+        std::unique_ptr<RegisterController> controller;
+        RegisterGrid* grid = nullptr;
+        std::unique_ptr<RegisterModule> module;
+    };
+    std::map<int, RegisterSlot> m_registers; // by RegisterId
+    std::unique_ptr<RegisterFilters> m_filters;
+    QHash<QString, QToolButton*> m_registerButtons; // by objectName
+    bool m_registersReady = false;
+    bool m_applyingFilters = false;
     QLabel* m_statusDate = nullptr;
     QLabel* m_statusCompany = nullptr;
     QLabel* m_statusHint = nullptr;

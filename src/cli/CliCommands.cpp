@@ -9,6 +9,7 @@ const QList<Command>& commands() {
         QList<Command> list;
         addInspectionCommands(list);
         addLocationCommands(list);
+        addMaintenanceCommands(list);
         return list;
     }();
     return all;

@@ -1,6 +1,7 @@
 #include "data/TmyDataBase.h"
 
 #include "data/ErrorReport.h"
+#include "data/QueryRegistry.h"
 #include "data/SqlSnippets.h"
 #include "data/engine/DatabaseError.h"
 #include "support/Clock.h"
@@ -33,6 +34,7 @@ QString stripSeparators(QString path) {
 TmyDataBase::TmyDataBase() {
     currentInstance() = this;
     addLookups();
+    registerProgramQueries(*this);
     resetViewState(Clock::today().year());
 }
 

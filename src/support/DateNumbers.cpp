@@ -145,4 +145,18 @@ bool isValidTimeText(const QString& text) {
            minutes.toInt() <= 59;
 }
 
+bool isCalendarDateText(const QString& text) {
+    if (!isValidDateText(text))
+        return false;
+    const int number = textToDateNumber(text);
+    return QDate(number / 10000, number / 100 % 100, number % 100).isValid();
+}
+
+bool isBlankDateText(const QString& text) {
+    for (const QChar c : text)
+        if (c.isLetterOrNumber())
+            return false;
+    return true;
+}
+
 } // namespace kv

@@ -28,6 +28,12 @@ bool isValidDateText(const QString& text);
 // The same test with another lowest year (the utility object accepts years
 // from 1000 on).
 bool isValidDateText(const QString& text, int minimumYear);
+// A date text that isValidDateText accepts and that names a day the calendar
+// has (31.02 is refused, 29.02 only in leap years). A saved date is later
+// counted with, so an impossible day must not get through an edit window.
+bool isCalendarDateText(const QString& text);
+// An empty date field: nothing but blanks and separators.
+bool isBlankDateText(const QString& text);
 // Today when the text is not valid or names an impossible day.
 QDate textToDate(const QString& text);
 QString dateToText(const QDate& date);

@@ -21,12 +21,6 @@ QuickEditOutcome refused(QuickEditOutcome outcome, const QString& message, Quick
 
 } // namespace
 
-bool isCalendarDateText(const QString& text) {
-    if (!isValidDateText(text))
-        return false;
-    const int number = textToDateNumber(text);
-    return QDate(number / 10000, number / 100 % 100, number % 100).isValid();
-}
 
 QuickEditOutcome checkQuickEdit(const QuickEditInput& input) {
     QuickEditOutcome outcome;

@@ -34,9 +34,5 @@ struct QuickEditOutcome {
 
 QuickEditOutcome checkQuickEdit(const QuickEditInput& input);
 
-// A date text that isValidDateText accepts and that names a day the calendar
-// has (31.02 is refused, 29.02 only in leap years). A saved date is later
-// counted with, so an impossible day must not get through.
-bool isCalendarDateText(const QString& text);
 
 } // namespace kv

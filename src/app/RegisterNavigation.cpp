@@ -1,0 +1,208 @@
+// Registers in the main window: setting them up, opening them, the record
+// commands acting on the one on screen, the grids' pop-up menu, and the
+// permissions that enable all of it.
+#include "app/TfMain.h"
+
+#include "app/RegisterController.h"
+#include "app/RegisterFilters.h"
+#include "app/RegisterGrid.h"
+#include "app/RegisterModule.h"
+#include "data/TmyDataBase.h"
+#include "fleet/VehicleModule.h"
+#include "support/TVxGridStorage.h"
+#include "support/gui/TableViewGridAdapter.h"
+#include "users/Permissions.h"
+#include "users/ProgramOptions.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QToolButton>
+
+namespace kv {
+
+void TfMain::addRegister(RegisterId id, std::unique_ptr<RegisterModule> module) {
+    RegisterSlot& slot = m_registers[static_cast<int>(id)];
+    slot.module = std::move(module);
+}
+
+void TfMain::setUpRegisters() {
+    if (m_registersReady)
+        return;
+    m_registersReady = true;
+    TmyDataBase& db = *TmyDataBase::current();
+    m_filters = std::make_unique<RegisterFilters>(db);
+
+    auto makeGrid = [this, &db](RegisterId id) -> RegisterSlot& {
+        RegisterSlot& slot = m_registers[static_cast<int>(id)];
+        slot.controller = std::make_unique<RegisterController>(db, id);
+        const RegisterDescriptor& d = registerDescriptor(id);
+        auto* view = findChild<QTableView*>(d.grid);
+        slot.grid = new RegisterGrid(view, *slot.controller, this);
+        connect(slot.grid, &RegisterGrid::editRequested, this, &TfMain::commandEdit);
+        connect(slot.grid, &RegisterGrid::deleteRequested, this, &TfMain::commandDelete);
+        attachGridMenu(slot.grid);
+        return slot;
+    };
+
+    RegisterSlot& vehicles = makeGrid(RegisterId::Vehicles);
+    VehicleModule::Host host;
+    host.rebuildVehicleSelector = [this](bool toAll) { fillVehicleSelector(toAll); };
+    host.companyName = [this] { return m_lFirma->toolTip(); };
+    host.refreshFilterLists = [this, &db] {
+        const QVariant chosen = m_fleetFilter->currentData();
+        m_fleetFilter->clear();
+        if (const auto fleets = db.reopenLookup(QStringLiteral("DBFNrFloty")))
+            for (int i = 0; i < fleets->rowCount(); ++i)
+                m_fleetFilter->addItem(fleets->text(i, QStringLiteral("OPIS")),
+                                       fleets->value(i, QStringLiteral("KOD")).toInt());
+        m_fleetFilter->setCurrentIndex(chosen.isValid() ? m_fleetFilter->findData(chosen) : -1);
+    };
+    vehicles.module =
+        std::make_unique<VehicleModule>(*vehicles.controller, *vehicles.grid, host, this);
+
+    updateRegisterButtons();
+}
+
+bool TfMain::isRegisterAvailable(RegisterId id) const {
+    auto it = m_registers.find(static_cast<int>(id));
+    return it != m_registers.end() && it->second.module;
+}
+
+void TfMain::updateRegisterButtons() {
+    for (const RegisterDescriptor& d : allRegisters()) {
+        const bool available = isRegisterAvailable(d.id);
+        if (QToolButton* b = m_registerButtons.value(QStringLiteral("RB") + d.page))
+            b->setEnabled(available);
+        if (QAction* a = m_actions.value(d.menuItem))
+            a->setEnabled(available);
+    }
+}
+
+std::optional<RegisterId> TfMain::visibleRegister() const {
+    QWidget* page = m_zakladki->currentWidget();
+    for (const RegisterDescriptor& d : allRegisters()) {
+        QWidget* registerPage = m_registerPages.value(static_cast<int>(d.id));
+        if (!registerPage || !isRegisterAvailable(d.id))
+            continue;
+        if (registerPage == page)
+            return d.id;
+        auto* inner = m_innerPages.value(static_cast<int>(d.section));
+        if (inner && page == m_sectionPages.value(static_cast<int>(d.section)) &&
+            inner->currentWidget() == registerPage)
+            return d.id;
+    }
+    return std::nullopt;
+}
+
+void TfMain::openRegister(RegisterId id) {
+    if (!isRegisterAvailable(id))
+        return;
+    const RegisterDescriptor& d = registerDescriptor(id);
+    openSection(d.section);
+    if (QToolButton* b = m_registerButtons.value(QStringLiteral("RB") + d.page)) {
+        for (QToolButton* other : std::as_const(m_registerButtons))
+            other->setChecked(false);
+        b->setChecked(true);
+    }
+    if (QStackedWidget* inner = m_innerPages.value(static_cast<int>(d.section)))
+        inner->setCurrentWidget(m_registerPages.value(static_cast<int>(id)));
+    RegisterSlot& slot = m_registers[static_cast<int>(id)];
+    slot.module->refreshLookups();
+    slot.grid->refresh();
+    slot.grid->view()->setFocus();
+    setCommandState(true, currentLogin().permissions.has(d.writePermission));
+}
+
+void TfMain::refreshVisibleRegister() {
+    if (const std::optional<RegisterId> id = visibleRegister())
+        m_registers[static_cast<int>(*id)].grid->refresh();
+}
+
+void TfMain::commandAdd(bool copyMode) {
+    const std::optional<RegisterId> id = visibleRegister();
+    if (!id || !m_commandButtons.value(QStringLiteral("SBDodaj"))->isEnabled())
+        return;
+    m_registers[static_cast<int>(*id)].module->add(copyMode);
+}
+
+void TfMain::commandEdit() {
+    const std::optional<RegisterId> id = visibleRegister();
+    if (!id)
+        return;
+    // Without the write permission "Edytuj" shows the record read-only.
+    if (!m_commandButtons.value(QStringLiteral("SBEdytuj"))->isEnabled()) {
+        commandPreview();
+        return;
+    }
+    m_registers[static_cast<int>(*id)].module->edit();
+}
+
+void TfMain::commandPreview() {
+    if (const std::optional<RegisterId> id = visibleRegister())
+        m_registers[static_cast<int>(*id)].module->preview();
+}
+
+void TfMain::commandDelete() {
+    const std::optional<RegisterId> id = visibleRegister();
+    if (!id || !m_commandButtons.value(QStringLiteral("SBUsun"))->isEnabled())
+        return;
+    RegisterSlot& slot = m_registers[static_cast<int>(*id)];
+    const auto result = slot.controller->deleteCurrent(programOptions().pytajPrzedKasowaniem);
+    if (result == RegisterController::DeleteResult::Nothing)
+        return;
+    slot.grid->showRows();
+    slot.module->afterDelete();
+}
+
+void TfMain::attachGridMenu(RegisterGrid* grid) {
+    QTableView* view = grid->view();
+    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    struct Item {
+        const char* command;
+        QString text;
+        QString shortcut;
+    };
+    const Item items[] = {
+        {"SBPodglad", QStringLiteral("Podgląd"), QStringLiteral("Ctrl+O")},
+        {"SBDodaj", QStringLiteral("Dodaj"), QStringLiteral("Ins")},
+        {"SBEdytuj", QStringLiteral("Edytuj"), QStringLiteral("F2")},
+        {"SBUsun", QStringLiteral("Usuń"), QStringLiteral("Del")},
+        {"SBKopiuj", QStringLiteral("Kopiuj"), QStringLiteral("Ctrl+C")},
+        {"SBDrukuj", QStringLiteral("Drukuj"), QStringLiteral("Ctrl+P")},
+        {"SBcsv", QStringLiteral("Zapisz do CSV"), QString()},
+    };
+    for (const Item& item : items) {
+        auto* a = new QAction(item.text, view);
+        if (!item.shortcut.isEmpty() && QLatin1String(item.command) != u"SBUsun")
+            a->setShortcut(QKeySequence(item.shortcut));
+        a->setShortcutContext(Qt::WidgetShortcut);
+        QPushButton* button = m_commandButtons.value(QLatin1String(item.command));
+        // The item follows its command button (see setCommandState).
+        a->setEnabled(button->isEnabled());
+        connect(a, &QAction::triggered, button, &QPushButton::click);
+        view->addAction(a);
+        m_gridMenuActions.insert(QLatin1String(item.command), a);
+    }
+}
+
+void TfMain::applyPermissions() {
+    const PermissionSet& p = currentLogin().permissions;
+    for (const RegisterDescriptor& d : allRegisters()) {
+        const bool allowed = isRegisterAvailable(d.id) && p.has(d.readPermission);
+        if (QToolButton* b = m_registerButtons.value(QStringLiteral("RB") + d.page))
+            b->setEnabled(allowed);
+        if (QAction* a = m_actions.value(d.menuItem))
+            a->setEnabled(allowed);
+    }
+    if (QToolButton* b = m_sectionButtons.value(static_cast<int>(Section::Vehicles)))
+        b->setEnabled(p.has(registerDescriptor(RegisterId::Vehicles).readPermission));
+    if (QAction* a = m_actions.value(QStringLiteral("Opcje")))
+        a->setEnabled(p.has(permission::Options));
+}
+
+} // namespace kv

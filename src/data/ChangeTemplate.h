@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace kv {
+
+class Query;
+
+// One column of an insert or update template: its value either comes through
+// a parameter :PARAMn (free text) or is written into an empty line of its own
+// (numbers, dates, codes already written as SQL text).
+struct TemplateColumn {
+    QString column;
+    int param = -1; // -1: the value goes into a slot line
+
+    static TemplateColumn text(const char* column, int param) {
+        return {QString::fromLatin1(column), param};
+    }
+    static TemplateColumn slot(const char* column) { return {QString::fromLatin1(column), -1}; }
+};
+
+// The lines of a register's insert or update statement, built from its column
+// list, with the line index of every slot. Registers describe their columns
+// once and get both statements from it.
+struct ChangeTemplate {
+    QStringList lines;
+    QHash<QString, int> slotLine; // column (or "KEY" for the update's key) -> line
+
+    static ChangeTemplate insert(const QString& table, const QList<TemplateColumn>& columns);
+    // "UPDATE table SET ... WHERE keyColumn =" with the key in the slot "KEY".
+    static ChangeTemplate update(const QString& table, const QList<TemplateColumn>& columns,
+                                 const QString& keyColumn);
+};
+
+// Writes the slot values (column -> SQL text) into the query's lines. A slot
+// without a value gets NULL, so a statement never runs with an empty slot.
+void fillSlots(Query& query, const ChangeTemplate& shape, const QHash<QString, QString>& values);
+
+} // namespace kv

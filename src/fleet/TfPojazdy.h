@@ -1,0 +1,77 @@
+#pragma once
+
+#include "fleet/VehicleRegister.h"
+
+#include <QDialog>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+namespace kv {
+
+class DateField;
+class NumberField;
+
+// The vehicle edit window ("Pojazd").
+class TfPojazdy : public QDialog, public VehicleFormView {
+    Q_OBJECT
+public:
+    explicit TfPojazdy(QWidget* parent = nullptr);
+
+    void load(const VehicleFormValues& values, const VehicleLists& lists) override;
+    VehicleFormValues values() const override;
+    bool confirm() override;
+
+    // Opens the dictionary window on the fleet numbers (set by the main
+    // window; the button is hidden while unset) and answers the reloaded lists.
+    std::function<VehicleLists()> editFleetDictionary;
+
+    QPushButton* saveButton() const { return m_save; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void build();
+    void trySave();
+    QWidget* field(const QString& name) const;
+
+    VehicleLists m_lists;
+    QLineEdit* m_lp;
+    QLineEdit* m_nrewid;
+    QComboBox* m_status;
+    QComboBox* m_fleet;
+    QToolButton* m_fleetDictionary;
+    QLineEdit* m_nrrej;
+    QLineEdit* m_poprzNrrej;
+    QLineEdit* m_marka;
+    QComboBox* m_kind;
+    QLineEdit* m_capacity;
+    QComboBox* m_year;
+    QLineEdit* m_seria;
+    QLineEdit* m_engine;
+    QLineEdit* m_body;
+    QComboBox* m_owner;
+    QComboBox* m_driver;
+    DateField* m_dataOc;
+    QLineEdit* m_polOc;
+    DateField* m_dataAc;
+    QLineEdit* m_polAc;
+    DateField* m_dataPrze;
+    DateField* m_dataPrzeGw;
+    DateField* m_dataTacho;
+    NumberField* m_liczPrzeg;
+    NumberField* m_liczGwar;
+    NumberField* m_normaOd;
+    NumberField* m_normaDo;
+    NumberField* m_stawka;
+    QLineEdit* m_uwagi;
+    QPushButton* m_save;
+    QPushButton* m_cancel;
+};
+
+} // namespace kv

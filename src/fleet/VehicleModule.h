@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/RegisterModule.h"
+#include "fleet/VehicleRegister.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace kv {
+
+class RegisterController;
+class RegisterGrid;
+class TfPojazdy;
+
+// The vehicle register in the main window: its edit window behind the
+// commands, and the vehicle selector rebuilt after every change.
+class VehicleModule : public RegisterModule {
+public:
+    struct Host {
+        // Rebuilds the vehicle selector; true: back to all vehicles.
+        std::function<void(bool toAllVehicles)> rebuildVehicleSelector;
+        // The company's name, first in the owner list.
+        std::function<QString()> companyName;
+        // Reloads the fleet numbers of the register's filter panel.
+        std::function<void()> refreshFilterLists;
+        // Opens the dictionary window on the fleet numbers (unset: no button).
+        std::function<void()> editFleetDictionary;
+    };
+
+    VehicleModule(RegisterController& controller, RegisterGrid& grid, Host host,
+                  QWidget* windowParent);
+    ~VehicleModule() override;
+
+    RegisterId id() const override { return RegisterId::Vehicles; }
+    void add(bool copyMode) override;
+    void edit() override;
+    void preview() override;
+    void afterDelete() override;
+    void refreshLookups() override;
+
+    TfPojazdy& window() const { return *m_window; }
+
+private:
+    EditSteps steps();
+    VehicleLists lists() const;
+
+    RegisterController& m_controller;
+    RegisterGrid& m_grid;
+    Host m_host;
+    std::unique_ptr<TfPojazdy> m_window;
+};
+
+} // namespace kv
