@@ -32,6 +32,8 @@ QAction* TfMain::addMenuAction(QMenu* menu, const QString& text, const QString& 
     if (!shortcut.isEmpty())
         a->setShortcut(QKeySequence(shortcut));
     a->setEnabled(available);
+    if (!available)
+        m_notBuilt.insert(a);
     m_actions.insert(key(text), a);
     return a;
 }
@@ -97,6 +99,7 @@ void TfMain::buildMenus() {
             });
 
     QMenu* import = bar->addMenu(QStringLiteral("Import"));
+    import->setObjectName(QStringLiteral("menuImport"));
     for (const char* item :
          {"Import kosztów z arkusza .CSV", "Import przejazdów z arkusza .CSV",
           "Import taknowania (ciągłe) z arkusza .CSV", "Import tankowania Km z arkusza .CSV",
@@ -108,8 +111,9 @@ void TfMain::buildMenus() {
             [this] { openSection(Section::Start); });
     auto registerItem = [this](QMenu* menu, RegisterId id) {
         const RegisterDescriptor& d = registerDescriptor(id);
-        connect(addMenuAction(menu, d.menuItem, d.shortcut, false), &QAction::triggered, this,
-                [this, id] { openRegister(id); });
+        QAction* a = addMenuAction(menu, d.menuItem, d.shortcut, false);
+        m_notBuilt.remove(a); // follows the register's availability instead
+        connect(a, &QAction::triggered, this, [this, id] { openRegister(id); });
     };
     registerItem(widok, RegisterId::Vehicles);
     QMenu* finansowe = widok->addMenu(QStringLiteral("Finansowe"));
@@ -133,9 +137,11 @@ void TfMain::buildMenus() {
                                 "Kilometrówka VAT", "Pozostałe raporty 1", "Pozostałe raporty 2"}) {
         QMenu* sub = widok->addMenu(QString::fromUtf8(reports));
         sub->setEnabled(false);
+        m_notBuiltMenus.insert(sub);
     }
     QMenu* wykresy = widok->addMenu(QStringLiteral("Wykresy"));
     wykresy->setEnabled(false);
+    m_notBuiltMenus.insert(wykresy);
     QMenu* slowniki = widok->addMenu(QStringLiteral("Słowniki"));
     addMenuAction(slowniki, QStringLiteral("Biblioteka"), QStringLiteral("Ctrl+F1"), false);
     registerItem(slowniki, RegisterId::Rates);
@@ -144,7 +150,8 @@ void TfMain::buildMenus() {
 
     QMenu* admin = bar->addMenu(QStringLiteral("&Administracja"));
     admin->setObjectName(QStringLiteral("menuAdministracja"));
-    addMenuAction(admin, QStringLiteral("Zarządzanie użytkownikami"), {}, false);
+    connect(addMenuAction(admin, QStringLiteral("Zarządzanie użytkownikami")), &QAction::triggered,
+            this, &TfMain::administerUsers);
     addMenuAction(admin, QStringLiteral("Administracja bazą danych"), {}, false);
     addMenuAction(admin, QStringLiteral("Archiwizacja bazy danych"), {}, false);
 

@@ -11,13 +11,17 @@
 #include "fleet/VehicleModule.h"
 #include "support/TVxGridStorage.h"
 #include "support/gui/TableViewGridAdapter.h"
+#include "users/PermissionControls.h"
+#include "users/PermissionLoading.h"
 #include "users/Permissions.h"
+#include "users/TfUserzy.h"
 #include "users/ProgramOptions.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableView>
@@ -192,6 +196,7 @@ void TfMain::attachGridMenu(RegisterGrid* grid) {
 
 void TfMain::applyPermissions() {
     const PermissionSet& p = currentLogin().permissions;
+    // Registers: their buttons and "Widok" items need the read permission.
     for (const RegisterDescriptor& d : allRegisters()) {
         const bool allowed = isRegisterAvailable(d.id) && p.has(d.readPermission);
         if (QToolButton* b = m_registerButtons.value(QStringLiteral("RB") + d.page))
@@ -199,10 +204,46 @@ void TfMain::applyPermissions() {
         if (QAction* a = m_actions.value(d.menuItem))
             a->setEnabled(allowed);
     }
+    // Everything else the permissions govern; parts not available in this
+    // version stay disabled whatever the user holds.
+    for (const PermissionControl& c : permissionControls()) {
+        const bool allowed = controlAllowed(c, p);
+        switch (c.kind) {
+        case PermissionControlKind::SectionButton:
+            if (QWidget* w = findChild<QWidget*>(c.name))
+                w->setEnabled(allowed);
+            break;
+        case PermissionControlKind::RegisterButton:
+            if (QToolButton* b = m_registerButtons.value(c.name))
+                b->setEnabled(allowed && m_availableButtons.contains(c.name));
+            break;
+        case PermissionControlKind::Menu:
+            if (auto* menu = findChild<QMenu*>(c.name))
+                menu->menuAction()->setEnabled(allowed);
+            break;
+        case PermissionControlKind::MenuItem:
+            for (QAction* a : findChildren<QAction*>()) {
+                if (QString(a->text()).remove(u'&') != c.name)
+                    continue;
+                a->setEnabled(allowed && !m_notBuilt.contains(a) &&
+                              !(a->menu() && m_notBuiltMenus.contains(a->menu())));
+            }
+            break;
+        }
+    }
+    // Registers a section button opens directly.
     if (QToolButton* b = m_sectionButtons.value(static_cast<int>(Section::Vehicles)))
         b->setEnabled(p.has(registerDescriptor(RegisterId::Vehicles).readPermission));
-    if (QAction* a = m_actions.value(QStringLiteral("Opcje")))
-        a->setEnabled(p.has(permission::Options));
+}
+
+void TfMain::administerUsers() {
+    TfUserzy::administer(this);
+    TmyDataBase& db = *TmyDataBase::current();
+    reloadLoggedInUser(db);
+    const LoginState& login = currentLogin();
+    m_lUzytkownik->setText(login.userName + QStringLiteral(", ") + login.userDescription);
+    openSection(Section::Start);
+    applyPermissions();
 }
 
 } // namespace kv

@@ -23,7 +23,10 @@
 #include "app/RegisterController.h"
 #include "support/UserInterface.h"
 #include "support/gui/DateField.h"
+#include "users/PermissionLoading.h"
 #include "users/Permissions.h"
+#include "users/TfLogin.h"
+#include "users/TfUserzy.h"
 #include "users/ProgramOptions.h"
 
 #include <QApplication>
@@ -73,6 +76,9 @@ void TfMain::runStartSequence() {
         if (slot.grid)
             m_gridStorage->registerDataGrid(std::make_unique<TableViewGridAdapter>(slot.grid->view()),
                                             registerDescriptor(static_cast<RegisterId>(id)).grid);
+    m_gridStorage->registerDataGrid(
+        std::make_unique<TableViewGridAdapter>(TfUserzy::instanceFor(this)->grid()),
+        QStringLiteral("UserzyGRID"));
     m_gridStorage->load();
     loadNotepads();
     loadProgramOptions();
@@ -160,36 +166,8 @@ bool TfMain::stepCheckLocation() {
 }
 
 bool TfMain::stepLogin() {
-    // Until the login window exists the program opens the company it used
-    // last, or the first one of the location, as the built-in administrator.
-    TmyDataBase* db = TmyDataBase::current();
-    QString dir = programOptions().firmaDir;
-    QString name;
-    try {
-        db->connectMain();
-        const ResultSet companies = db->select(QStringLiteral("SELECT * FROM firmy.DB ORDER BY NAZWA"),
-                                               {}, ConnectionKind::Main);
-        for (int i = 0; i < companies.rowCount(); ++i)
-            if (companies.text(i, QStringLiteral("DIR")) == dir)
-                name = companies.text(i, QStringLiteral("NAZWA"));
-        if (name.isEmpty() && !companies.isEmpty()) {
-            dir = companies.text(0, QStringLiteral("DIR"));
-            name = companies.text(0, QStringLiteral("NAZWA"));
-        }
-    } catch (const DatabaseError& e) {
-        reportDatabaseError(e.message(), true, 330);
-        return false;
-    }
-    if (dir.isEmpty() || !db->openCompanyDatabase(dir))
-        return false;
-    LoginState& login = currentLogin();
-    login.userName = QStringLiteral("ADMIN");
-    login.userDescription = QStringLiteral("Administrator");
-    login.companyDir = dir;
-    login.companyName = name;
-    login.permissions.setAll(true);
-    programOptions().firmaDir = dir;
-    return true;
+    TfLogin::setDatabaseWindowHook([](QWidget* parent) { TfWskazBaze::run(false, parent); });
+    return TfLogin::run(this) == TfLogin::Result::Accepted;
 }
 
 void TfMain::stepRunUpgrades() { runSchemaUpgrades(*TmyDataBase::current()); }
@@ -230,7 +208,10 @@ void TfMain::stepShowCompanyHeader() {
     }
 }
 
-void TfMain::stepApplyPermissions() { applyPermissions(); }
+void TfMain::stepApplyPermissions() {
+    loadPermissions(*TmyDataBase::current());
+    applyPermissions();
+}
 void TfMain::stepOfferBackup() { offerBackup(*TmyDataBase::current()); }
 void TfMain::stepTipOfTheDay() {}
 void TfMain::stepDeadlineCheck() {}

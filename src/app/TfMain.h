@@ -3,6 +3,7 @@
 #include "data/Registers.h"
 
 #include <QHash>
+#include <QSet>
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
@@ -42,6 +43,9 @@ public:
 
     // Log out and run the start sequence again.
     void logOut();
+    // "Zarządzanie użytkownikami": the administration window, then the
+    // logged-in user's description and permissions again.
+    void administerUsers();
     // The error-log viewer of the help menu.
     void openErrorLog();
 
@@ -150,6 +154,9 @@ private:
     QHash<QString, QPushButton*> m_commandButtons;
     QHash<QString, QAction*> m_actions;
     QMultiHash<QString, QAction*> m_gridMenuActions; // by command button name
+    QSet<QAction*> m_notBuilt;      // menu items of parts not available in this version
+    QSet<QMenu*> m_notBuiltMenus;   // submenus of such parts
+    QSet<QString> m_availableButtons; // register-column buttons that are not registers
     QToolButton* m_currentSectionButton = nullptr;
 
     QPlainTextEdit* m_notepad = nullptr;      // podrecznyNotatnik

@@ -9,6 +9,7 @@ const QList<Command>& commands() {
         QList<Command> list;
         addInspectionCommands(list);
         addLocationCommands(list);
+        addUserCommands(list);
         addMaintenanceCommands(list);
         return list;
     }();

@@ -10,7 +10,9 @@ class PermissionSet {
 public:
     static constexpr int kCount = 101;
 
-    bool has(int number) const { return number >= 0 && number < kCount && m_bits.test(static_cast<size_t>(number)); }
+    bool has(int number) const {
+        return number >= 0 && number < kCount && m_bits.test(static_cast<size_t>(number));
+    }
     void set(int number, bool granted = true) {
         if (number >= 0 && number < kCount)
             m_bits.set(static_cast<size_t>(number), granted);
@@ -42,6 +44,10 @@ constexpr int DistanceTable = 32;
 constexpr int Import = 53;
 } // namespace permission
 
+// The built-in administrator: holds every permission whatever the
+// permission table says, and its account cannot be deleted.
+inline const QString kAdministratorName = QStringLiteral("ADMIN");
+
 // Who is logged in and where.
 struct LoginState {
     QString userName;        // upper case
@@ -49,6 +55,10 @@ struct LoginState {
     QString companyDir;      // the chosen company's folder
     QString companyName;     // its short name (NAZWA of firmy.DB)
     PermissionSet permissions;
+    bool accepted = false; // the login window accepted the user
+
+    // Forgets the user and the company (before the login window is shown).
+    void forget() { *this = LoginState{}; }
 };
 
 // The login of the running program.

@@ -1,0 +1,243 @@
+// "users ...": the program's users and their permissions without its window.
+// Every command is a login of its own (--user, --user-password) into one
+// company; changing anything needs the administrator's permission 0. The
+// checks and messages are the window's, from the same core.
+#include "cli/CliCommands.h"
+
+#include "data/DatabaseLocation.h"
+#include "data/TmyDataBase.h"
+#include "users/LoginSession.h"
+#include "users/PermissionLoading.h"
+#include "users/Permissions.h"
+#include "users/ProgramOptions.h"
+#include "users/UserAdministration.h"
+
+#include <QDir>
+#include <memory>
+
+namespace kv::cli {
+
+namespace {
+
+using Result = UserAdministration::Result;
+
+const QString kNoPermissionText = QStringLiteral("Brak uprawnień do wykonania wskazanej operacji.");
+
+// The open company with the user logged in; the refusal is written when the
+// login cannot be made.
+std::unique_ptr<TmyDataBase> logIn(CliContext& c, bool administrator) {
+    QString location = c.location().trimmed();
+    while (location.size() > 1 && (location.endsWith(u'/') || location.endsWith(u'\\')))
+        location.chop(1);
+    if (location.isEmpty()) {
+        c.refuse(QStringLiteral("Nie wskazano lokalizacji bazy danych. Podaj ją opcją --location "
+                                "KATALOG."));
+        return nullptr;
+    }
+    const DatabaseLocation where{location, c.databasePassword()};
+    switch (checkLocation(where)) {
+    case LocationCheck::Usable:
+        break;
+    case LocationCheck::Missing:
+        c.refuse(QStringLiteral("W katalogu %1 nie ma bazy danych (brak pliku firmy.DB).")
+                     .arg(QDir::toNativeSeparators(location)));
+        return nullptr;
+    case LocationCheck::WrongPassword:
+        c.refuse(QStringLiteral("Nieprawidłowe hasło bazy danych."));
+        return nullptr;
+    }
+    QString folder = c.option(QStringLiteral("--company"));
+    if (!c.has(QStringLiteral("--company")))
+        folder = ProgramOptions::load(optionsFilePath()).firmaDir;
+    if (folder.isEmpty()) {
+        c.refuse(QStringLiteral("Nie wskazano firmy. Podaj folder firmy opcją --company FOLDER."));
+        return nullptr;
+    }
+    if (!c.has(QStringLiteral("--user")) || !c.has(QStringLiteral("--user-password"))) {
+        c.refuse(QStringLiteral("Podaj użytkownika programu i jego hasło: --user NAZWA "
+                                "--user-password HASŁO."));
+        return nullptr;
+    }
+
+    auto db = std::make_unique<TmyDataBase>();
+    LoginSession session(*db);
+    const std::optional<QList<LoginCompany>> companies = session.prepare(where);
+    if (!companies) {
+        c.err() << QStringLiteral("Nie można odczytać listy firm.") << Qt::endl;
+        return nullptr;
+    }
+    const auto company = std::find_if(companies->cbegin(), companies->cend(),
+                                      [&folder](const LoginCompany& f) { return f.dir == folder; });
+    if (company == companies->cend()) {
+        c.refuse(QStringLiteral("W bazie danych nie ma firmy w folderze %1.").arg(folder));
+        return nullptr;
+    }
+    switch (session.attempt(*company, c.option(QStringLiteral("--user")),
+                            c.option(QStringLiteral("--user-password")))) {
+    case LoginSession::Outcome::Accepted:
+        break;
+    case LoginSession::Outcome::Refused:
+    case LoginSession::Outcome::Closed:
+    case LoginSession::Outcome::NoCompany:
+        c.refuse(kLoginRefusedText);
+        return nullptr;
+    case LoginSession::Outcome::DatabaseFailure:
+        return nullptr;
+    }
+    if (!loadPermissions(*db))
+        return nullptr;
+    if (administrator && !currentLogin().permissions.has(permission::Administrator)) {
+        c.refuse(kNoPermissionText);
+        return nullptr;
+    }
+    return db;
+}
+
+// The user of that name (compared in upper case); the refusal is written
+// when there is none.
+std::optional<UserRecord> findUser(CliContext& c, UserAdministration& admin, const QString& name) {
+    const std::optional<QList<UserRecord>> users = admin.users();
+    if (!users)
+        return std::nullopt;
+    const QString wanted = name.trimmed().toUpper();
+    for (const UserRecord& u : *users)
+        if (u.name == wanted)
+            return u;
+    c.refuse(QStringLiteral("Nie ma użytkownika o nazwie %1.").arg(wanted));
+    return std::nullopt;
+}
+
+int exitCodeOf(Result result) {
+    return result == Result::Done ? Ok : Refused;
+}
+
+int runList(CliContext& c, const QStringList& args) {
+    if (!args.isEmpty())
+        return c.refuse(QStringLiteral("Użycie: karvento-cli users list"));
+    const auto db = logIn(c, false);
+    if (!db)
+        return Refused;
+    const std::optional<QList<UserRecord>> users = UserAdministration(*db).users();
+    if (!users)
+        return Refused;
+    for (const UserRecord& u : *users)
+        c.out() << u.name << u'\t' << u.description << Qt::endl;
+    return Ok;
+}
+
+int runAdd(CliContext& c, const QStringList& args) {
+    if (args.size() != 1 || !c.has(QStringLiteral("--new-password")))
+        return c.refuse(QStringLiteral("Użycie: karvento-cli users add NAZWA --new-password HASŁO "
+                                       "[--description OPIS]"));
+    const QString password = c.option(QStringLiteral("--new-password"));
+    const UserEditValues values{args.first(), c.option(QStringLiteral("--description")), password,
+                                password};
+    if (checkUserEdit(values) != UserField::None)
+        return Refused;
+    const auto db = logIn(c, true);
+    if (!db)
+        return Refused;
+    const Result result = UserAdministration(*db).addUser(values);
+    if (result == Result::Done)
+        c.out() << QStringLiteral("Dodano użytkownika %1.").arg(values.name.trimmed().toUpper())
+                << Qt::endl;
+    return exitCodeOf(result);
+}
+
+int runPasswd(CliContext& c, const QStringList& args) {
+    if (args.size() != 1 || !c.has(QStringLiteral("--new-password")))
+        return c.refuse(
+            QStringLiteral("Użycie: karvento-cli users passwd NAZWA --new-password HASŁO"));
+    const QString password = c.option(QStringLiteral("--new-password"));
+    if (checkUserEdit({args.first(), {}, password, password}) != UserField::None)
+        return Refused;
+    const auto db = logIn(c, true);
+    if (!db)
+        return Refused;
+    UserAdministration admin(*db);
+    const std::optional<UserRecord> user = findUser(c, admin, args.first());
+    if (!user)
+        return Refused;
+    // The description stays as it is.
+    const Result result = admin.changeUser({user->name, user->description, password, password});
+    if (result == Result::Done)
+        c.out() << QStringLiteral("Zmieniono hasło użytkownika %1.").arg(user->name) << Qt::endl;
+    return exitCodeOf(result);
+}
+
+int runDelete(CliContext& c, const QStringList& args) {
+    if (args.size() != 1)
+        return c.refuse(QStringLiteral("Użycie: karvento-cli users delete NAZWA"));
+    const auto db = logIn(c, true);
+    if (!db)
+        return Refused;
+    UserAdministration admin(*db);
+    const std::optional<UserRecord> user = findUser(c, admin, args.first());
+    if (!user)
+        return Refused;
+    const Result result = admin.deleteUser(*user, currentLogin().userName);
+    if (result == Result::Done)
+        c.out() << QStringLiteral("Usunięto użytkownika %1.").arg(user->name) << Qt::endl;
+    return exitCodeOf(result);
+}
+
+int runPermission(CliContext& c, const QStringList& args, bool granted) {
+    const QString word = granted ? QStringLiteral("grant") : QStringLiteral("revoke");
+    if (args.size() != 2)
+        return c.refuse(QStringLiteral("Użycie: karvento-cli users %1 NAZWA NUMER").arg(word));
+    bool ok = false;
+    const int number = args.at(1).toInt(&ok);
+    if (!ok || number < 0 || number > 53)
+        return c.refuse(QStringLiteral("Numer uprawnienia musi być liczbą od 0 do 53."));
+    if (number >= 28 && number <= 30)
+        return c.refuse(QStringLiteral("Uprawnienia 28, 29 i 30 nie są używane."));
+    const auto db = logIn(c, true);
+    if (!db)
+        return Refused;
+    UserAdministration admin(*db);
+    const std::optional<UserRecord> user = findUser(c, admin, args.first());
+    if (!user)
+        return Refused;
+    if (user->name == kAdministratorName)
+        return c.refuse(QStringLiteral("Użytkownik ADMIN ma zawsze wszystkie uprawnienia."));
+    if (!admin.setPermission(user->name, number, granted))
+        return c.refuse(QStringLiteral("Nie udało się zapisać zmiany uprawnień."));
+    c.out() << (granted ? QStringLiteral("Nadano uprawnienie %1 użytkownikowi %2.")
+                        : QStringLiteral("Odebrano uprawnienie %1 użytkownikowi %2."))
+                   .arg(number)
+                   .arg(user->name)
+            << Qt::endl;
+    return Ok;
+}
+
+} // namespace
+
+void addUserCommands(QList<Command>& commands) {
+    const auto add = [&commands](const char* word, const char* usage, const char* help,
+                                 std::function<int(CliContext&, const QStringList&)> run) {
+        commands.append({{QStringLiteral("users"), QString::fromLatin1(word)},
+                         QString::fromUtf8(usage),
+                         QString::fromUtf8(help),
+                         std::move(run)});
+    };
+    add("list", "",
+        "wypisuje użytkowników firmy: nazwę i opis rozdzielone tabulatorem (każdy zalogowany "
+        "użytkownik)",
+        runList);
+    add("add", "NAZWA --new-password HASŁO [--description OPIS]",
+        "dodaje użytkownika z uprawnieniami 1-53 (wymaga uprawnień administratora)", runAdd);
+    add("passwd", "NAZWA --new-password HASŁO",
+        "zmienia hasło użytkownika (wymaga uprawnień administratora)", runPasswd);
+    add("delete", "NAZWA",
+        "usuwa użytkownika i jego uprawnienia; pyta o zgodę, --yes odpowiada Tak (wymaga "
+        "uprawnień administratora)",
+        runDelete);
+    add("grant", "NAZWA NUMER",
+        "nadaje użytkownikowi uprawnienie o numerze 0-53 (wymaga uprawnień administratora)",
+        [](CliContext& c, const QStringList& a) { return runPermission(c, a, true); });
+    add("revoke", "NAZWA NUMER",
+        "odbiera użytkownikowi uprawnienie o numerze 0-53 (wymaga uprawnień administratora)",
+        [](CliContext& c, const QStringList& a) { return runPermission(c, a, false); });
+}
+
+} // namespace kv::cli
