@@ -8,7 +8,7 @@
 #include "app/RegisterGrid.h"
 #include "app/RegisterModule.h"
 #include "data/TmyDataBase.h"
-#include "fleet/VehicleModule.h"
+#include "app/ModuleFactories.h"
 #include "support/TVxGridStorage.h"
 #include "support/gui/TableViewGridAdapter.h"
 #include "users/PermissionControls.h"
@@ -29,47 +29,61 @@
 
 namespace kv {
 
-void TfMain::addRegister(RegisterId id, std::unique_ptr<RegisterModule> module) {
-    RegisterSlot& slot = m_registers[static_cast<int>(id)];
-    slot.module = std::move(module);
-}
-
 void TfMain::setUpRegisters() {
     if (m_registersReady)
         return;
     m_registersReady = true;
     TmyDataBase& db = *TmyDataBase::current();
     m_filters = std::make_unique<RegisterFilters>(db);
-
-    auto makeGrid = [this, &db](RegisterId id) -> RegisterSlot& {
-        RegisterSlot& slot = m_registers[static_cast<int>(id)];
-        slot.controller = std::make_unique<RegisterController>(db, id);
-        const RegisterDescriptor& d = registerDescriptor(id);
-        auto* view = findChild<QTableView*>(d.grid);
+    for (const ModuleFactory& factory : registerModuleFactories()) {
+        RegisterSlot& slot = m_registers[static_cast<int>(factory.id)];
+        slot.controller = std::make_unique<RegisterController>(db, factory.id);
+        auto* view = findChild<QTableView*>(registerDescriptor(factory.id).grid);
         slot.grid = new RegisterGrid(view, *slot.controller, this);
         connect(slot.grid, &RegisterGrid::editRequested, this, &TfMain::commandEdit);
         connect(slot.grid, &RegisterGrid::deleteRequested, this, &TfMain::commandDelete);
         attachGridMenu(slot.grid);
-        return slot;
-    };
-
-    RegisterSlot& vehicles = makeGrid(RegisterId::Vehicles);
-    VehicleModule::Host host;
-    host.rebuildVehicleSelector = [this](bool toAll) { fillVehicleSelector(toAll); };
-    host.companyName = [this] { return m_lFirma->toolTip(); };
-    host.refreshFilterLists = [this, &db] {
-        const QVariant chosen = m_fleetFilter->currentData();
-        m_fleetFilter->clear();
-        if (const auto fleets = db.reopenLookup(QStringLiteral("DBFNrFloty")))
-            for (int i = 0; i < fleets->rowCount(); ++i)
-                m_fleetFilter->addItem(fleets->text(i, QStringLiteral("OPIS")),
-                                       fleets->value(i, QStringLiteral("KOD")).toInt());
-        m_fleetFilter->setCurrentIndex(chosen.isValid() ? m_fleetFilter->findData(chosen) : -1);
-    };
-    vehicles.module =
-        std::make_unique<VehicleModule>(*vehicles.controller, *vehicles.grid, host, this);
-
+        ModuleContext context{db, *slot.controller, *slot.grid, *this, this};
+        slot.module = factory.make(context);
+    }
     updateRegisterButtons();
+}
+
+QString TfMain::companyName() const { return m_lFirma->toolTip(); }
+
+void TfMain::refreshVehicleFilterLists() {
+    const QVariant chosen = m_fleetFilter->currentData();
+    m_fleetFilter->clear();
+    if (const auto fleets = TmyDataBase::current()->reopenLookup(QStringLiteral("DBFNrFloty")))
+        for (int i = 0; i < fleets->rowCount(); ++i)
+            m_fleetFilter->addItem(fleets->text(i, QStringLiteral("OPIS")),
+                                   fleets->value(i, QStringLiteral("KOD")).toInt());
+    m_fleetFilter->setCurrentIndex(chosen.isValid() ? m_fleetFilter->findData(chosen) : -1);
+}
+
+void TfMain::highlightButton(const QString& buttonName) {
+    for (QToolButton* b : std::as_const(m_registerButtons))
+        b->setChecked(b->objectName() == buttonName);
+}
+
+void TfMain::addSectionCommand(const QString& buttonName, const QString& menuItem,
+                               std::function<void()> handler) {
+    m_availableButtons.insert(buttonName);
+    if (QToolButton* b = m_registerButtons.value(buttonName)) {
+        b->setEnabled(true);
+        connect(b, &QToolButton::clicked, this, [this, buttonName, handler] {
+            highlightButton(buttonName);
+            handler();
+        });
+    }
+    if (QAction* a = m_actions.value(menuItem)) {
+        m_notBuilt.remove(a);
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, [this, buttonName, handler] {
+            highlightButton(buttonName);
+            handler();
+        });
+    }
 }
 
 bool TfMain::isRegisterAvailable(RegisterId id) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MainWindowServices.h"
 #include "data/Registers.h"
 
 #include <QHash>
@@ -31,7 +32,7 @@ class TVxGridStorage;
 
 // The main window: section bar, pages of registers, command row, filter row and
 // status bar, and the program's life from the start sequence to closing.
-class TfMain : public QMainWindow {
+class TfMain : public QMainWindow, public MainWindowServices {
     Q_OBJECT
 public:
     explicit TfMain(const QStringList& arguments, QWidget* parent = nullptr);
@@ -72,6 +73,16 @@ public:
     void fillVehicleSelector(bool toAll);
     // Enables sections, registers, menu items and commands for the user.
     void applyPermissions();
+
+    // MainWindowServices
+    void rebuildVehicleSelector(bool toAllVehicles) override { fillVehicleSelector(toAllVehicles); }
+    QString companyName() const override;
+    void refreshCompanyHeader() override { stepShowCompanyHeader(); }
+    void showSectionStart(Section section) override { openSection(section); }
+    void highlightButton(const QString& buttonName) override;
+    void addSectionCommand(const QString& buttonName, const QString& menuItem,
+                           std::function<void()> handler) override;
+    void refreshVehicleFilterLists() override;
 
     // The widgets other modules fill (by name, for the register issues).
     QWidget* registerPage(RegisterId id) const { return m_registerPages.value(static_cast<int>(id)); }
@@ -129,7 +140,6 @@ private:
 
     void highlightSection(QToolButton* current);
     void setUpRegisters();
-    void addRegister(RegisterId id, std::unique_ptr<RegisterModule> module);
     QWidget* buildVehicleFilterPanel();
     void attachGridMenu(RegisterGrid* grid);
     void wireFilterRow();

@@ -347,7 +347,8 @@ bool TfPojazdy::confirm() { return QDialog::exec() == QDialog::Accepted; }
 
 void TfPojazdy::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    m_fleetDictionary->setVisible(static_cast<bool>(editFleetDictionary));
+    m_fleetDictionary->setVisible(editFleetDictionary && canEditFleetDictionary &&
+                                  canEditFleetDictionary());
     QTimer::singleShot(0, this, [this] {
         m_nrrej->setFocus();
         m_nrrej->selectAll();

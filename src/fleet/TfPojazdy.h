@@ -29,6 +29,7 @@ public:
     // Opens the dictionary window on the fleet numbers (set by the main
     // window; the button is hidden while unset) and answers the reloaded lists.
     std::function<VehicleLists()> editFleetDictionary;
+    std::function<bool()> canEditFleetDictionary;
 
     QPushButton* saveButton() const { return m_save; }
 

@@ -17,6 +17,7 @@ VehicleModule::VehicleModule(RegisterController& controller, RegisterGrid& grid,
             m_host.editFleetDictionary();
             return lists();
         };
+    m_window->canEditFleetDictionary = m_host.canEditDictionary;
 }
 
 VehicleModule::~VehicleModule() = default;

@@ -26,8 +26,10 @@ public:
         std::function<QString()> companyName;
         // Reloads the fleet numbers of the register's filter panel.
         std::function<void()> refreshFilterLists;
-        // Opens the dictionary window on the fleet numbers (unset: no button).
+        // Opens the dictionary window on the fleet numbers, and whether the
+        // user may (the "[...]" button shows only then).
         std::function<void()> editFleetDictionary;
+        std::function<bool()> canEditDictionary;
     };
 
     VehicleModule(RegisterController& controller, RegisterGrid& grid, Host host,

@@ -1,0 +1,36 @@
+#include "app/ModuleFactories.h"
+
+#include "app/MainWindowServices.h"
+#include "fleet/VehicleModule.h"
+#include "users/Permissions.h"
+
+namespace kv {
+
+namespace {
+
+std::unique_ptr<RegisterModule> makeVehicles(ModuleContext& c) {
+    VehicleModule::Host host;
+    MainWindowServices* services = &c.services;
+    host.rebuildVehicleSelector = [services](bool toAll) { services->rebuildVehicleSelector(toAll); };
+    host.companyName = [services] { return services->companyName(); };
+    host.editFleetDictionary = [services] {
+        if (services->openDictionary)
+            services->openDictionary(QStringLiteral("FLOTA"));
+    };
+    host.canEditDictionary = [services] {
+        return static_cast<bool>(services->openDictionary) &&
+               currentLogin().permissions.has(permission::DictionaryRead);
+    };
+    host.refreshFilterLists = [services] { services->refreshVehicleFilterLists(); };
+    return std::make_unique<VehicleModule>(c.controller, c.grid, host, c.windowParent);
+}
+
+} // namespace
+
+QList<ModuleFactory> registerModuleFactories() {
+    return {
+        {RegisterId::Vehicles, makeVehicles},
+    };
+}
+
+} // namespace kv
