@@ -3,6 +3,10 @@
 #include "data/ErrorReport.h"
 #include "data/engine/DatabaseError.h"
 
+#include <QHelpEvent>
+#include <QToolTip>
+#include <QWidget>
+
 namespace kv {
 
 KarventoApplication::KarventoApplication(int& argc, char** argv) : QApplication(argc, argv) {
@@ -10,6 +14,19 @@ KarventoApplication::KarventoApplication(int& argc, char** argv) : QApplication(
     setApplicationDisplayName(QStringLiteral("Karvento"));
     setApplicationVersion(QStringLiteral(KV_VERSION));
     setOrganizationName(QStringLiteral("Dravelon"));
+    installEventFilter(this);
+}
+
+bool KarventoApplication::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && !widget->toolTip().isEmpty()) {
+            const auto* help = static_cast<QHelpEvent*>(event);
+            QToolTip::showText(help->globalPos(), widget->toolTip(), widget, {}, kHintHidePause);
+            return true;
+        }
+    }
+    return QApplication::eventFilter(watched, event);
 }
 
 bool KarventoApplication::notify(QObject* receiver, QEvent* event) {

@@ -10,6 +10,12 @@ class KarventoApplication : public QApplication {
 public:
     KarventoApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // Hints stay on screen this long.
+    static constexpr int kHintHidePause = 20000;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 } // namespace kv

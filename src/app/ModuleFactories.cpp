@@ -1,6 +1,8 @@
 #include "app/ModuleFactories.h"
 
 #include "app/MainWindowServices.h"
+#include "fleet/DictionaryModule.h"
+#include "fleet/EmployeeModule.h"
 #include "fleet/VehicleModule.h"
 #include "users/Permissions.h"
 
@@ -25,11 +27,18 @@ std::unique_ptr<RegisterModule> makeVehicles(ModuleContext& c) {
     return std::make_unique<VehicleModule>(c.controller, c.grid, host, c.windowParent);
 }
 
+std::unique_ptr<RegisterModule> makeDictionaries(ModuleContext& c) {
+    return std::make_unique<DictionaryModule>(c.controller, c.grid, c.services, c.windowParent);
+}
+
 } // namespace
 
 QList<ModuleFactory> registerModuleFactories() {
     return {
         {RegisterId::Vehicles, makeVehicles},
+        {RegisterId::Rates, makeDictionaries},
+        {RegisterId::Employees,
+         [](ModuleContext& c) { return std::make_unique<EmployeeModule>(c); }},
     };
 }
 

@@ -1,5 +1,7 @@
 #include "data/QueryRegistry.h"
 
+#include "fleet/EmployeeQueries.h"
+#include "fleet/DictionaryQueries.h"
 #include "fleet/VehicleQueries.h"
 #include "users/UserQueries.h"
 
@@ -7,6 +9,8 @@ namespace kv {
 
 void registerProgramQueries(TmyDataBase& db) {
     registerVehicleQueries(db);
+    registerDictionaryQueries(db);
+    registerEmployeeQueries(db);
     registerUserQueries(db);
 }
 

@@ -1,5 +1,6 @@
 #include "app/RunEnvironment.h"
 
+#include "data/ErrorLog.h"
 #include "data/SettingsPaths.h"
 #include "data/TableMaintenance.h"
 #include "data/engine/EngineSession.h"
@@ -112,6 +113,12 @@ void configureEngineSharing() {
     const QString key = QStringLiteral("\\SYSTEM\\INIT\\;LOCAL SHARE");
     if (readEngineSetting(key).toUpper() == u"FALSE")
         writeEngineSetting(key, QStringLiteral("TRUE"));
+}
+
+void writeLogViewerLines(const QString& databaseLocation) {
+    appendErrorLog(codedLine(9999999999LL, QStringLiteral("db location=") + databaseLocation));
+    appendErrorLog(codedLine(9999999999LL, QStringLiteral("Config dir=") + settingsDirectory()));
+    appendErrorLog(codedLine(9999999999LL, QStringLiteral("Install dir=") + installDirectory()));
 }
 
 void releaseRunTemporaryDirectory() { runHold().reset(); }

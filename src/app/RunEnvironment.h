@@ -42,6 +42,10 @@ void configureEngineSharing();
 // directory, except those a running program (this one included, until it
 // lets go) still holds. Errors on one directory do not stop the others.
 void removeTemporaryDirectories();
+// The three diagnostic lines the error-log viewer writes before it opens the
+// log: the database location, the settings directory, the installation.
+void writeLogViewerLines(const QString& databaseLocation);
+
 // Lets go of this run's temporary directory (before the clean-up at the end).
 void releaseRunTemporaryDirectory();
 

@@ -125,10 +125,7 @@ void TfMain::saveOnClose() {
 }
 
 void TfMain::openErrorLog() {
-    appendErrorLog(codedLine(9999999999LL,
-                             QStringLiteral("db location=") + currentDatabaseLocation().location));
-    appendErrorLog(codedLine(9999999999LL, QStringLiteral("Config dir=") + settingsDirectory()));
-    appendErrorLog(codedLine(9999999999LL, QStringLiteral("Install dir=") + installDirectory()));
+    writeLogViewerLines(currentDatabaseLocation().location);
     if (!QFileInfo::exists(errorLogPath()))
         ui().information(QStringLiteral("Informacja"), QStringLiteral("Log błędów jest pusty."));
     QDesktopServices::openUrl(QUrl::fromLocalFile(errorLogPath()));

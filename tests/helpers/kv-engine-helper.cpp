@@ -2,8 +2,13 @@
 //   hold DIR PASSWORD            open DIR, print "ready", wait for end of input
 //   insert DIR PASSWORD N TAG    insert N odometer rows tagged TAG, one by one
 //   insertloop DIR PASSWORD TAG  insert rows until killed
+//   holdfile PATH -               hold a shared OS lock on a file until killed
+//   instance SETTINGS -           take the program's single-instance lock, wait
 #include "data/engine/Connection.h"
+#include "app/RunEnvironment.h"
+#include "data/SettingsPaths.h"
 #include "data/engine/DatabaseError.h"
+#include "support/OsFileLock.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -28,6 +33,22 @@ int main(int argc, char** argv) {
     const QStringList a = app.arguments();
     if (a.size() < 4)
         return 2;
+    if (a.at(1) == QLatin1String("holdfile") || a.at(1) == QLatin1String("instance")) {
+        bool held = false;
+        kv::OsFileLock lock(a.at(2));
+        if (a.at(1) == QLatin1String("holdfile")) {
+            held = lock.tryLockShared();
+        } else {
+            qputenv("KARVENTO_SETTINGS_DIR", a.at(2).toUtf8());
+            held = kv::acquireSingleInstance();
+        }
+        std::printf(held ? "ready\n" : "refused\n");
+        std::fflush(stdout);
+        std::string line;
+        while (std::getline(std::cin, line)) {
+        }
+        return held ? 0 : 1;
+    }
     EngineSession session;
     session.addPassword(a.at(3));
     Connection c(&session);

@@ -1,0 +1,103 @@
+#include "TestSupport.h"
+
+#include "app/KarventoApplication.h"
+#include "app/TfMain.h"
+#include "data/ErrorLog.h"
+#include "users/ProgramOptions.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <stdexcept>
+
+using namespace kv;
+
+namespace {
+// An object whose event handling fails, as a faulty handler would.
+class Faulty : public QObject {
+protected:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::User)
+            throw std::runtime_error("coś poszło nie tak");
+        return QObject::event(e);
+    }
+};
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+    test::TestEnvironment env;
+
+    QString log() {
+        QFile f(errorLogPath());
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+
+private slots:
+    void unhandledErrorsAreReportedAndTheProgramGoesOn() {
+        Faulty faulty;
+        env.ui().clear();
+        QEvent e(QEvent::User);
+        QCoreApplication::sendEvent(&faulty, &e);
+        QCOMPARE(env.ui().last().caption, QStringLiteral("Błąd bazy danych"));
+        QCOMPARE(env.ui().last().text,
+                 QStringLiteral("Wystąpił nieoczekiwany błąd. Orginalny komunikat: coś poszło nie tak"));
+        QVERIFY(log().contains(QStringLiteral("[0000000000]  coś poszło nie tak")));
+        // Events keep flowing afterwards.
+        QEvent again(QEvent::User);
+        QCoreApplication::sendEvent(&faulty, &again);
+        QCOMPARE(env.ui().messages().size(), 2);
+    }
+
+    void windowStartsAtItsDesignSizeWithCommandsOff() {
+        TfMain window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
+        QVERIFY(window.isUsable());
+        QCOMPARE(window.size(), QSize(1000, 700));
+        for (const char* name : {"SBDodaj", "SBEdytuj", "SBUsun", "SBKopiuj", "SBPodglad"})
+            QVERIFY2(!window.findChild<QPushButton*>(QLatin1String(name))->isEnabled(), name);
+        window.setCommandState(true, false);
+        QVERIFY(window.findChild<QPushButton*>(QStringLiteral("SBPodglad"))->isEnabled());
+        QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("SBDodaj"))->isEnabled());
+        // Export, print and search are not part of this version: they stay off.
+        QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("SBcsv"))->isEnabled());
+        window.setCommandState(true, true);
+        QVERIFY(window.findChild<QPushButton*>(QStringLiteral("SBUsun"))->isEnabled());
+        const QStringList menus{QStringLiteral("&Dane"), QStringLiteral("&Edycja"),
+                                QStringLiteral("&Narzędzia"), QStringLiteral("Import"),
+                                QStringLiteral("&Widok"), QStringLiteral("&Administracja"),
+                                QStringLiteral("Pomo&c")};
+        QStringList titles;
+        for (QAction* a : window.menuBar()->actions())
+            titles.append(a->text());
+        QCOMPARE(titles, menus);
+    }
+
+    void closingAsksWhileTheOptionIsOn() {
+        TfMain window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
+        programOptions().pytajPrzedZamknieciem = true;
+        env.ui().clear();
+        env.ui().queueAnswer(false);
+        QVERIFY(!window.close());
+        QCOMPARE(env.ui().last().caption, QStringLiteral("Pytanie"));
+        QCOMPARE(env.ui().last().text, QStringLiteral("Czy zakończyć pracę i zamknąć program?"));
+        env.ui().queueAnswer(true);
+        QVERIFY(window.close());
+        // Closing saved the options and the notepad.
+        QVERIFY(QFile::exists(optionsFilePath()));
+        programOptions().pytajPrzedZamknieciem = false;
+        env.ui().clear();
+        TfMain quiet({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
+        QVERIFY(quiet.close());
+        QVERIFY(env.ui().messages().isEmpty());
+    }
+};
+
+int main(int argc, char** argv) {
+    KarventoApplication app(argc, argv);
+    TestMainWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_mainwindow.moc"
