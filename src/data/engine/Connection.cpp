@@ -231,6 +231,8 @@ void Connection::close() {
     m_db = nullptr;
     m_attached.clear();
     m_files.clear();
+    // The next opening uses the session's passwords as they are then.
+    m_workingKeys.clear();
     if (!m_mainFile.isEmpty()) {
         QFile::remove(m_mainFile);
         QFile::remove(m_mainFile + QStringLiteral("-journal"));
