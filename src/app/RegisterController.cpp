@@ -32,7 +32,8 @@ void RegisterController::writeStatementLines() {
             q.setLine(d.sortLine, QStringLiteral("DATA ") + direction);
             q.setLine(d.directionLine, QStringLiteral(",PRYWLICZOD ") + direction);
         } else {
-            q.setLine(d.sortLine, s.sortColumn);
+            // Texts sort in Polish alphabetical order; numbers are not affected.
+            q.setLine(d.sortLine, s.sortColumn + QStringLiteral(" COLLATE PL"));
             q.setLine(d.directionLine, direction);
         }
     }

@@ -235,6 +235,24 @@ private slots:
         QVERIFY(!c.isReadOnlyStatement(QStringLiteral("DELETE FROM koszty")));
     }
 
+    void textsSortInPolishOrder() {
+        const QString dir = company(QStringLiteral("collate"));
+        EngineSession s;
+        s.addPassword(schema::kTemplatePassword);
+        Connection c(&s);
+        c.open(dir);
+        for (const char* name : {"Żak", "Zając", "Łukasiewicz", "Lis", "lis", "Ćwik", "Czarny",
+                                 "Nowak", "Ńowak", "Ostrowski", "Ósmy", "Źrebiec", "Ziółko", "2 Kowal"})
+            c.execute(QStringLiteral("INSERT INTO osobowa (NREW, NAZWISKO) VALUES (:PARAM0, :PARAM0)"),
+                      positionalParams({QString::fromUtf8(name)}));
+        const ResultSet r = c.query(QStringLiteral("SELECT NAZWISKO AS N FROM osobowa ORDER BY N COLLATE PL"));
+        QStringList order;
+        for (int i = 0; i < r.rowCount(); ++i)
+            order.append(r.text(i, QStringLiteral("N")));
+        QCOMPARE(order, (QStringList{"2 Kowal", "Czarny", "Ćwik", "lis", "Lis", "Łukasiewicz", "Nowak",
+                                     "Ńowak", "Ostrowski", "Ósmy", "Zając", "Ziółko", "Źrebiec", "Żak"}));
+    }
+
     void missingDirectoryIsReported() {
         Connection c;
         try {

@@ -2,6 +2,7 @@
 
 #include "data/engine/DatabaseError.h"
 #include "data/engine/KeyDerivation.h"
+#include "data/engine/PolishCollation.h"
 #include "data/engine/PresenceLock.h"
 #include "data/engine/SqlDialect.h"
 
@@ -204,6 +205,7 @@ void Connection::open(const QString& directory, bool presence) {
     }
     sqlite3_busy_handler(m_db, &Connection::waitWhileBusy, this);
     sqlite3_exec(m_db, "PRAGMA cipher_default_page_size = 4096", nullptr, nullptr, nullptr);
+    registerPolishCollation(m_db);
     m_directory = dir;
     refreshFileList();
 }
