@@ -45,6 +45,9 @@ void TfMain::setUpRegisters() {
         attachGridMenu(slot.grid);
         ModuleContext context{db, *slot.controller, *slot.grid, *this, this};
         slot.module = factory.make(context);
+        // Its button is in the permission table too, which enables only
+        // buttons known to be available.
+        m_availableButtons.insert(QStringLiteral("RB") + registerDescriptor(factory.id).page);
     }
     updateRegisterButtons();
 }

@@ -166,7 +166,7 @@ private:
     QMultiHash<QString, QAction*> m_gridMenuActions; // by command button name
     QSet<QAction*> m_notBuilt;      // menu items of parts not available in this version
     QSet<QMenu*> m_notBuiltMenus;   // submenus of such parts
-    QSet<QString> m_availableButtons; // register-column buttons that are not registers
+    QSet<QString> m_availableButtons; // register-column buttons of available parts
     QToolButton* m_currentSectionButton = nullptr;
 
     QPlainTextEdit* m_notepad = nullptr;      // podrecznyNotatnik

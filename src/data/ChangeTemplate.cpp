@@ -32,6 +32,11 @@ ChangeTemplate ChangeTemplate::insert(const QString& table, const QList<Template
 
 ChangeTemplate ChangeTemplate::update(const QString& table, const QList<TemplateColumn>& columns,
                                       const QString& keyColumn) {
+    return update(table, columns, TemplateColumn{keyColumn, -1});
+}
+
+ChangeTemplate ChangeTemplate::update(const QString& table, const QList<TemplateColumn>& columns,
+                                      const TemplateColumn& key) {
     ChangeTemplate t;
     t.lines.append(QStringLiteral("UPDATE %1 SET").arg(table));
     for (int i = 0; i < columns.size(); ++i) {
@@ -45,7 +50,11 @@ ChangeTemplate ChangeTemplate::update(const QString& table, const QList<Template
             t.lines.append(QString());
         }
     }
-    t.lines.append(QStringLiteral(" WHERE %1 =").arg(keyColumn));
+    if (key.param >= 0) {
+        t.lines.append(QStringLiteral(" WHERE %1 = %2").arg(key.column, paramName(key.param)));
+        return t;
+    }
+    t.lines.append(QStringLiteral(" WHERE %1 =").arg(key.column));
     t.slotLine.insert(QStringLiteral("KEY"), static_cast<int>(t.lines.size()));
     t.lines.append(QString());
     return t;

@@ -33,6 +33,11 @@ struct ChangeTemplate {
     // "UPDATE table SET ... WHERE keyColumn =" with the key in the slot "KEY".
     static ChangeTemplate update(const QString& table, const QList<TemplateColumn>& columns,
                                  const QString& keyColumn);
+    // The same with the key given as a column of its own: a text key (a
+    // number the user typed, which may hold quotes) is bound as its
+    // parameter, "WHERE key = :PARAMn"; a slot key goes into the slot "KEY".
+    static ChangeTemplate update(const QString& table, const QList<TemplateColumn>& columns,
+                                 const TemplateColumn& key);
 };
 
 // Writes the slot values (column -> SQL text) into the query's lines. A slot

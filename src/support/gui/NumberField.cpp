@@ -52,8 +52,8 @@ void NumberField::normalize() {
     const std::optional<double> number = value();
     if (number)
         setValue(*number);
-    else if (m_integerMode)
-        setText(QStringLiteral("0"));
+    else if (m_integerMode || m_zeroWhenInvalid)
+        setValue(0);
 }
 
 void NumberField::keyPressEvent(QKeyEvent* event) {
@@ -73,7 +73,8 @@ void NumberField::focusOutEvent(QFocusEvent* event) {
     // moment, and a closing window has already read the field: the user has
     // not left it.
     const Qt::FocusReason reason = event->reason();
-    if (!isReadOnly() && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+    if (m_rewriteOnLeave && !isReadOnly() && reason != Qt::PopupFocusReason &&
+        reason != Qt::ActiveWindowFocusReason)
         normalize();
     QLineEdit::focusOutEvent(event);
 }

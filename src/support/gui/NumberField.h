@@ -21,6 +21,14 @@ public:
     void setDecimals(int decimals);
     bool integerMode() const { return m_integerMode; }
     void setIntegerMode(bool on);
+    // Leaving the field turns a text that is not a number (or nothing) into
+    // zero with the field's decimals, as the rate fields do.
+    bool zeroWhenInvalid() const { return m_zeroWhenInvalid; }
+    void setZeroWhenInvalid(bool on) { m_zeroWhenInvalid = on; }
+    // Off: leaving the field leaves the text as typed (only the separator is
+    // swapped), for values whose window rewrites them when it saves.
+    bool rewriteOnLeave() const { return m_rewriteOnLeave; }
+    void setRewriteOnLeave(bool on) { m_rewriteOnLeave = on; }
 
     // The number typed, or nothing when the text is not a number.
     std::optional<double> value() const;
@@ -38,6 +46,8 @@ protected:
 private:
     int m_decimals = 2;
     bool m_integerMode = false;
+    bool m_zeroWhenInvalid = false;
+    bool m_rewriteOnLeave = true;
 };
 
 } // namespace kv

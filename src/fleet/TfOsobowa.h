@@ -1,0 +1,46 @@
+#pragma once
+
+#include "fleet/EmployeeRegister.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kv {
+
+// The employee edit window ("Kartoteka osobowa").
+class TfOsobowa : public QDialog, public EmployeeFormView {
+    Q_OBJECT
+public:
+    explicit TfOsobowa(QWidget* parent = nullptr);
+
+    void load(const EmployeeFormValues& values, bool numberEditable) override;
+    EmployeeFormValues values() const override;
+    bool confirm() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void build();
+    void trySave();
+
+    QLineEdit* m_nrew;
+    QLineEdit* m_nazwisko;
+    QLineEdit* m_imie;
+    QLineEdit* m_adres;
+    QLineEdit* m_numer;
+    QLineEdit* m_kod;
+    QLineEdit* m_miasto;
+    QLineEdit* m_kraj;
+    QLineEdit* m_telefon;
+    QLineEdit* m_kontakt;
+    QLineEdit* m_uwagi;
+    QLabel* m_note;
+    QPushButton* m_save;
+    QPushButton* m_cancel;
+};
+
+} // namespace kv

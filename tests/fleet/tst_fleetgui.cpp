@@ -1,0 +1,162 @@
+#include "FleetFixture.h"
+#include "support/ModalWindows.h"
+
+#include "app/MainWindowServices.h"
+#include "fleet/CompanyDataModule.h"
+#include "fleet/TfFirma.h"
+#include "fleet/TfOsobowa.h"
+#include "users/Permissions.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace kv;
+using kv::test::whenShown;
+
+namespace {
+
+// The main window as the company data command sees it.
+class FakeMainWindow : public MainWindowServices {
+public:
+    QStringList calls;
+    QString commandButton, commandMenuItem;
+    std::function<void()> command;
+
+    void rebuildVehicleSelector(bool) override {}
+    QString companyName() const override { return {}; }
+    void refreshCompanyHeader() override { calls << QStringLiteral("header"); }
+    void showSectionStart(Section s) override {
+        calls << (s == Section::Dictionaries ? QStringLiteral("Słowniki") : QStringLiteral("?"));
+    }
+    void highlightButton(const QString& name) override {
+        calls << QStringLiteral("highlight ") + name;
+    }
+    void addSectionCommand(const QString& button, const QString& menuItem,
+                           std::function<void()> handler) override {
+        commandButton = button;
+        commandMenuItem = menuItem;
+        command = std::move(handler);
+    }
+    void refreshVehicleFilterLists() override {}
+};
+
+QString focusName() {
+    QWidget* w = QApplication::focusWidget();
+    return w ? w->objectName() : QString();
+}
+
+QStringList visibleButtons(QWidget* window) {
+    QStringList texts;
+    for (QPushButton* b : window->findChildren<QPushButton*>())
+        if (b->isVisible())
+            texts << b->text();
+    return texts;
+}
+
+} // namespace
+
+// The employee and company data windows driven as a user would.
+class TestFleetGui : public QObject {
+    Q_OBJECT
+    test::TestEnvironment env;
+
+    static void enter(QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }
+
+private slots:
+    void init() { env.ui().clear(); }
+
+    void employeeWindowStartsInTheRightField() {
+        TfOsobowa w;
+        EmployeeFormValues v;
+        v.nrew = QStringLiteral("N-1");
+        v.nazwisko = QStringLiteral("Nowak");
+
+        // Editing without the option: the number is locked, typing goes to the surname.
+        w.load(v, false);
+        whenShown<TfOsobowa>([](TfOsobowa* dialog) {
+            QTRY_COMPARE(focusName(), QStringLiteral("fNAZWISKO"));
+            QVERIFY(!dialog->findChild<QLineEdit*>(QStringLiteral("fNREW"))->isEnabled());
+            dialog->reject();
+        });
+        QVERIFY(!w.confirm());
+
+        w.load(v, true);
+        whenShown<TfOsobowa>([](TfOsobowa* dialog) {
+            QTRY_COMPARE(focusName(), QStringLiteral("fNREW"));
+            auto* number = dialog->findChild<QLineEdit*>(QStringLiteral("fNREW"));
+            QCOMPARE(number->selectedText(), QStringLiteral("N-1"));
+            dialog->reject();
+        });
+        QVERIFY(!w.confirm());
+    }
+
+    void employeeWindowChecksAndTrims() {
+        TfOsobowa w;
+        EmployeeFormValues v;
+        v.nrew = QStringLiteral("  N 2 ");
+        w.load(v, true);
+        whenShown<TfOsobowa>([this](TfOsobowa* dialog) {
+            auto* surname = dialog->findChild<QLineEdit*>(QStringLiteral("fNAZWISKO"));
+            QTRY_COMPARE(focusName(), QStringLiteral("fNREW"));
+            enter(QApplication::focusWidget()); // Enter saves: the surname is missing
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(env.ui().last().caption, QStringLiteral("Uwaga"));
+            QCOMPARE(env.ui().last().text,
+                     QStringLiteral("Nie wprowadzono nazwiska. Popraw pole."));
+            QTRY_COMPARE(QApplication::focusWidget(), surname);
+            QTest::keyClicks(surname, QStringLiteral("Wisniewska"));
+            enter(surname);
+        });
+        QVERIFY(w.confirm());
+        QCOMPARE(w.values().nrew, QStringLiteral("N 2"));
+        QCOMPARE(w.values().nazwisko, QStringLiteral("Wisniewska"));
+    }
+
+    void companyDataReadOnlyWithoutPermission23() {
+        auto db = test::openTemplateCompany(env, QStringLiteral("gui"));
+        QVERIFY(db);
+        FakeMainWindow main;
+        CompanyDataModule module(*db, main, nullptr);
+        QCOMPARE(main.commandButton, QStringLiteral("RBSlDaneFirmy"));
+        QCOMPARE(main.commandMenuItem, QStringLiteral("Dane Firmy"));
+
+        currentLogin().permissions.setAll(true);
+        currentLogin().permissions.set(permission::CompanyDataWrite, false);
+        whenShown<TfFirma>([](TfFirma* dialog) {
+            QCOMPARE(visibleButtons(dialog), QStringList{QStringLiteral("&OK")});
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fNAZWA"));
+            QVERIFY(name->isReadOnly());
+            QTest::keyClicks(name, QStringLiteral("nic"));
+            QCOMPARE(name->text(), QString());
+            dialog->findChild<QPushButton*>(QStringLiteral("bAnuluj"))->click();
+        });
+        main.command();
+        QCOMPARE(
+            main.calls,
+            (QStringList{QStringLiteral("Słowniki"), QStringLiteral("highlight RBSlDaneFirmy"),
+                         QStringLiteral("Słowniki"), QStringLiteral("highlight RBSlDaneFirmy")}));
+        // Back to editing for the next user.
+        QCOMPARE(module.window().findChild<QPushButton*>(QStringLiteral("bAnuluj"))->text(),
+                 QStringLiteral("&Anuluj"));
+
+        // With the permission the name is typed, saved and the header read again.
+        currentLogin().permissions.set(permission::CompanyDataWrite, true);
+        main.calls.clear();
+        whenShown<TfFirma>([this](TfFirma* dialog) {
+            QCOMPARE(visibleButtons(dialog),
+                     (QStringList{QStringLiteral("&Zapisz"), QStringLiteral("&Anuluj")}));
+            QTRY_COMPARE(focusName(), QStringLiteral("fNAZWA"));
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Transport Zak"));
+            enter(QApplication::focusWidget());
+        });
+        main.command();
+        QCOMPARE(main.calls.last(), QStringLiteral("header"));
+        QVERIFY(main.calls.contains(QStringLiteral("highlight ")));
+        QCOMPARE(readCompanyRecord(*db)->value(QStringLiteral("NAZWA")),
+                 QStringLiteral("Transport Zak"));
+    }
+};
+
+QTEST_MAIN(TestFleetGui)
+#include "tst_fleetgui.moc"
