@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <QThread>
 
 #include <signal.h>
 
@@ -105,8 +106,8 @@ private slots:
         c.open(dir);
         const QString target = env.newDirectory(QStringLiteral("copy-target"));
         int previous = -1;
-        for (int i = 0; i < 15; ++i) {
-            QTest::qWait(40);
+        for (int i = 0; i < 40; ++i) {
+            QTest::qWait(5);
             c.copyTableFile(QStringLiteral("przebiegi"), QDir(target).filePath(QStringLiteral("przebiegi.DB")));
             Connection copy(&s);
             copy.open(target, false);
@@ -118,6 +119,39 @@ private slots:
             previous = rows;
         }
         QVERIFY(previous > 0);
+        writer.kill();
+        writer.waitForFinished();
+    }
+
+    void writersWaitWhileATableIsCopied() {
+        const QString dir = test::makeTemplateCompany(env.newDirectory(QStringLiteral("hold")));
+        QProcess writer;
+        writer.start(test::helperProgram(QStringLiteral("kv-engine-helper")),
+                     {QStringLiteral("insertloop"), dir, schema::kTemplatePassword, QStringLiteral("W")});
+        QVERIFY(writer.waitForReadyRead(20000));
+        EngineSession s;
+        s.addPassword(schema::kTemplatePassword);
+        Connection c(&s);
+        c.open(dir);
+        Connection watcher(&s);
+        watcher.open(dir);
+        auto rows = [&] {
+            return watcher.query(QStringLiteral("SELECT COUNT(*) FROM przebiegi")).value(0, 0).toInt();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(rows() > 0, 20000);
+        int atStart = -1;
+        int atEnd = -2;
+        c.copyTableFile(QStringLiteral("przebiegi"),
+                        QDir(env.newDirectory(QStringLiteral("hold-copy"))).filePath(QStringLiteral("przebiegi.DB")),
+                        [&] {
+                            atStart = rows();
+                            QThread::msleep(400);
+                            atEnd = rows();
+                        });
+        // No commit got through while the table was held...
+        QCOMPARE(atEnd, atStart);
+        // ...and the writer goes on once it is let go.
+        QTRY_VERIFY_WITH_TIMEOUT(rows() > atEnd, 20000);
         writer.kill();
         writer.waitForFinished();
     }

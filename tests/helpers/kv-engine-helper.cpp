@@ -1,7 +1,10 @@
 // A second program for the tests that need two processes on one directory.
 //   hold DIR PASSWORD            open DIR, print "ready", wait for end of input
 //   insert DIR PASSWORD N TAG    insert N odometer rows tagged TAG, one by one
-//   insertloop DIR PASSWORD TAG  insert rows until killed
+//   insertloop DIR PASSWORD TAG  insert rows until killed, many rows to a
+//                                transaction so that each commit writes many
+//                                pages (a copy taken carelessly would catch
+//                                a half-written file)
 //   holdfile PATH -               hold a shared OS lock on a file until killed
 //   instance SETTINGS -           take the program's single-instance lock, wait
 #include "data/engine/Connection.h"
@@ -72,8 +75,13 @@ int main(int argc, char** argv) {
         if (a.at(1) == QLatin1String("insertloop") && a.size() >= 5) {
             std::printf("ready\n");
             std::fflush(stdout);
-            for (int i = 0;; ++i)
-                insertRow(c, a.at(4), i);
+            const QString filler = QString(180, u'x');
+            for (int i = 0;; ++i) {
+                c.beginWrite({QStringLiteral("przebiegi")});
+                for (int j = 0; j < 300; ++j)
+                    insertRow(c, a.at(4) + filler, i * 300 + j);
+                c.commit();
+            }
         }
     } catch (const kv::DatabaseError& e) {
         std::fprintf(stderr, "error: %s\n", e.what());

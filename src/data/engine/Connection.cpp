@@ -572,7 +572,8 @@ void Connection::createTableFile(const QString& baseName, const QString& passwor
     refreshFileList();
 }
 
-void Connection::copyTableFile(const QString& baseName, const QString& targetPath) {
+void Connection::copyTableFile(const QString& baseName, const QString& targetPath,
+                               const std::function<void()>& whileHeld) {
     if (m_inTransaction)
         throw DatabaseError(QStringLiteral("Nie można kopiować tabeli w trakcie transakcji."));
     const QString schema = baseName.toLower();
@@ -592,6 +593,8 @@ void Connection::copyTableFile(const QString& baseName, const QString& targetPat
         throw DatabaseError(message);
     }
     QString error;
+    if (whileHeld)
+        whileHeld();
     {
         QFile in(source);
         QSaveFile out(targetPath);

@@ -87,8 +87,10 @@ public:
     // Copies a table file to a path while holding it against writers (a read
     // lock on the file for the length of the copy), so the copy never holds
     // half a transaction of another program. An existing target is replaced
-    // only by a complete copy. Throws DatabaseError.
-    void copyTableFile(const QString& baseName, const QString& targetPath);
+    // only by a complete copy. Throws DatabaseError. whileHeld runs while the
+    // file is held (tests use it to watch that writers wait).
+    void copyTableFile(const QString& baseName, const QString& targetPath,
+                       const std::function<void()>& whileHeld = {});
 
     // Attaches a table file explicitly (a trial opening); throws on failure.
     void attachTable(const QString& baseName);
