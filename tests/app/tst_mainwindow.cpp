@@ -9,7 +9,12 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QMessageBox>
+#include <QProcess>
 #include <QTest>
+#include <QTimer>
+
+#include <signal.h>
 
 #include <stdexcept>
 
@@ -50,6 +55,35 @@ private slots:
         QEvent again(QEvent::User);
         QCoreApplication::sendEvent(&faulty, &again);
         QCOMPARE(env.ui().messages().size(), 2);
+    }
+
+    void secondCopyIsRefusedUnlessAllowed() {
+        QProcess first;
+        first.start(test::helperProgram(QStringLiteral("kv-engine-helper")),
+                    {QStringLiteral("instance"), env.settingsDir(), QStringLiteral("-")});
+        QVERIFY(first.waitForReadyRead(20000));
+        QVERIFY(first.readAll().contains("ready"));
+        {
+            TfMain allowed({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
+            QVERIFY(allowed.isUsable());
+        }
+        QString shown;
+        QTimer::singleShot(300, [&shown] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                    shown = box->windowTitle() + u'|' + box->text();
+                    box->accept();
+                }
+        });
+        {
+            TfMain refused({QStringLiteral("karvento")});
+            QVERIFY(!refused.isUsable());
+        }
+        QCOMPARE(shown, QStringLiteral("Informacja|Karvento jest już uruchomiony!"));
+        ::kill(static_cast<pid_t>(first.processId()), SIGKILL);
+        QVERIFY(first.waitForFinished(10000));
+        TfMain next({QStringLiteral("karvento")});
+        QVERIFY(next.isUsable());
     }
 
     void windowStartsAtItsDesignSizeWithCommandsOff() {
