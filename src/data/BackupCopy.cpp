@@ -19,19 +19,6 @@ namespace {
 
 const QString kInformationCaption = QStringLiteral("Informacja");
 
-// Hides the progress window however the copying ends.
-class ProgressWindow {
-public:
-    ProgressWindow() = default;
-    ProgressWindow(const ProgressWindow&) = delete;
-    ProgressWindow& operator=(const ProgressWindow&) = delete;
-    ~ProgressWindow() { ui().progressHide(); }
-    void step(const QString& job, int position) {
-        ui().progressJob(job);
-        ui().progressShow(position);
-    }
-};
-
 std::filesystem::path nativePath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
 }

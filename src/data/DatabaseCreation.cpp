@@ -38,19 +38,6 @@ void makeWritable(const QStringList& files) {
                               QFile::permissions(file) | QFile::ReadOwner | QFile::WriteOwner);
 }
 
-// Hides the progress window however the work ends.
-class ProgressWindow {
-public:
-    ProgressWindow() = default;
-    ProgressWindow(const ProgressWindow&) = delete;
-    ProgressWindow& operator=(const ProgressWindow&) = delete;
-    ~ProgressWindow() { ui().progressHide(); }
-    void step(const QString& job, int position) {
-        ui().progressJob(job);
-        ui().progressShow(position);
-    }
-};
-
 } // namespace
 
 QString withoutTrailingSeparator(QString path) {

@@ -1,25 +1,21 @@
 #include "fleet/TfEditBibliotekaAll.h"
 
-#include "support/UserInterface.h"
 #include "support/gui/NumberField.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace kv {
 
-TfEditBibliotekaAll::TfEditBibliotekaAll(QWidget* parent) : QDialog(parent) {
+TfEditBibliotekaAll::TfEditBibliotekaAll(QWidget* parent) : EditDialog(parent) {
     setObjectName(QStringLiteral("TfEditBibliotekaAll"));
     setModal(true);
     setMinimumWidth(460);
 
-    m_heading = new QLabel;
-    m_heading->setStyleSheet(QStringLiteral("font-size: 13pt; font-weight: bold; color: #2d5b8a;"));
     m_label = new QLabel;
     m_text = new QLineEdit;
     m_text->setObjectName(kEntryTextField);
@@ -48,38 +44,19 @@ TfEditBibliotekaAll::TfEditBibliotekaAll(QWidget* parent) : QDialog(parent) {
     m_vat = new QCheckBox(QStringLiteral("Czy księgować VAT?"));
     m_vat->setObjectName(QStringLiteral("cbVAT"));
 
-    m_save = new QPushButton(QStringLiteral("&Zapisz"));
-    m_save->setObjectName(QStringLiteral("bZapisz"));
-    m_save->setToolTip(QStringLiteral("Zapisz zmiany"));
-    m_save->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("&Anuluj"));
-    m_cancel->setObjectName(QStringLiteral("bAnuluj"));
-    m_cancel->setToolTip(QStringLiteral("Anuluj zmiany"));
-    m_cancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_cancel);
-
-    auto* root = new QVBoxLayout(this);
-    root->addWidget(m_heading);
-    root->addSpacing(6);
-    root->addWidget(m_label);
-    root->addLayout(textRow);
-    root->addWidget(m_lengthRow);
-    root->addWidget(m_vat);
-    root->addStretch(1);
-    root->addLayout(buttons);
-
-    // Enter in a field saves (the default button), Escape cancels.
-    connect(m_save, &QPushButton::clicked, this, &TfEditBibliotekaAll::trySave);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    body()->addSpacing(6);
+    body()->addWidget(m_label);
+    body()->addLayout(textRow);
+    body()->addWidget(m_lengthRow);
+    body()->addWidget(m_vat);
+    body()->addStretch(1);
+    addButtons();
 }
 
 void TfEditBibliotekaAll::load(const DictionaryEntryLayout& layout,
                                const DictionaryEntryValues& values) {
     setWindowTitle(layout.title);
-    m_heading->setText(layout.title);
+    setHeading(layout.title);
     m_label->setText(layout.label);
     m_percent->setVisible(layout.percentUnit);
     m_showsLength = layout.lengthField;
@@ -100,33 +77,26 @@ DictionaryEntryValues TfEditBibliotekaAll::values() const {
     return v;
 }
 
+// The checks depend on the list, so without one the window does not save.
 void TfEditBibliotekaAll::trySave() {
-    if (!m_list)
-        return;
-    DictionaryEntryValues v = values();
-    const FormCheck check = checkDictionaryEntry(*m_list, v);
-    if (!check.ok) {
-        ui().information(QStringLiteral("Uwaga"), check.message);
-        if (auto* field = findChild<QLineEdit*>(check.field)) {
-            field->setFocus();
-            if (check.selectAll)
-                field->selectAll();
-        }
-        return;
-    }
-    // What is saved shows: the rate in plain digits, the length as a number.
-    m_text->setText(v.text);
-    if (m_showsLength)
-        m_length->setText(v.second);
-    accept();
+    if (m_list)
+        EditDialog::trySave();
 }
 
-bool TfEditBibliotekaAll::confirm() {
-    return exec() == QDialog::Accepted;
+FormCheck TfEditBibliotekaAll::runChecks() {
+    DictionaryEntryValues v = values();
+    const FormCheck check = checkDictionaryEntry(*m_list, v);
+    if (check.ok) {
+        // What is saved shows: the rate in plain digits, the length as a number.
+        m_text->setText(v.text);
+        if (m_showsLength)
+            m_length->setText(v.second);
+    }
+    return check;
 }
 
 void TfEditBibliotekaAll::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    EditDialog::showEvent(event);
     QTimer::singleShot(0, this, [this] {
         m_text->setFocus();
         m_text->selectAll();

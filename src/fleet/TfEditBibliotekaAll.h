@@ -1,13 +1,11 @@
 #pragma once
 
 #include "fleet/DictionaryBook.h"
-
-#include <QDialog>
+#include "support/gui/EditDialog.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace kv {
@@ -17,7 +15,7 @@ class NumberField;
 // The entry window of the dictionaries: the entry's text under the list's
 // label, and only where the list needs them the VAT box (expense kinds), the
 // route length (routes) and the percent unit (VAT rates).
-class TfEditBibliotekaAll : public QDialog, public DictionaryEntryView {
+class TfEditBibliotekaAll : public EditDialog, public DictionaryEntryView {
     Q_OBJECT
 public:
     explicit TfEditBibliotekaAll(QWidget* parent = nullptr);
@@ -27,31 +25,27 @@ public:
 
     void load(const DictionaryEntryLayout& layout, const DictionaryEntryValues& values) override;
     DictionaryEntryValues values() const override;
-    bool confirm() override;
+    bool confirm() override { return EditDialog::confirm(); }
 
     QLineEdit* textField() const { return m_text; }
     NumberField* lengthField() const { return m_length; }
     QCheckBox* vatBox() const { return m_vat; }
-    QPushButton* saveButton() const { return m_save; }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    FormCheck runChecks() override;
+    void trySave() override;
 
 private:
-    void trySave();
-
     const DictionaryList* m_list = nullptr;
     bool m_showsLength = false;
     QString m_hiddenSecond; // the second value of lists that do not show it
-    QLabel* m_heading;
     QLabel* m_label;
     QLineEdit* m_text;
     QLabel* m_percent;
     QWidget* m_lengthRow;
     NumberField* m_length;
     QCheckBox* m_vat;
-    QPushButton* m_save;
-    QPushButton* m_cancel;
 };
 
 } // namespace kv

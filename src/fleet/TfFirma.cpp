@@ -5,10 +5,8 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -39,7 +37,7 @@ const Field kOtherField = {"INNE", "Inne", 254};
 
 } // namespace
 
-TfFirma::TfFirma(QWidget* parent) : QDialog(parent) {
+TfFirma::TfFirma(QWidget* parent) : EditDialog(parent) {
     setObjectName(QStringLiteral("fFirma"));
     setWindowTitle(QStringLiteral("Dane Firmy"));
     build();
@@ -55,10 +53,7 @@ void TfFirma::build() {
         return e;
     };
 
-    auto* root = new QVBoxLayout(this);
-    auto* heading = new QLabel(QStringLiteral("Dane firmy"));
-    heading->setStyleSheet(QStringLiteral("font-size: 13pt; font-weight: bold; color: #2d5b8a;"));
-    root->addWidget(heading);
+    setHeading(QStringLiteral("Dane firmy"));
 
     // One grid, so the labels of the name, the address and the remarks line
     // up; the name and the remarks are long texts and take the whole width.
@@ -80,25 +75,8 @@ void TfFirma::build() {
     grid->addWidget(makeField(kOtherField), row, 1, 1, 2);
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(2, 2);
-    root->addLayout(grid);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    m_save = new QPushButton(QStringLiteral("&Zapisz"));
-    m_save->setObjectName(QStringLiteral("bZapisz"));
-    m_save->setToolTip(QStringLiteral("Zapisz zmiany"));
-    // Enter in any field saves (there is nothing to check); Escape cancels.
-    m_save->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("&Anuluj"));
-    m_cancel->setObjectName(QStringLiteral("bAnuluj"));
-    m_cancel->setToolTip(QStringLiteral("Anuluj zmiany"));
-    m_cancel->setAutoDefault(false);
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_cancel);
-    root->addLayout(buttons);
-
-    connect(m_save, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    body()->addLayout(grid);
+    addButtons();
 }
 
 void TfFirma::load(const CompanyRecord& record) {
@@ -119,12 +97,13 @@ void TfFirma::setEditable(bool editable) {
     setWindowEditable(this, editable);
 }
 
-bool TfFirma::confirm() {
-    return QDialog::exec() == QDialog::Accepted;
+// Nothing to check: any texts make a valid company row.
+FormCheck TfFirma::runChecks() {
+    return FormCheck::pass();
 }
 
 void TfFirma::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    EditDialog::showEvent(event);
     QTimer::singleShot(0, this, [this] {
         QLineEdit* name = m_fields.value(QStringLiteral("NAZWA"));
         name->setFocus();

@@ -1,18 +1,17 @@
 #pragma once
 
 #include "fleet/CompanyData.h"
+#include "support/gui/EditDialog.h"
 
-#include <QDialog>
 #include <QHash>
 
 class QLineEdit;
-class QPushButton;
 
 namespace kv {
 
 // The company data window ("Dane Firmy"): every column of the company row,
 // the correspondence address in a group of its own.
-class TfFirma : public QDialog, public CompanyFormView {
+class TfFirma : public EditDialog, public CompanyFormView {
     Q_OBJECT
 public:
     explicit TfFirma(QWidget* parent = nullptr);
@@ -20,17 +19,16 @@ public:
     void load(const CompanyRecord& record) override;
     CompanyRecord values() const override;
     void setEditable(bool editable) override;
-    bool confirm() override;
+    bool confirm() override { return EditDialog::confirm(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    FormCheck runChecks() override;
 
 private:
     void build();
 
     QHash<QString, QLineEdit*> m_fields; // by column
-    QPushButton* m_save;
-    QPushButton* m_cancel;
 };
 
 } // namespace kv

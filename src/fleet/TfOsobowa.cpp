@@ -1,12 +1,9 @@
 #include "fleet/TfOsobowa.h"
 
-#include "support/UserInterface.h"
-
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -25,17 +22,14 @@ QLineEdit* textField(const char* name, int maxLength, int minimumWidth = 0) {
 
 } // namespace
 
-TfOsobowa::TfOsobowa(QWidget* parent) : QDialog(parent) {
+TfOsobowa::TfOsobowa(QWidget* parent) : EditDialog(parent) {
     setObjectName(QStringLiteral("fOsobowa"));
     setWindowTitle(QStringLiteral("Kartoteka osobowa"));
     build();
 }
 
 void TfOsobowa::build() {
-    auto* root = new QVBoxLayout(this);
-    auto* heading = new QLabel(QStringLiteral("Katroteka osobowa"));
-    heading->setStyleSheet(QStringLiteral("font-size: 13pt; font-weight: bold; color: #2d5b8a;"));
-    root->addWidget(heading);
+    setHeading(QStringLiteral("Katroteka osobowa"));
 
     m_nrew = textField("fNREW", 15, 140);
     m_nazwisko = textField("fNAZWISKO", 50, 320);
@@ -73,25 +67,8 @@ void TfOsobowa::build() {
     form->addRow(QStringLiteral("Telefon (-y)"), m_telefon);
     form->addRow(QStringLiteral("Adres kontaktowy"), m_kontakt);
     form->addRow(QStringLiteral("Inne"), m_uwagi);
-    root->addLayout(form);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    m_save = new QPushButton(QStringLiteral("&Zapisz"));
-    m_save->setObjectName(QStringLiteral("bZapisz"));
-    m_save->setToolTip(QStringLiteral("Zapisz zmiany"));
-    // Enter in any field saves; Escape closes the dialog without saving.
-    m_save->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("&Anuluj"));
-    m_cancel->setObjectName(QStringLiteral("bAnuluj"));
-    m_cancel->setToolTip(QStringLiteral("Anuluj zmiany"));
-    m_cancel->setAutoDefault(false);
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_cancel);
-    root->addLayout(buttons);
-
-    connect(m_save, &QPushButton::clicked, this, &TfOsobowa::trySave);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    body()->addLayout(form);
+    addButtons();
 }
 
 void TfOsobowa::load(const EmployeeFormValues& v, bool numberEditable) {
@@ -128,25 +105,16 @@ EmployeeFormValues TfOsobowa::values() const {
     return v;
 }
 
-void TfOsobowa::trySave() {
+FormCheck TfOsobowa::runChecks() {
     EmployeeFormValues v = values();
     const FormCheck check = checkEmployeeForm(v);
-    if (!check.ok) {
-        ui().information(QStringLiteral("Uwaga"), check.message);
-        if (auto* field = findChild<QLineEdit*>(check.field))
-            field->setFocus();
-        return;
-    }
-    m_nrew->setText(v.nrew); // stored trimmed, and shown so when the window returns
-    accept();
-}
-
-bool TfOsobowa::confirm() {
-    return QDialog::exec() == QDialog::Accepted;
+    if (check.ok)
+        m_nrew->setText(v.nrew); // stored trimmed, and shown so when the window returns
+    return check;
 }
 
 void TfOsobowa::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    EditDialog::showEvent(event);
     QTimer::singleShot(0, this, [this] {
         if (m_nrew->isEnabled()) {
             m_nrew->setFocus();

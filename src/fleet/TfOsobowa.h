@@ -1,31 +1,29 @@
 #pragma once
 
 #include "fleet/EmployeeRegister.h"
-
-#include <QDialog>
+#include "support/gui/EditDialog.h"
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace kv {
 
 // The employee edit window ("Kartoteka osobowa").
-class TfOsobowa : public QDialog, public EmployeeFormView {
+class TfOsobowa : public EditDialog, public EmployeeFormView {
     Q_OBJECT
 public:
     explicit TfOsobowa(QWidget* parent = nullptr);
 
     void load(const EmployeeFormValues& values, bool numberEditable) override;
     EmployeeFormValues values() const override;
-    bool confirm() override;
+    bool confirm() override { return EditDialog::confirm(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    FormCheck runChecks() override;
 
 private:
     void build();
-    void trySave();
 
     QLineEdit* m_nrew;
     QLineEdit* m_nazwisko;
@@ -39,8 +37,6 @@ private:
     QLineEdit* m_kontakt;
     QLineEdit* m_uwagi;
     QLabel* m_note;
-    QPushButton* m_save;
-    QPushButton* m_cancel;
 };
 
 } // namespace kv

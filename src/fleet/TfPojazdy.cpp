@@ -1,7 +1,6 @@
 #include "fleet/TfPojazdy.h"
 
 #include "data/DisplayFormatters.h"
-#include "support/UserInterface.h"
 #include "support/gui/DateField.h"
 #include "support/gui/NumberField.h"
 
@@ -11,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -77,17 +75,14 @@ void selectKey(QComboBox* box, const QString& key) {
 
 } // namespace
 
-TfPojazdy::TfPojazdy(QWidget* parent) : QDialog(parent) {
+TfPojazdy::TfPojazdy(QWidget* parent) : EditDialog(parent) {
     setObjectName(QStringLiteral("fPojazdy"));
     setWindowTitle(QStringLiteral("Pojazd"));
     build();
 }
 
 void TfPojazdy::build() {
-    auto* root = new QVBoxLayout(this);
-    auto* heading = new QLabel(QStringLiteral("Informacje o pojeździe"));
-    heading->setStyleSheet(QStringLiteral("font-size: 13pt; font-weight: bold; color: #2d5b8a;"));
-    root->addWidget(heading);
+    setHeading(QStringLiteral("Informacje o pojeździe"));
 
     m_lp = new NumberField;
     m_lp->setObjectName(QStringLiteral("fLP"));
@@ -98,7 +93,8 @@ void TfPojazdy::build() {
     m_status = list("fSTATUS");
     m_status->addItems(vehicleStatusTexts());
     m_fleet = list("fNRFLOTY");
-    m_fleetDictionary = smallButton("SBFlota", QStringLiteral("[...]"), QStringLiteral("Edytuj słowniki"));
+    m_fleetDictionary =
+        smallButton("SBFlota", QStringLiteral("[...]"), QStringLiteral("Edytuj słowniki"));
     auto* fleetClear = smallButton("SBFlotaBrak", QStringLiteral("×"),
                                    QStringLiteral("Nie wskazuj żadnego numeru floty"));
     m_nrrej = textField("fNRREJ", 15);
@@ -170,7 +166,8 @@ void TfPojazdy::build() {
     driverLayout->addWidget(m_driver, 1);
     driverLayout->addWidget(driverClear);
     left->addRow(QStringLiteral("Kierowca"), driverRow);
-    auto* driverNote = new QLabel(QStringLiteral("Jeśli brakuje kierowcy, dopisz go w kartotece osobowej"));
+    auto* driverNote =
+        new QLabel(QStringLiteral("Jeśli brakuje kierowcy, dopisz go w kartotece osobowej"));
     driverNote->setStyleSheet(QStringLiteral("color: #5a6b7d; font-size: 8pt;"));
     left->addRow(QString(), driverNote);
 
@@ -183,8 +180,10 @@ void TfPojazdy::build() {
     right->addRow(QStringLiteral("Następny przegląd techniczny"), m_dataPrze);
     right->addRow(QStringLiteral("Data przeglądu gwarancyjnego"), m_dataPrzeGw);
     right->addRow(QStringLiteral("Data legalizacji tachografu"), m_dataTacho);
-    right->addRow(QStringLiteral("Przegl.tech. przy stanie licznika"), withUnit(m_liczPrzeg, QStringLiteral("km")));
-    right->addRow(QStringLiteral("Przegląd gwaranyjny po stanie licz."), withUnit(m_liczGwar, QStringLiteral("km")));
+    right->addRow(QStringLiteral("Przegl.tech. przy stanie licznika"),
+                  withUnit(m_liczPrzeg, QStringLiteral("km")));
+    right->addRow(QStringLiteral("Przegląd gwaranyjny po stanie licz."),
+                  withUnit(m_liczGwar, QStringLiteral("km")));
     auto* normRow = new QWidget;
     auto* normLayout = new QHBoxLayout(normRow);
     normLayout->setContentsMargins(0, 0, 0, 0);
@@ -194,32 +193,18 @@ void TfPojazdy::build() {
     normLayout->addWidget(new QLabel(QStringLiteral("litrów")));
     normLayout->addStretch(1);
     right->addRow(QStringLiteral("Norma zużycia paliwa od"), normRow);
-    right->addRow(QStringLiteral("Stawka za godzinę pracy"), withUnit(m_stawka, QStringLiteral("PLN / h")));
+    right->addRow(QStringLiteral("Stawka za godzinę pracy"),
+                  withUnit(m_stawka, QStringLiteral("PLN / h")));
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(vehicle, 1);
     columns->addWidget(terms, 1);
-    root->addLayout(columns);
+    body()->addLayout(columns);
     auto* other = new QFormLayout;
     other->addRow(QStringLiteral("Inne"), m_uwagi);
-    root->addLayout(other);
+    body()->addLayout(other);
+    addButtons();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    m_save = new QPushButton(QStringLiteral("&Zapisz"));
-    m_save->setObjectName(QStringLiteral("bZapisz"));
-    m_save->setToolTip(QStringLiteral("Zapisz zmiany"));
-    m_save->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("&Anuluj"));
-    m_cancel->setObjectName(QStringLiteral("bAnuluj"));
-    m_cancel->setToolTip(QStringLiteral("Anuluj zmiany"));
-    m_cancel->setAutoDefault(false);
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_cancel);
-    root->addLayout(buttons);
-
-    connect(m_save, &QPushButton::clicked, this, &TfPojazdy::trySave);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(driverClear, &QToolButton::clicked, this, [this] { m_driver->setCurrentIndex(-1); });
     // Its hint speaks of the fleet number, so it clears the fleet number.
     connect(fleetClear, &QToolButton::clicked, this, [this] { m_fleet->setCurrentIndex(0); });
@@ -314,9 +299,7 @@ VehicleFormValues TfPojazdy::values() const {
     return v;
 }
 
-QWidget* TfPojazdy::field(const QString& name) const { return findChild<QWidget*>(name); }
-
-void TfPojazdy::trySave() {
+FormCheck TfPojazdy::runChecks() {
     VehicleFormValues v = values();
     const FormCheck check = checkVehicleForm(v);
     // The rewritten numbers show, whether or not a later check fails.
@@ -326,27 +309,13 @@ void TfPojazdy::trySave() {
                                      {m_liczPrzeg, v.liczPrzeg},
                                      {m_liczGwar, v.liczGwar}})
         edit->setText(text);
-    if (!check.ok) {
-        ui().information(QStringLiteral("Uwaga"), check.message);
-        if (QWidget* w = field(check.field)) {
-            if (auto* d = qobject_cast<DateField*>(w)) {
-                d->lineEdit()->setFocus();
-            } else {
-                w->setFocus();
-                if (auto* e = qobject_cast<QLineEdit*>(w); e && check.selectAll)
-                    e->selectAll();
-            }
-        }
-        return;
-    }
-    m_capacity->setText(v.capacity);
-    accept();
+    if (check.ok)
+        m_capacity->setText(v.capacity);
+    return check;
 }
 
-bool TfPojazdy::confirm() { return QDialog::exec() == QDialog::Accepted; }
-
 void TfPojazdy::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    EditDialog::showEvent(event);
     m_fleetDictionary->setVisible(editFleetDictionary && canEditFleetDictionary &&
                                   canEditFleetDictionary());
     QTimer::singleShot(0, this, [this] {

@@ -1,14 +1,12 @@
 #pragma once
 
 #include "fleet/VehicleRegister.h"
+#include "support/gui/EditDialog.h"
 
-#include <QDialog>
 #include <functional>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QToolButton;
 
 namespace kv {
@@ -17,29 +15,26 @@ class DateField;
 class NumberField;
 
 // The vehicle edit window ("Pojazd").
-class TfPojazdy : public QDialog, public VehicleFormView {
+class TfPojazdy : public EditDialog, public VehicleFormView {
     Q_OBJECT
 public:
     explicit TfPojazdy(QWidget* parent = nullptr);
 
     void load(const VehicleFormValues& values, const VehicleLists& lists) override;
     VehicleFormValues values() const override;
-    bool confirm() override;
+    bool confirm() override { return EditDialog::confirm(); }
 
     // Opens the dictionary window on the fleet numbers (set by the main
     // window; the button is hidden while unset) and answers the reloaded lists.
     std::function<VehicleLists()> editFleetDictionary;
     std::function<bool()> canEditFleetDictionary;
 
-    QPushButton* saveButton() const { return m_save; }
-
 protected:
     void showEvent(QShowEvent* event) override;
+    FormCheck runChecks() override;
 
 private:
     void build();
-    void trySave();
-    QWidget* field(const QString& name) const;
 
     VehicleLists m_lists;
     QLineEdit* m_lp;
@@ -71,8 +66,6 @@ private:
     NumberField* m_normaDo;
     NumberField* m_stawka;
     QLineEdit* m_uwagi;
-    QPushButton* m_save;
-    QPushButton* m_cancel;
 };
 
 } // namespace kv

@@ -2,7 +2,6 @@
 
 #include "fleet/RateQueries.h"
 #include "fleet/VehicleKindNames.h"
-#include "support/UserInterface.h"
 #include "support/gui/DateField.h"
 #include "support/gui/NumberField.h"
 
@@ -10,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -21,13 +19,12 @@ constexpr int kRowsPerColumn = 10;
 constexpr int kRateLength = 12;
 } // namespace
 
-TfStawki::TfStawki(QWidget* parent) : QDialog(parent) {
+TfStawki::TfStawki(QWidget* parent) : EditDialog(parent) {
     setObjectName(QStringLiteral("TfStawki"));
     setWindowTitle(QStringLiteral("Stawki"));
     setModal(true);
 
-    auto* heading = new QLabel(QStringLiteral("Stawki za kilometr"));
-    heading->setStyleSheet(QStringLiteral("font-size: 13pt; font-weight: bold; color: #2d5b8a;"));
+    setHeading(QStringLiteral("Stawki za kilometr"));
 
     m_date = new DateField;
     m_date->setObjectName(kRateDateField);
@@ -63,31 +60,12 @@ TfStawki::TfStawki(QWidget* parent) : QDialog(parent) {
     }
     rates->setColumnMinimumWidth(3, 24);
 
-    m_save = new QPushButton(QStringLiteral("&Zapisz"));
-    m_save->setObjectName(QStringLiteral("bZapisz"));
-    m_save->setToolTip(QStringLiteral("Zapisz zmiany"));
-    m_save->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("&Anuluj"));
-    m_cancel->setObjectName(QStringLiteral("bAnuluj"));
-    m_cancel->setToolTip(QStringLiteral("Anuluj zmiany"));
-    m_cancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_cancel);
-
-    auto* root = new QVBoxLayout(this);
-    root->addWidget(heading);
-    root->addLayout(dateRow);
-    root->addSpacing(6);
-    root->addWidget(new QLabel(QStringLiteral("Stawki w PLN w zależności od rodzaju pojazdu:")));
-    root->addLayout(rates);
-    root->addStretch(1);
-    root->addLayout(buttons);
-
-    // Enter saves (the default button), Escape cancels.
-    connect(m_save, &QPushButton::clicked, this, &TfStawki::trySave);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    body()->addLayout(dateRow);
+    body()->addSpacing(6);
+    body()->addWidget(new QLabel(QStringLiteral("Stawki w PLN w zależności od rodzaju pojazdu:")));
+    body()->addLayout(rates);
+    body()->addStretch(1);
+    addButtons();
 }
 
 void TfStawki::setLabels(const QStringList& labels) {
@@ -117,31 +95,17 @@ RateFormValues TfStawki::values() const {
     return v;
 }
 
-void TfStawki::trySave() {
+FormCheck TfStawki::runChecks() {
     RateFormValues v = values();
     const FormCheck check = checkRateForm(v, labels());
-    if (!check.ok) {
-        ui().information(QStringLiteral("Uwaga"), check.message);
-        QLineEdit* field = check.field == kRateDateField
-                               ? m_date->lineEdit()
-                               : static_cast<QLineEdit*>(findChild<NumberField*>(check.field));
-        if (field) {
-            field->setFocus();
-            field->selectAll();
-        }
-        return;
-    }
-    for (int i = 0; i < m_rates.size(); ++i)
-        m_rates.at(i)->setText(v.rates.value(i));
-    accept();
-}
-
-bool TfStawki::confirm() {
-    return exec() == QDialog::Accepted;
+    if (check.ok)
+        for (int i = 0; i < m_rates.size(); ++i)
+            m_rates.at(i)->setText(v.rates.value(i));
+    return check;
 }
 
 void TfStawki::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    EditDialog::showEvent(event);
     QTimer::singleShot(0, this, [this] {
         m_date->lineEdit()->setFocus();
         m_date->lineEdit()->selectAll();

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "fleet/RateRegister.h"
+#include "support/gui/EditDialog.h"
 
-#include <QDialog>
 #include <QList>
 
 class QLabel;
-class QPushButton;
 
 namespace kv {
 
@@ -16,14 +15,14 @@ class NumberField;
 // The allowance rates window ("Stawki"): the date from which the rates apply
 // and the twenty rates in PLN per km, four decimals each, labelled with the
 // vehicle kinds' names.
-class TfStawki : public QDialog, public RateFormView {
+class TfStawki : public EditDialog, public RateFormView {
     Q_OBJECT
 public:
     explicit TfStawki(QWidget* parent = nullptr);
 
     void load(const RateFormValues& values, const QStringList& labels) override;
     RateFormValues values() const override;
-    bool confirm() override;
+    bool confirm() override { return EditDialog::confirm(); }
 
     // The twenty rate fields' labels (kept when the list is short).
     void setLabels(const QStringList& labels);
@@ -32,19 +31,15 @@ public:
     DateField* dateField() const { return m_date; }
     NumberField* rateField(int index) const { return m_rates.value(index); }
     QLabel* rateLabel(int index) const { return m_labels.value(index); }
-    QPushButton* saveButton() const { return m_save; }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    FormCheck runChecks() override;
 
 private:
-    void trySave();
-
     DateField* m_date;
     QList<NumberField*> m_rates;
     QList<QLabel*> m_labels;
-    QPushButton* m_save;
-    QPushButton* m_cancel;
 };
 
 } // namespace kv

@@ -39,4 +39,17 @@ UserInterface& ui();
 // Installs an interface (not owned); null restores the default.
 void setUserInterface(UserInterface* ui);
 
+// Hides the progress window however the work that showed it ends.
+class ProgressWindow {
+public:
+    ProgressWindow() = default;
+    ProgressWindow(const ProgressWindow&) = delete;
+    ProgressWindow& operator=(const ProgressWindow&) = delete;
+    ~ProgressWindow() { ui().progressHide(); }
+    void step(const QString& job, int position) {
+        ui().progressJob(job);
+        ui().progressShow(position);
+    }
+};
+
 } // namespace kv
