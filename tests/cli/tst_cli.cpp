@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "cli/CliCommands.h"
+#include "CliRun.h"
 #include "data/Schema.h"
 
 #include <QDir>
@@ -12,19 +12,8 @@ class TestCli : public QObject {
     Q_OBJECT
     test::TestEnvironment env;
 
-    struct Run {
-        int code;
-        QString out;
-        QString err;
-    };
-    Run run(const QStringList& args) {
-        QString out, err;
-        QTextStream o(&out), e(&err);
-        const int code = cli::runCli(args, o, e);
-        o.flush();
-        e.flush();
-        return {code, out, err};
-    }
+    using Run = test::CliRun;
+    static Run run(const QStringList& args) { return test::runCli(args); }
     QString emptyTemplates() { return QDir(test::templateDataDir()).filePath(QStringLiteral("empty")); }
 
 private slots:

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "cli/CliCommands.h"
+#include "CliRun.h"
 #include "data/CompanyAdministration.h"
 #include "data/DatabaseLocation.h"
 #include "data/DatabaseSetup.h"
@@ -18,19 +18,8 @@ class TestLocationCli : public QObject {
     Q_OBJECT
     test::TestEnvironment env;
 
-    struct Run {
-        int code;
-        QString out;
-        QString err;
-    };
-    Run run(const QStringList& args) {
-        QString out, err;
-        QTextStream o(&out), e(&err);
-        const int code = cli::runCli(args, o, e);
-        o.flush();
-        e.flush();
-        return {code, out, err};
-    }
+    using Run = test::CliRun;
+    static Run run(const QStringList& args) { return test::runCli(args); }
     static QStringList with(QStringList args, const QString& location, const QString& password) {
         return args << QStringLiteral("--location") << location << QStringLiteral("--db-password")
                     << password;

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "cli/CliCommands.h"
+#include "CliRun.h"
 #include "data/CompanyAdministration.h"
 #include "data/Schema.h"
 #include "data/SettingsPaths.h"
@@ -19,20 +19,11 @@ class TestMaintenanceCli : public QObject {
     Q_OBJECT
     test::TestEnvironment env;
 
-    struct Run {
-        int code;
-        QString out;
-        QString err;
-    };
-    Run run(QStringList args, const QString& location, const QString& password) {
+    using Run = test::CliRun;
+    static Run run(QStringList args, const QString& location, const QString& password) {
         args << QStringLiteral("--location") << location << QStringLiteral("--db-password")
              << password;
-        QString out, err;
-        QTextStream o(&out), e(&err);
-        const int code = cli::runCli(args, o, e);
-        o.flush();
-        e.flush();
-        return {code, out, err};
+        return test::runCli(args);
     }
 
     // A company of version 1.0.13: the last two steps are still to come.

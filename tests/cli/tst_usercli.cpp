@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 #include "users/LoginFixture.h"
 
-#include "cli/CliCommands.h"
+#include "CliRun.h"
 #include "data/Schema.h"
 #include "data/engine/Connection.h"
 #include "users/PasswordHash.h"
@@ -19,11 +19,7 @@ class TestUserCli : public QObject {
     test::TestEnvironment env;
     QString location;
 
-    struct Run {
-        int code;
-        QString out;
-        QString err;
-    };
+    using Run = test::CliRun;
     // The options of a login as ADMIN into the test company; later options win.
     QStringList options(const QStringList& overrides = {}) {
         QStringList o{"--location",      location, "--db-password", schema::kTemplatePassword,
@@ -34,12 +30,7 @@ class TestUserCli : public QObject {
         return o;
     }
     Run users(const QStringList& args, const QStringList& overrides = {}) {
-        QString out, err;
-        QTextStream o(&out), e(&err);
-        const int code = cli::runCli(QStringList{"users"} + args + options(overrides), o, e);
-        o.flush();
-        e.flush();
-        return {code, out, err};
+        return test::runCli(QStringList{"users"} + args + options(overrides));
     }
     static QStringList as(const QString& user, const QString& password) {
         return {"--user", user, "--user-password", password};
