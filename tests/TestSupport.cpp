@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "data/ErrorLog.h"
 #include "data/Schema.h"
 #include "data/SettingsPaths.h"
 
@@ -46,6 +47,23 @@ QString makeTemplateCompany(const QString& directory) {
 
 QString helperProgram(const QString& name) {
     return QDir(qEnvironmentVariable("KV_TESTS_BIN")).filePath(name);
+}
+
+} // namespace kv::test
+
+namespace kv::test {
+
+std::unique_ptr<TmyDataBase> openCompanyIn(const QString& location, const QString& folder) {
+    auto db = std::make_unique<TmyDataBase>();
+    db->setLocation(location);
+    if (!db->openCompanyDatabase(folder))
+        return nullptr;
+    return db;
+}
+
+QString readErrorLog() {
+    QFile f(errorLogPath());
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
 } // namespace kv::test

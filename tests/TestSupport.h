@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/TmyDataBase.h"
 #include "support/ScriptedUserInterface.h"
 
 #include <QString>
@@ -32,6 +33,13 @@ QString templateDataDir();
 // Copies the 30 empty template tables into a directory as a company (*.DB),
 // still protected with the template password. Returns the directory.
 QString makeTemplateCompany(const QString& directory);
+
+// A data module on the location with the company folder opened; null when the
+// company cannot be opened.
+std::unique_ptr<TmyDataBase> openCompanyIn(const QString& location, const QString& folder);
+
+// The whole error log of the settings directory ("" when there is none).
+QString readErrorLog();
 
 // Path of a helper program built with the tests.
 QString helperProgram(const QString& name);

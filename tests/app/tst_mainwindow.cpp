@@ -36,10 +36,6 @@ class TestMainWindow : public QObject {
     Q_OBJECT
     test::TestEnvironment env;
 
-    QString log() {
-        QFile f(errorLogPath());
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
 
 private slots:
     void unhandledErrorsAreReportedAndTheProgramGoesOn() {
@@ -50,7 +46,7 @@ private slots:
         QCOMPARE(env.ui().last().caption, QStringLiteral("Błąd bazy danych"));
         QCOMPARE(env.ui().last().text,
                  QStringLiteral("Wystąpił nieoczekiwany błąd. Orginalny komunikat: coś poszło nie tak"));
-        QVERIFY(log().contains(QStringLiteral("[0000000000]  coś poszło nie tak")));
+        QVERIFY(test::readErrorLog().contains(QStringLiteral("[0000000000]  coś poszło nie tak")));
         // Events keep flowing afterwards.
         QEvent again(QEvent::User);
         QCoreApplication::sendEvent(&faulty, &again);

@@ -37,21 +37,13 @@ class TestBackup : public QObject {
     std::unique_ptr<TmyDataBase> openCompany(const QString& name) {
         const QString location = env.newDirectory(name);
         company = test::makeTemplateCompany(QDir(location).filePath(QStringLiteral("firma")));
-        auto db = std::make_unique<TmyDataBase>();
-        db->setLocation(location);
-        if (!db->openCompanyDatabase(QStringLiteral("firma")))
-            return nullptr;
-        return db;
+        return test::openCompanyIn(location, QStringLiteral("firma"));
     }
 
     QString folder(int n) const {
         return QDir(company).filePath(QStringLiteral("backup_%1").arg(n));
     }
 
-    QString readLog() {
-        QFile f(errorLogPath());
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
 
     // Opens every table of a backup folder and checks its pages.
     void verifyWholeCopy(const QString& dir) {
@@ -162,7 +154,7 @@ private slots:
         const BackupSettings s = db->loadBackupSettings();
         QCOMPARE(s.lastFolder, 1);
         QCOMPARE(s.lastBackupDate, 20240316);
-        QVERIFY(readLog().contains(QStringLiteral("[9999999999]  db backup=") + folder(1)));
+        QVERIFY(test::readErrorLog().contains(QStringLiteral("[9999999999]  db backup=") + folder(1)));
         QVERIFY(env.ui().progressUpdates() > 0);
         QVERIFY(!env.ui().progressVisible());
 

@@ -24,10 +24,6 @@ bool opensWith(const QString& dir, const QString& file, const QString& password)
     return trialOpenTable(dir, file, password);
 }
 
-QString readLog() {
-    QFile f(errorLogPath());
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
 
 // Points the installation directory at another folder for one test.
 class InstallDirectory {
@@ -108,7 +104,7 @@ private slots:
         const DatabaseLocation stored = readLocationAndPassword();
         QCOMPARE(stored.location, dir);
         QCOMPARE(stored.password, kPassword);
-        QVERIFY(readLog().contains(QStringLiteral("[9999999999]  db created. Folder=") + dir));
+        QVERIFY(test::readErrorLog().contains(QStringLiteral("[9999999999]  db created. Folder=") + dir));
         QCOMPARE(checkLocation(stored), LocationCheck::Usable);
         QVERIFY(QFileInfo(QDir(dir).filePath(QStringLiteral("NetFileDir"))).isDir());
 
@@ -248,7 +244,7 @@ private slots:
         QCOMPARE(currentDatabaseLocation().location, dir);
         QCOMPARE(readLocationAndPassword().password, QStringLiteral("stare1"));
         QCOMPARE(env.ui().last().text, QStringLiteral("Wskazano nową lokalizację bazy danych."));
-        QVERIFY(readLog().contains(QStringLiteral("[9999999999]  db selected. Folder=") + dir));
+        QVERIFY(test::readErrorLog().contains(QStringLiteral("[9999999999]  db selected. Folder=") + dir));
         QVERIFY(isDatabaseDirectory(dir));
         QVERIFY(!isDatabaseDirectory(QDir(dir).filePath(QStringLiteral("demo"))));
     }

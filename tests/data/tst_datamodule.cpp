@@ -21,10 +21,6 @@ class TestDataModule : public QObject {
     test::TestEnvironment env;
     QString location;
 
-    QString readLog() {
-        QFile f(errorLogPath());
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
 
     // A location with one company "firma" made of the templates.
     std::unique_ptr<TmyDataBase> openCompany(const QString& name) {
@@ -32,11 +28,8 @@ class TestDataModule : public QObject {
         test::makeTemplateCompany(QDir(location).filePath(QStringLiteral("firma")));
         QFile::copy(QDir(test::templateDataDir()).filePath(QStringLiteral("firmyblank.D_")),
                     QDir(location).filePath(QStringLiteral("firmy.DB")));
-        auto db = std::make_unique<TmyDataBase>();
-        db->setLocation(location + u'/');
-        if (!db->openCompanyDatabase(QStringLiteral("firma")))
-            return nullptr;
-        return db;
+        // The trailing separator is how a stored location usually looks.
+        return test::openCompanyIn(location + u'/', QStringLiteral("firma"));
     }
 
 private slots:
@@ -86,7 +79,7 @@ private slots:
         QCOMPARE(db->lastId(QStringLiteral("koszty.DB"), QStringLiteral("IDKOSZT")), 0);
         env.ui().clear();
         QCOMPARE(db->lastId(QStringLiteral("nieistniejaca"), QStringLiteral("ID")), -1);
-        QVERIFY(readLog().contains(QStringLiteral("[0000000801]  ")));
+        QVERIFY(test::readErrorLog().contains(QStringLiteral("[0000000801]  ")));
         QCOMPARE(env.ui().last().caption, kDatabaseErrorCaption);
 
         QVERIFY(!db->recordExistsByText(QStringLiteral("osobowa"), QStringLiteral("NREW"),
@@ -123,13 +116,13 @@ private slots:
                  QStringLiteral("Wystąpił nieoczekiwany błąd. Orginalny komunikat: general failure"));
         reportDatabaseError(QStringLiteral("x: Directory is controlled by other .NET file y"), true, 7);
         QVERIFY(env.ui().last().text.startsWith(QStringLiteral("Pliki bazy danych są zablokowane")));
-        const QString log = readLog();
+        const QString log = test::readErrorLog();
         QVERIFY(log.contains(QStringLiteral("[0000000025]  general failure\n")));
         QVERIFY(log.contains(QStringLiteral("[0000000007]  x: Directory is controlled by other .NET file y")));
         appendErrorLog(codedLine(9999999999LL, QStringLiteral("db location=/tmp")));
-        QVERIFY(readLog().contains(QStringLiteral("  [9999999999]  db location=/tmp\n")));
+        QVERIFY(test::readErrorLog().contains(QStringLiteral("  [9999999999]  db location=/tmp\n")));
         // Each line starts with the time and two blanks.
-        const QStringList lines = readLog().split(u'\n', Qt::SkipEmptyParts);
+        const QStringList lines = test::readErrorLog().split(u'\n', Qt::SkipEmptyParts);
         const QRegularExpression stamp(QStringLiteral("^\\d{4}\\.\\d{2}\\.\\d{2} \\d{2}:\\d{2}:\\d{2}  \\["));
         for (const QString& line : lines)
             QVERIFY2(stamp.match(line).hasMatch(), qPrintable(line));
@@ -139,7 +132,7 @@ private slots:
         reportDatabaseError(QStringLiteral("late"), true, 1);
         env.ui().setTerminating(false);
         QVERIFY(env.ui().messages().isEmpty());
-        QVERIFY(readLog().contains(QStringLiteral("[0000000001]  late")));
+        QVERIFY(test::readErrorLog().contains(QStringLiteral("[0000000001]  late")));
         QCOMPARE(formatMessageCode(0), QStringLiteral("0000000000"));
     }
 
@@ -155,7 +148,7 @@ private slots:
         db.setLocation(env.newDirectory(QStringLiteral("empty-location")));
         env.ui().clear();
         QVERIFY(!db.openCompanyDatabase(QStringLiteral("brak")));
-        QVERIFY(readLog().contains(QStringLiteral("[0000000566]  ")));
+        QVERIFY(test::readErrorLog().contains(QStringLiteral("[0000000566]  ")));
     }
 
     void openingResetsViewStateAndKinds() {
@@ -209,7 +202,7 @@ private slots:
         env.ui().clear();
         p.close();
         QVERIFY(!db->locateRecord(QStringLiteral("DBFpojazdy"), {QStringLiteral("1")}));
-        QVERIFY(readLog().contains(QStringLiteral("[0000000028]  ")));
+        QVERIFY(test::readErrorLog().contains(QStringLiteral("[0000000028]  ")));
     }
 
     void fuelTablesSwitchBackAndForth() {

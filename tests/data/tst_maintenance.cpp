@@ -16,10 +16,6 @@ class TestMaintenance : public QObject {
     Q_OBJECT
     test::TestEnvironment env;
 
-    QString readLog() {
-        QFile f(errorLogPath());
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
 
 private slots:
     void trialOpeningTellsGoodFromBad() {
@@ -30,7 +26,7 @@ private slots:
         QVERIFY(!trialOpenTable(dir, QStringLiteral("brak.DB"), schema::kTemplatePassword));
         // Failures are logged, not shown.
         QVERIFY(env.ui().messages().isEmpty());
-        QVERIFY(readLog().contains(QStringLiteral("[0000003104]  Błąd silnika SQLCipher: ")));
+        QVERIFY(test::readErrorLog().contains(QStringLiteral("[0000003104]  Błąd silnika SQLCipher: ")));
     }
 
     void inaccessibleDirectoryShowsPlainMessage() {
@@ -66,7 +62,7 @@ private slots:
         env.ui().clear();
         QVERIFY(!setTablePassword(dir, QStringLiteral("pojazdy.DB"), QStringLiteral("x1"),
                                   QStringLiteral("zle")));
-        QVERIFY(readLog().contains(QStringLiteral("[0000000220]  ")));
+        QVERIFY(test::readErrorLog().contains(QStringLiteral("[0000000220]  ")));
         QVERIFY(trialOpenTable(dir, QStringLiteral("pojazdy.DB"), QStringLiteral("Tajne1")));
     }
 

@@ -33,10 +33,6 @@ class TestPresence : public QObject {
         return p;
     }
 
-    QString readLog() {
-        QFile f(errorLogPath());
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
 
 private slots:
     void exclusiveWorkWaitsForOtherProgramToLeave() {
@@ -51,7 +47,7 @@ private slots:
         QCOMPARE(env.ui().messages().size(), 2);
         QCOMPARE(env.ui().messages().at(0).caption, QStringLiteral("Błąd bazy danych"));
         QVERIFY(env.ui().messages().at(0).text.contains(QStringLiteral("innego użytkownika")));
-        const QString log = readLog();
+        const QString log = test::readErrorLog();
         QVERIFY(log.contains(QStringLiteral("[0000000370]  ")));
         QVERIFY(log.contains(QStringLiteral("[0000000220]  ")));
 

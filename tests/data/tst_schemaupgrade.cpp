@@ -49,14 +49,10 @@ class TestSchemaUpgrade : public QObject {
     QString location;
     QString company;
 
-    QString readLog() {
-        QFile f(errorLogPath());
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
     // Log lines without their time stamps.
     QStringList logLines() {
         QStringList lines;
-        for (const QString& line : readLog().split(u'\n', Qt::SkipEmptyParts))
+        for (const QString& line : test::readErrorLog().split(u'\n', Qt::SkipEmptyParts))
             lines.append(line.mid(21));
         return lines;
     }
@@ -106,12 +102,8 @@ class TestSchemaUpgrade : public QObject {
     }
 
     std::unique_ptr<TmyDataBase> open() {
-        auto db = std::make_unique<TmyDataBase>();
-        db->setLocation(location);
         currentDatabaseLocation() = {location, kPassword};
-        if (!db->openCompanyDatabase(QStringLiteral("firma")))
-            return nullptr;
-        return db;
+        return test::openCompanyIn(location, QStringLiteral("firma"));
     }
 
     bool hasFile(const QString& name) const { return QFile::exists(QDir(company).filePath(name)); }
@@ -286,12 +278,12 @@ private slots:
         QVERIFY(runSchemaUpgrades(*db));
         db->exec(QStringLiteral("UPDATE pojazdy SET STATUS=3 WHERE IDPOJAZD=1"));
         const QStringList files = QDir(company).entryList(QDir::Files, QDir::Name);
-        const QString log = readLog();
+        const QString log = test::readErrorLog();
         env.ui().clear();
 
         QVERIFY(runSchemaUpgrades(*db));
         QVERIFY(env.ui().messages().isEmpty());
-        QCOMPARE(readLog(), log);
+        QCOMPARE(test::readErrorLog(), log);
         QCOMPARE(QDir(company).entryList(QDir::Files, QDir::Name), files);
         QCOMPARE(db->select(QStringLiteral("SELECT STATUS FROM pojazdy WHERE IDPOJAZD=1"))
                      .value(0, 0)

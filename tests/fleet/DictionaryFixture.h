@@ -27,11 +27,7 @@ inline std::unique_ptr<TmyDataBase> openDemoCompany(TestEnvironment& env, const 
     }
     QFile::copy(QDir(templateDataDir()).filePath(QStringLiteral("firmy.D_")),
                 QDir(location).filePath(QStringLiteral("firmy.DB")));
-    auto db = std::make_unique<TmyDataBase>();
-    db->setLocation(location);
-    if (!db->openCompanyDatabase(QStringLiteral("demo")))
-        return nullptr;
-    return db;
+    return openCompanyIn(location, QStringLiteral("demo"));
 }
 
 // An entry window that answers from a script: each confirm() takes the next

@@ -22,16 +22,7 @@ inline std::unique_ptr<TmyDataBase> openTemplateCompany(TestEnvironment& env, co
     makeTemplateCompany(QDir(location).filePath(QStringLiteral("firma")));
     QFile::copy(QDir(templateDataDir()).filePath(QStringLiteral("firmyblank.D_")),
                 QDir(location).filePath(QStringLiteral("firmy.DB")));
-    auto db = std::make_unique<TmyDataBase>();
-    db->setLocation(location);
-    if (!db->openCompanyDatabase(QStringLiteral("firma")))
-        return nullptr;
-    return db;
-}
-
-inline QString readErrorLog() {
-    QFile f(errorLogPath());
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    return openCompanyIn(location, QStringLiteral("firma"));
 }
 
 } // namespace kv::test

@@ -29,10 +29,6 @@ class TestLogin : public QObject {
     std::unique_ptr<TmyDataBase> db;
     const LoginCompany firma{"Firma testowa", "firma"};
 
-    QString readLog() {
-        QFile f(errorLogPath());
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
     // A fresh location, a data module on it and a prepared session; with
     // openCompany the tests can write to the company's tables at once.
     std::unique_ptr<LoginSession> newSession(const QString& name, bool openCompany = true) {
@@ -141,7 +137,7 @@ private slots:
         TmyDataBase other;
         QVERIFY(!LoginSession(other).prepare({location, "zlehaslo"}));
         engine::EngineSession::defaultSession().addPassword(schema::kTemplatePassword);
-        QVERIFY(readLog().contains("[0000000330]"));
+        QVERIFY(test::readErrorLog().contains("[0000000330]"));
         QCOMPARE(env.ui().last().caption, QStringLiteral("Błąd bazy danych"));
     }
 
@@ -190,7 +186,7 @@ private slots:
         QCOMPARE(session->failedAttempts(), 2);
         QVERIFY(!db->companyConnection().isOpen());
         QVERIFY(env.ui().messages().isEmpty());
-        QVERIFY(!readLog().contains("[0000000566]"));
+        QVERIFY(!test::readErrorLog().contains("[0000000566]"));
         QCOMPARE(session->attempt(missing, QStringLiteral("ADMIN"), QStringLiteral("ze")),
                  Outcome::Closed);
         QVERIFY(!db->companyConnection().isOpen());
@@ -212,7 +208,7 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QCOMPARE(session->attempt(firma, QStringLiteral("ADMIN"), QStringLiteral("zebux")),
                      Outcome::DatabaseFailure);
-        QVERIFY(readLog().contains("[0000000222]"));
+        QVERIFY(test::readErrorLog().contains("[0000000222]"));
         QCOMPARE(session->failedAttempts(), 0);
         // A folder that would lead out of the location is never opened.
         QCOMPARE(
@@ -271,7 +267,7 @@ private slots:
         damaged.close();
         db->companyConnection().detachAll();
         QVERIFY(!loadPermissions(*db));
-        QVERIFY(readLog().contains("[0000000221]"));
+        QVERIFY(test::readErrorLog().contains("[0000000221]"));
     }
 
     void olderPasswordFormsLogInOnceThenBecomeTheHash() {

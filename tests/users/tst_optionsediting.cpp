@@ -24,11 +24,7 @@ class TestOptionsEditing : public QObject {
     std::unique_ptr<TmyDataBase> openCompany(const QString& name) {
         const QString location = env.newDirectory(name);
         test::makeTemplateCompany(QDir(location).filePath(QStringLiteral("firma")));
-        auto db = std::make_unique<TmyDataBase>();
-        db->setLocation(location);
-        if (!db->openCompanyDatabase(QStringLiteral("firma")))
-            return nullptr;
-        return db;
+        return test::openCompanyIn(location, QStringLiteral("firma"));
     }
 
     static BackupSettings someBackupSettings() {
