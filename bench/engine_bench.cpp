@@ -29,8 +29,8 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <random>
 #include <vector>
@@ -61,7 +61,9 @@ EngineSession& benchSession() {
     return session;
 }
 
-double seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+double seconds(Clock::duration d) {
+    return std::chrono::duration<double>(d).count();
+}
 
 double threadCpuSeconds() {
     timespec ts{};
@@ -88,26 +90,36 @@ constexpr int kTrips = 100000;
 const QDate kFirstDay(2022, 1, 1);
 const QDate kLastDay(2025, 12, 31);
 
-QString personId(int n) { return QStringLiteral("K%1").arg(n, 3, 10, QLatin1Char('0')); }
+QString personId(int n) {
+    return QStringLiteral("K%1").arg(n, 3, 10, QLatin1Char('0'));
+}
 
 void fillTrips(Connection& c) {
     std::mt19937 rng(20240101);
-    auto pick = [&rng](int from, int to) { return std::uniform_int_distribution<int>(from, to)(rng); };
+    auto pick = [&rng](int from, int to) {
+        return std::uniform_int_distribution<int>(from, to)(rng);
+    };
 
     const QStringList kinds = {QStringLiteral("Osobowy"), QStringLiteral("Ciężarowy do 3,5 t"),
-                               QStringLiteral("Ciężarowy powyżej 3,5 t"), QStringLiteral("Motocykl"),
-                               QStringLiteral("Autobus")};
+                               QStringLiteral("Ciężarowy powyżej 3,5 t"),
+                               QStringLiteral("Motocykl"), QStringLiteral("Autobus")};
     for (const QString& kind : kinds)
-        c.execute(QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('RDPOJ', :PARAM0)"),
-                  positionalParams({kind}));
+        c.execute(
+            QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('RDPOJ', :PARAM0)"),
+            positionalParams({kind}));
 
-    const QStringList makes = {QStringLiteral("Škoda Octavia 2.0 TDI"), QStringLiteral("Toyota Corolla"),
-                               QStringLiteral("Volkswagen Passat"), QStringLiteral("Ford Transit"),
-                               QStringLiteral("Opel Astra"), QStringLiteral("Renault Master"),
-                               QStringLiteral("Fiat Ducato"), QStringLiteral("Kia Ceed")};
+    const QStringList makes = {QStringLiteral("Škoda Octavia 2.0 TDI"),
+                               QStringLiteral("Toyota Corolla"),
+                               QStringLiteral("Volkswagen Passat"),
+                               QStringLiteral("Ford Transit"),
+                               QStringLiteral("Opel Astra"),
+                               QStringLiteral("Renault Master"),
+                               QStringLiteral("Fiat Ducato"),
+                               QStringLiteral("Kia Ceed")};
     for (int v = 1; v <= kVehicles; ++v) {
-        c.execute(QStringLiteral("INSERT INTO pojazdy.DB (NRREJ, MARKA, RODZAJ, POJEMNOSC, ROCZNIK, "
-                                 "IDKIEROWCY) VALUES (:PARAM0, :PARAM1, :PARAM2, :PARAM3, :PARAM4, :PARAM5)"),
+        c.execute(QStringLiteral(
+                      "INSERT INTO pojazdy.DB (NRREJ, MARKA, RODZAJ, POJEMNOSC, ROCZNIK, "
+                      "IDKIEROWCY) VALUES (:PARAM0, :PARAM1, :PARAM2, :PARAM3, :PARAM4, :PARAM5)"),
                   {{QStringLiteral("PARAM0"), QStringLiteral("WX %1").arg(10000 + v * 37)},
                    {QStringLiteral("PARAM1"), makes.at(pick(0, int(makes.size()) - 1))},
                    {QStringLiteral("PARAM2"), pick(1, int(kinds.size()))},
@@ -117,17 +129,18 @@ void fillTrips(Connection& c) {
     }
 
     const QStringList surnames = {
-        QStringLiteral("Nowak"), QStringLiteral("Kowalski"), QStringLiteral("Wiśniewski"),
-        QStringLiteral("Wójcik"), QStringLiteral("Kowalczyk"), QStringLiteral("Kamiński"),
-        QStringLiteral("Lewandowski"), QStringLiteral("Zieliński"), QStringLiteral("Szymański"),
-        QStringLiteral("Woźniak"), QStringLiteral("Dąbrowski"), QStringLiteral("Kozłowski"),
-        QStringLiteral("Jankowski"), QStringLiteral("Mazur"), QStringLiteral("Kwiatkowski"),
-        QStringLiteral("Krawczyk"), QStringLiteral("Piotrowski"), QStringLiteral("Grabowski"),
-        QStringLiteral("Nowakowski"), QStringLiteral("Pawłowski")};
-    const QStringList names = {QStringLiteral("Jan"), QStringLiteral("Piotr"), QStringLiteral("Łukasz"),
-                               QStringLiteral("Anna"), QStringLiteral("Małgorzata"), QStringLiteral("Krzysztof"),
-                               QStringLiteral("Agnieszka"), QStringLiteral("Tomasz"), QStringLiteral("Paweł"),
-                               QStringLiteral("Żaneta")};
+        QStringLiteral("Nowak"),       QStringLiteral("Kowalski"),   QStringLiteral("Wiśniewski"),
+        QStringLiteral("Wójcik"),      QStringLiteral("Kowalczyk"),  QStringLiteral("Kamiński"),
+        QStringLiteral("Lewandowski"), QStringLiteral("Zieliński"),  QStringLiteral("Szymański"),
+        QStringLiteral("Woźniak"),     QStringLiteral("Dąbrowski"),  QStringLiteral("Kozłowski"),
+        QStringLiteral("Jankowski"),   QStringLiteral("Mazur"),      QStringLiteral("Kwiatkowski"),
+        QStringLiteral("Krawczyk"),    QStringLiteral("Piotrowski"), QStringLiteral("Grabowski"),
+        QStringLiteral("Nowakowski"),  QStringLiteral("Pawłowski")};
+    const QStringList names = {QStringLiteral("Jan"),        QStringLiteral("Piotr"),
+                               QStringLiteral("Łukasz"),     QStringLiteral("Anna"),
+                               QStringLiteral("Małgorzata"), QStringLiteral("Krzysztof"),
+                               QStringLiteral("Agnieszka"),  QStringLiteral("Tomasz"),
+                               QStringLiteral("Paweł"),      QStringLiteral("Żaneta")};
     for (int p = 1; p <= kPersons; ++p) {
         c.execute(QStringLiteral("INSERT INTO osobowa.DB (NREW, NAZWISKO, IMIE, MIASTO) "
                                  "VALUES (:PARAM0, :PARAM1, :PARAM2, :PARAM3)"),
@@ -140,18 +153,24 @@ void fillTrips(Connection& c) {
     // the set-up time translating the same text over and over; one prepared
     // statement on the connection's handle, inside the same write transaction,
     // stores exactly the same rows.
-    const QStringList purposes = {QStringLiteral("Spotkanie z klientem"), QStringLiteral("Dostawa towaru"),
-                                  QStringLiteral("Serwis pojazdu"), QStringLiteral("Szkolenie"),
-                                  QStringLiteral("Odbiór dokumentów z urzędu"), QStringLiteral("Przegląd techniczny"),
-                                  QStringLiteral("Zakupy materiałów biurowych"), QStringLiteral("Delegacja")};
-    const QStringList places = {QStringLiteral("Warszawa"), QStringLiteral("Łódź"), QStringLiteral("Kraków"),
-                                QStringLiteral("Poznań"), QStringLiteral("Gdańsk"), QStringLiteral("Wrocław"),
-                                QStringLiteral("Białystok"), QStringLiteral("Radom"), QStringLiteral("Płock"),
-                                QStringLiteral("Siedlce")};
+    const QStringList purposes = {QStringLiteral("Spotkanie z klientem"),
+                                  QStringLiteral("Dostawa towaru"),
+                                  QStringLiteral("Serwis pojazdu"),
+                                  QStringLiteral("Szkolenie"),
+                                  QStringLiteral("Odbiór dokumentów z urzędu"),
+                                  QStringLiteral("Przegląd techniczny"),
+                                  QStringLiteral("Zakupy materiałów biurowych"),
+                                  QStringLiteral("Delegacja")};
+    const QStringList places = {QStringLiteral("Warszawa"),  QStringLiteral("Łódź"),
+                                QStringLiteral("Kraków"),    QStringLiteral("Poznań"),
+                                QStringLiteral("Gdańsk"),    QStringLiteral("Wrocław"),
+                                QStringLiteral("Białystok"), QStringLiteral("Radom"),
+                                QStringLiteral("Płock"),     QStringLiteral("Siedlce")};
     sqlite3_stmt* stmt = nullptr;
     const char* insert =
         "INSERT INTO przejazdy (DATA, IDPOJAZD, CELWYJAZDU, TRASA, ODLEGLOSC, IDKIEROWCY, UWAGI, "
-        "PRYW, PRYWLICZOD, PRYWLICZDO, PRYWKTO) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)";
+        "PRYW, PRYWLICZOD, PRYWLICZDO, PRYWKTO) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, "
+        "?11)";
     if (sqlite3_prepare_v2(c.handle(), insert, -1, &stmt, nullptr) != SQLITE_OK)
         throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(c.handle())));
     const qint64 days = kFirstDay.daysTo(kLastDay) + 1;
@@ -205,8 +224,8 @@ const QString& tripsCompany() {
         createCompanyTables(d, kPassword);
         Connection c(&benchSession());
         c.open(d);
-        c.beginWrite({QStringLiteral("slowniki"), QStringLiteral("pojazdy"), QStringLiteral("osobowa"),
-                      QStringLiteral("przejazdy")});
+        c.beginWrite({QStringLiteral("slowniki"), QStringLiteral("pojazdy"),
+                      QStringLiteral("osobowa"), QStringLiteral("przejazdy")});
         try {
             fillTrips(c);
         } catch (...) {
@@ -263,7 +282,8 @@ public:
         exec("PRAGMA cipher_default_page_size = 4096");
         const QByteArray key = rawKeyForPassword(kPassword).toLatin1();
         for (const QString& table : tables) {
-            const QByteArray path = QDir(directory).filePath(table + QStringLiteral(".DB")).toUtf8();
+            const QByteArray path =
+                QDir(directory).filePath(table + QStringLiteral(".DB")).toUtf8();
             const QByteArray name = table.toUtf8();
             sqlite3_stmt* stmt = nullptr;
             if (sqlite3_prepare_v2(m_db, "ATTACH DATABASE ?1 AS ?2 KEY ?3", -1, &stmt, nullptr) !=
@@ -284,8 +304,7 @@ public:
 
     // Runs the statement and hands every cell, as a Qt value, to the sink.
     // Returns the number of rows.
-    template <typename Sink>
-    int run(const QByteArray& sql, Sink&& sink) {
+    template <typename Sink> int run(const QByteArray& sql, Sink&& sink) {
         sqlite3_stmt* stmt = nullptr;
         if (sqlite3_prepare_v2(m_db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK)
             fail();
@@ -339,7 +358,8 @@ const QStringList kRegisterTables = {QStringLiteral("przejazdy"), QStringLiteral
 bool sameCells(Connection& c, BareConnection& bare, const QString& sql) {
     const ResultSet r = c.query(sql);
     std::vector<QVariant> cells;
-    const int rows = bare.run(bareSqlOf(sql), [&cells](QVariant&& v) { cells.push_back(std::move(v)); });
+    const int rows =
+        bare.run(bareSqlOf(sql), [&cells](QVariant&& v) { cells.push_back(std::move(v)); });
     if (rows != r.rowCount() || cells.size() != size_t(rows) * size_t(r.columnCount()))
         return false;
     size_t i = 0;
@@ -354,10 +374,10 @@ bool sameCells(Connection& c, BareConnection& bare, const QString& sql) {
 }
 
 // Notes made unique, and numbers of which 2,600 repeat in threes.
-const QString kMixedTextsSql = QStringLiteral(
-    "SELECT P.IDPRZEJAZD, P.UWAGI || ' ' || P.IDPRZEJAZD AS U, "
-    "'nr ' || ((P.IDPRZEJAZD / 3) % 2600) AS R, P.PRYWKTO FROM przejazdy.DB AS P "
-    "WHERE P.DATA > 20240000 AND P.DATA < 20241300 ORDER BY P.DATA ASC");
+const QString kMixedTextsSql =
+    QStringLiteral("SELECT P.IDPRZEJAZD, P.UWAGI || ' ' || P.IDPRZEJAZD AS U, "
+                   "'nr ' || ((P.IDPRZEJAZD / 3) % 2600) AS R, P.PRYWKTO FROM przejazdy.DB AS P "
+                   "WHERE P.DATA > 20240000 AND P.DATA < 20241300 ORDER BY P.DATA ASC");
 
 int bareConvert(BareConnection& bare, const QByteArray& sql) {
     return bare.run(sql, [](QVariant&& v) { benchmark::DoNotOptimize(v); });
@@ -530,26 +550,32 @@ void compareWithBare(benchmark::State& state, const QString& engineSql) {
 }
 
 // The trips register of 2024. Target: ratio at most 1.1.
-void BM_TripsRegister_Ratio(benchmark::State& state) { compareWithBare(state, kRegisterSql); }
+void BM_TripsRegister_Ratio(benchmark::State& state) {
+    compareWithBare(state, kRegisterSql);
+}
 BENCHMARK(BM_TripsRegister_Ratio)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // The least favourable result for the engine's sharing of repeated texts: one
 // month of trips (about 2,000 rows) whose every text differs, so each text
 // is looked up and remembered and never found again.
 void BM_UniqueTexts_Ratio(benchmark::State& state) {
-    compareWithBare(state, QStringLiteral(
-        "SELECT P.IDPRZEJAZD, P.TRASA || ' ' || P.IDPRZEJAZD AS T, "
-        "P.CELWYJAZDU || ' ' || P.IDPRZEJAZD AS C, P.IDKIEROWCY || ' ' || P.IDPRZEJAZD AS K, "
-        "P.PRYW || P.IDPRZEJAZD AS W FROM przejazdy.DB AS P "
-        "WHERE P.DATA > 20240300 AND P.DATA < 20240400 ORDER BY P.DATA ASC"));
+    compareWithBare(
+        state,
+        QStringLiteral(
+            "SELECT P.IDPRZEJAZD, P.TRASA || ' ' || P.IDPRZEJAZD AS T, "
+            "P.CELWYJAZDU || ' ' || P.IDPRZEJAZD AS C, P.IDKIEROWCY || ' ' || P.IDPRZEJAZD AS K, "
+            "P.PRYW || P.IDPRZEJAZD AS W FROM przejazdy.DB AS P "
+            "WHERE P.DATA > 20240300 AND P.DATA < 20240400 ORDER BY P.DATA ASC"));
 }
 BENCHMARK(BM_UniqueTexts_Ratio)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // One row by its key: what the engine adds to every statement (translating
 // it, checking its table files, preparing it).
 void BM_OneRow_Ratio(benchmark::State& state) {
-    compareWithBare(state, QStringLiteral(
-        "SELECT A.NRREJ, A.MARKA, A.POJEMNOSC FROM pojazdy.DB AS A WHERE A.IDPOJAZD = 137"));
+    compareWithBare(
+        state,
+        QStringLiteral(
+            "SELECT A.NRREJ, A.MARKA, A.POJEMNOSC FROM pojazdy.DB AS A WHERE A.IDPOJAZD = 137"));
 }
 BENCHMARK(BM_OneRow_Ratio)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
@@ -557,7 +583,9 @@ BENCHMARK(BM_OneRow_Ratio)->UseManualTime()->Unit(benchmark::kMicrosecond);
 // connection: texts that never repeat (notes made unique, past the point
 // where the engine stops remembering them) and texts of which some thousands
 // repeat in threes (past the point where it stops learning new ones).
-void BM_MixedTexts_Ratio(benchmark::State& state) { compareWithBare(state, kMixedTextsSql); }
+void BM_MixedTexts_Ratio(benchmark::State& state) {
+    compareWithBare(state, kMixedTextsSql);
+}
 BENCHMARK(BM_MixedTexts_Ratio)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace

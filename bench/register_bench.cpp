@@ -63,18 +63,24 @@ void fillVehicles(const QString& company, int vehicles, int persons) {
     s.addPassword(kPassword);
     engine::Connection c(&s);
     c.open(company, false);
-    c.beginWrite({QStringLiteral("pojazdy"), QStringLiteral("osobowa"), QStringLiteral("slowniki")});
-    c.execute(QStringLiteral("INSERT INTO slowniki (IDSLOWNIK, OPIS) VALUES ('RDPOJ', 'Samochód osobowy')"));
+    c.beginWrite(
+        {QStringLiteral("pojazdy"), QStringLiteral("osobowa"), QStringLiteral("slowniki")});
+    c.execute(QStringLiteral(
+        "INSERT INTO slowniki (IDSLOWNIK, OPIS) VALUES ('RDPOJ', 'Samochód osobowy')"));
     for (int i = 0; i < persons; ++i)
-        c.execute(QStringLiteral("INSERT INTO osobowa (NREW, NAZWISKO, IMIE) VALUES (:PARAM0, :PARAM1, 'Jan')"),
-                  engine::positionalParams({QStringLiteral("P%1").arg(i), QStringLiteral("Nowak %1").arg(i)}));
+        c.execute(
+            QStringLiteral(
+                "INSERT INTO osobowa (NREW, NAZWISKO, IMIE) VALUES (:PARAM0, :PARAM1, 'Jan')"),
+            engine::positionalParams(
+                {QStringLiteral("P%1").arg(i), QStringLiteral("Nowak %1").arg(i)}));
     for (int i = 0; i < vehicles; ++i)
-        c.execute(QStringLiteral("INSERT INTO pojazdy (NRREJ, MARKA, RODZAJ, POJEMNOSC, IDKIEROWCY, "
-                                 "DATAOC, DATAAC, DATAPRZE, STATUS) VALUES (:PARAM0, :PARAM1, 1, 1400, "
-                                 ":PARAM2, 20250101, 20250101, 20250101, 0)"),
-                  engine::positionalParams({QStringLiteral("WE %1").arg(i, 5, 10, QLatin1Char('0')),
-                                            QStringLiteral("Skoda Octavia %1").arg(i % 37),
-                                            QStringLiteral("P%1").arg(i % std::max(1, persons))}));
+        c.execute(
+            QStringLiteral("INSERT INTO pojazdy (NRREJ, MARKA, RODZAJ, POJEMNOSC, IDKIEROWCY, "
+                           "DATAOC, DATAAC, DATAPRZE, STATUS) VALUES (:PARAM0, :PARAM1, 1, 1400, "
+                           ":PARAM2, 20250101, 20250101, 20250101, 0)"),
+            engine::positionalParams({QStringLiteral("WE %1").arg(i, 5, 10, QLatin1Char('0')),
+                                      QStringLiteral("Skoda Octavia %1").arg(i % 37),
+                                      QStringLiteral("P%1").arg(i % std::max(1, persons))}));
     c.commit();
 }
 
@@ -89,9 +95,10 @@ void fillTrips(const QString& company, int trips) {
     for (int i = 0; i < trips; ++i) {
         const QDate d = first.addDays(static_cast<int>(rng() % 1461));
         const int date = d.year() * 10000 + d.month() * 100 + d.day();
-        c.execute(QStringLiteral("INSERT INTO przejazdy (DATA, IDPOJAZD, CELWYJAZDU, TRASA, ODLEGLOSC, "
-                                 "IDKIEROWCY, PRYW, PRYWLICZOD, PRYWLICZDO) VALUES (%1, %2, :PARAM0, :PARAM1, "
-                                 "%3, :PARAM2, 'N', 0, 0)")
+        c.execute(QStringLiteral(
+                      "INSERT INTO przejazdy (DATA, IDPOJAZD, CELWYJAZDU, TRASA, ODLEGLOSC, "
+                      "IDKIEROWCY, PRYW, PRYWLICZOD, PRYWLICZDO) VALUES (%1, %2, :PARAM0, :PARAM1, "
+                      "%3, :PARAM2, 'N', 0, 0)")
                       .arg(date)
                       .arg(1 + rng() % 500)
                       .arg(5 + rng() % 300),
@@ -105,18 +112,25 @@ void fillTrips(const QString& company, int trips) {
 // A trips statement laid out on the register's lines (vehicle 8, period 9,
 // extra 10, sort 12 and 13).
 QStringList tripLines() {
-    return {QStringLiteral("SELECT P.IDPRZEJAZD AS IDPRZEJAZD, P.DATA AS DATA, A.NRREJ AS NRREJ, "
-                           "A.MARKA AS MARKA, C.OPIS AS OPIS, A.POJEMNOSC AS POJEMNOSC,"),
-            QStringLiteral("P.ODLEGLOSC AS ODLEGLOSC, P.TRASA AS TRASA, P.CELWYJAZDU AS CELWYJAZDU, "
-                           "%1 AS NAZWISKO,").arg(personDisplaySql(QStringLiteral("B"))),
-            QStringLiteral("P.PRYW AS PRYW, P.PRYWLICZOD AS PRYWLICZOD, P.PRYWLICZDO AS PRYWLICZDO, "
-                           "P.PRYWKTO AS PRYWKTO, 0 AS STAWKA, 0 AS KWOTA"),
-            QStringLiteral("FROM przejazdy.DB AS P"),
-            QStringLiteral("LEFT OUTER JOIN pojazdy.DB AS A ON A.IDPOJAZD = P.IDPOJAZD"),
-            QStringLiteral("LEFT OUTER JOIN osobowa.DB AS B ON B.NREW = P.IDKIEROWCY"),
-            QStringLiteral("LEFT OUTER JOIN slowniki.DB AS C ON C.KOD = A.RODZAJ"),
-            QStringLiteral("WHERE 1 = 1"),
-            QString(), QString(), QString(), QStringLiteral("ORDER BY"), QString(), QString()};
+    return {
+        QStringLiteral("SELECT P.IDPRZEJAZD AS IDPRZEJAZD, P.DATA AS DATA, A.NRREJ AS NRREJ, "
+                       "A.MARKA AS MARKA, C.OPIS AS OPIS, A.POJEMNOSC AS POJEMNOSC,"),
+        QStringLiteral("P.ODLEGLOSC AS ODLEGLOSC, P.TRASA AS TRASA, P.CELWYJAZDU AS CELWYJAZDU, "
+                       "%1 AS NAZWISKO,")
+            .arg(personDisplaySql(QStringLiteral("B"))),
+        QStringLiteral("P.PRYW AS PRYW, P.PRYWLICZOD AS PRYWLICZOD, P.PRYWLICZDO AS PRYWLICZDO, "
+                       "P.PRYWKTO AS PRYWKTO, 0 AS STAWKA, 0 AS KWOTA"),
+        QStringLiteral("FROM przejazdy.DB AS P"),
+        QStringLiteral("LEFT OUTER JOIN pojazdy.DB AS A ON A.IDPOJAZD = P.IDPOJAZD"),
+        QStringLiteral("LEFT OUTER JOIN osobowa.DB AS B ON B.NREW = P.IDKIEROWCY"),
+        QStringLiteral("LEFT OUTER JOIN slowniki.DB AS C ON C.KOD = A.RODZAJ"),
+        QStringLiteral("WHERE 1 = 1"),
+        QString(),
+        QString(),
+        QString(),
+        QStringLiteral("ORDER BY"),
+        QString(),
+        QString()};
 }
 
 struct Figures {
@@ -165,7 +179,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
     QTemporaryDir scratch;
-    qputenv("KARVENTO_SETTINGS_DIR", QDir(scratch.path()).filePath(QStringLiteral("settings")).toUtf8());
+    qputenv("KARVENTO_SETTINGS_DIR",
+            QDir(scratch.path()).filePath(QStringLiteral("settings")).toUtf8());
     engine::EngineSession::defaultSession().addPassword(kPassword);
 
     const QString vehiclesLocation = makeLocation(scratch.path(), QStringLiteral("vehicles"));

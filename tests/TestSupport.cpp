@@ -29,7 +29,9 @@ QString TestEnvironment::newDirectory(const QString& name) {
     return path;
 }
 
-QString templateDataDir() { return QDir(installDirectory()).filePath(QStringLiteral("data")); }
+QString templateDataDir() {
+    return QDir(installDirectory()).filePath(QStringLiteral("data"));
+}
 
 QString makeTemplateCompany(const QString& directory) {
     QDir().mkpath(directory);

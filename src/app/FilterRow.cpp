@@ -68,7 +68,8 @@ QWidget* TfMain::buildVehicleFilterPanel() {
     m_statusFilter->setToolTip(QStringLiteral("Filtruj wg statusu pojazdu"));
     m_statusFilter->addItems({QStringLiteral("Aktywny"), QStringLiteral("Nieaktywny"),
                               QStringLiteral("Sprzedany"), QStringLiteral("Zniszczony"),
-                              QStringLiteral("Inne"), QStringLiteral("(Wszystkie prócz aktywnych)")});
+                              QStringLiteral("Inne"),
+                              QStringLiteral("(Wszystkie prócz aktywnych)")});
     m_statusFilter->setCurrentIndex(-1);
     layout->addWidget(m_statusFilter);
     QToolButton* clearStatus = clearButton("SBStatusWyczysc");
@@ -164,7 +165,8 @@ void TfMain::monthYearChanged() {
         m_cbCurrentMonth->setCurrentIndex(0);
     programOptions().CBCurrentYear = m_cbCurrentYear->currentIndex();
     programOptions().CBCurrentMonth = m_cbCurrentMonth->currentIndex();
-    const int year = m_cbCurrentYear->currentIndex() > 0 ? m_cbCurrentYear->currentText().toInt() : 0;
+    const int year =
+        m_cbCurrentYear->currentIndex() > 0 ? m_cbCurrentYear->currentText().toInt() : 0;
     m_filters->selectMonthYear(std::max(0, m_cbCurrentMonth->currentIndex()), year);
     refreshVisibleRegister();
 }

@@ -59,21 +59,23 @@ void TfMain::buildMenus() {
         QString shortcut;
     };
     const EditItem editItems[] = {
-        {"Podglad", QStringLiteral("Podgląd"), {}},  {"Dodaj", QStringLiteral("Dodaj"), {}},
-        {"Edytuj", QStringLiteral("Edytuj"), {}},    {"Kasuj", QStringLiteral("Kasuj"), {}},
-        {"Kopiuj", QStringLiteral("Kopiuj"), {}},    {"Drukuj", QStringLiteral("Drukuj"), {}},
+        {"Podglad", QStringLiteral("Podgląd"), {}},
+        {"Dodaj", QStringLiteral("Dodaj"), {}},
+        {"Edytuj", QStringLiteral("Edytuj"), {}},
+        {"Kasuj", QStringLiteral("Kasuj"), {}},
+        {"Kopiuj", QStringLiteral("Kopiuj"), {}},
+        {"Drukuj", QStringLiteral("Drukuj"), {}},
         {"ZapiszCSV", QStringLiteral("Zapisz do CSV"), {}},
         {"Szukaj", QStringLiteral("Szukaj"), QStringLiteral("Ctrl+F")},
     };
-    const QHash<QString, QString> buttons{
-        {QStringLiteral("Podglad"), QStringLiteral("SBPodglad")},
-        {QStringLiteral("Dodaj"), QStringLiteral("SBDodaj")},
-        {QStringLiteral("Edytuj"), QStringLiteral("SBEdytuj")},
-        {QStringLiteral("Kasuj"), QStringLiteral("SBUsun")},
-        {QStringLiteral("Kopiuj"), QStringLiteral("SBKopiuj")},
-        {QStringLiteral("Drukuj"), QStringLiteral("SBDrukuj")},
-        {QStringLiteral("ZapiszCSV"), QStringLiteral("SBcsv")},
-        {QStringLiteral("Szukaj"), QStringLiteral("SBSzukaj")}};
+    const QHash<QString, QString> buttons{{QStringLiteral("Podglad"), QStringLiteral("SBPodglad")},
+                                          {QStringLiteral("Dodaj"), QStringLiteral("SBDodaj")},
+                                          {QStringLiteral("Edytuj"), QStringLiteral("SBEdytuj")},
+                                          {QStringLiteral("Kasuj"), QStringLiteral("SBUsun")},
+                                          {QStringLiteral("Kopiuj"), QStringLiteral("SBKopiuj")},
+                                          {QStringLiteral("Drukuj"), QStringLiteral("SBDrukuj")},
+                                          {QStringLiteral("ZapiszCSV"), QStringLiteral("SBcsv")},
+                                          {QStringLiteral("Szukaj"), QStringLiteral("SBSzukaj")}};
     for (const EditItem& item : editItems) {
         QAction* a = edycja->addAction(item.text);
         if (QPushButton* b = m_commandButtons.value(buttons.value(QLatin1String(item.key))))
@@ -87,8 +89,9 @@ void TfMain::buildMenus() {
     QMenu* narzedzia = bar->addMenu(QStringLiteral("&Narzędzia"));
     addMenuAction(narzedzia, QStringLiteral("Sprawdź terminy"), {}, false);
     addMenuAction(narzedzia, QStringLiteral("Sprawdź stany magazynowe"), {}, false);
-    addMenuAction(narzedzia, QStringLiteral("Utwórz kopię przejazdów na podstawie wskazanego miesiąca"),
-                  {}, false);
+    addMenuAction(narzedzia,
+                  QStringLiteral("Utwórz kopię przejazdów na podstawie wskazanego miesiąca"), {},
+                  false);
     addMenuAction(narzedzia, QStringLiteral("Tabela odległości"), {}, false);
     addMenuAction(narzedzia, QStringLiteral("Notatnik"), {}, false);
     narzedzia->addSeparator();
@@ -117,13 +120,13 @@ void TfMain::buildMenus() {
     };
     registerItem(widok, RegisterId::Vehicles);
     QMenu* finansowe = widok->addMenu(QStringLiteral("Finansowe"));
-    for (RegisterId id : {RegisterId::Trips, RegisterId::Odometer, RegisterId::Costs,
-                          RegisterId::RoadCards, RegisterId::FuelCards, RegisterId::Orders,
-                          RegisterId::Settlements})
+    for (RegisterId id :
+         {RegisterId::Trips, RegisterId::Odometer, RegisterId::Costs, RegisterId::RoadCards,
+          RegisterId::FuelCards, RegisterId::Orders, RegisterId::Settlements})
         registerItem(finansowe, id);
     QMenu* paliwa = widok->addMenu(QStringLiteral("Paliwa"));
-    for (RegisterId id : {RegisterId::FuelPrices, RegisterId::Consumption, RegisterId::ConsumptionKm,
-                          RegisterId::ConsumptionMth})
+    for (RegisterId id : {RegisterId::FuelPrices, RegisterId::Consumption,
+                          RegisterId::ConsumptionKm, RegisterId::ConsumptionMth})
         registerItem(paliwa, id);
     QMenu* czas = widok->addMenu(QStringLiteral("Czas"));
     registerItem(czas, RegisterId::Calendar);
@@ -156,10 +159,11 @@ void TfMain::buildMenus() {
     addMenuAction(admin, QStringLiteral("Archiwizacja bazy danych"), {}, false);
 
     QMenu* pomoc = bar->addMenu(QStringLiteral("Pomo&c"));
-    connect(addMenuAction(pomoc, QStringLiteral("Pomoc"), QStringLiteral("F1")), &QAction::triggered,
-            this, [] {
-                const QString manual = QDir(installDirectory())
-                                           .filePath(QStringLiteral("dokumentacja/Instrukcja obsługi.pdf"));
+    connect(addMenuAction(pomoc, QStringLiteral("Pomoc"), QStringLiteral("F1")),
+            &QAction::triggered, this, [] {
+                const QString manual =
+                    QDir(installDirectory())
+                        .filePath(QStringLiteral("dokumentacja/Instrukcja obsługi.pdf"));
                 if (!QFileInfo::exists(manual) ||
                     !QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
                     ui().information(QStringLiteral("Informacja"),
@@ -173,16 +177,19 @@ void TfMain::buildMenus() {
                     "&body=Opisz%20problem,%20podaj%20system%20operacyjny,%20tresc%20komunikatow"
                     "%20o%20bledzie,%20zrzuty%20ekranu.")));
             });
-    connect(addMenuAction(pomoc, QStringLiteral("Otwórz log błędów error.log"), QStringLiteral("F12")),
-            &QAction::triggered, this, &TfMain::openErrorLog);
+    connect(
+        addMenuAction(pomoc, QStringLiteral("Otwórz log błędów error.log"), QStringLiteral("F12")),
+        &QAction::triggered, this, &TfMain::openErrorLog);
     addMenuAction(pomoc, QStringLiteral("Porada dnia"), {}, false);
     pomoc->addSeparator();
-    connect(addMenuAction(pomoc, QStringLiteral("O prog&ramie")), &QAction::triggered, this, [this] {
-        QMessageBox::about(this, QStringLiteral("O programie"),
-                           QStringLiteral("<h3>Karvento</h3><p>Wersja 3.0</p>"
-                                          "<p>Ewidencja pojazdów firmy: przejazdy, kilometrówka, "
-                                          "paliwo, koszty, terminy i raporty.</p>"));
-    });
+    connect(addMenuAction(pomoc, QStringLiteral("O prog&ramie")), &QAction::triggered, this,
+            [this] {
+                QMessageBox::about(
+                    this, QStringLiteral("O programie"),
+                    QStringLiteral("<h3>Karvento</h3><p>Wersja 3.0</p>"
+                                   "<p>Ewidencja pojazdów firmy: przejazdy, kilometrówka, "
+                                   "paliwo, koszty, terminy i raporty.</p>"));
+            });
 }
 
 } // namespace kv

@@ -258,21 +258,22 @@ QWidget* TfMain::buildPages() {
          QStringLiteral("Aby edytować rejestry kliknij właściwą ikonę po lewo")},
     };
     for (const Inner& i : inners) {
-        QWidget* page = buildSectionWithRegisters(i.section, QLatin1String(i.page),
-                                                  QLatin1String(i.inner), QLatin1String(i.start),
-                                                  i.hint);
+        QWidget* page =
+            buildSectionWithRegisters(i.section, QLatin1String(i.page), QLatin1String(i.inner),
+                                      QLatin1String(i.start), i.hint);
         m_zakladki->addWidget(page);
         m_sectionPages.insert(static_cast<int>(i.section), page);
     }
 
     auto* reports = new QTabWidget;
     reports->setObjectName(QStringLiteral("RaportyTab"));
-    for (const char* tab : {"Raporty wg pojazdów", "Raporty wg kierowców", "Karty drogowe",
-                            "Kilometrówka VAT", "Pozostałe raporty 1", "Pozostałe raporty 2",
-                            "Raporty dodatkowe"})
-        reports->addTab(placeholderPage(QString(), QStringLiteral("Raporty nie są jeszcze "
-                                                                  "dostępne w tej wersji programu.")),
-                        QString::fromUtf8(tab));
+    for (const char* tab :
+         {"Raporty wg pojazdów", "Raporty wg kierowców", "Karty drogowe", "Kilometrówka VAT",
+          "Pozostałe raporty 1", "Pozostałe raporty 2", "Raporty dodatkowe"})
+        reports->addTab(
+            placeholderPage(QString(), QStringLiteral("Raporty nie są jeszcze "
+                                                      "dostępne w tej wersji programu.")),
+            QString::fromUtf8(tab));
     auto* reportsPage = new QWidget;
     reportsPage->setObjectName(QStringLiteral("Raporty"));
     auto* reportsLayout = new QVBoxLayout(reportsPage);
@@ -288,9 +289,10 @@ QWidget* TfMain::buildPages() {
     charts->setObjectName(QStringLiteral("WykresyTab"));
     for (const char* tab : {"Zmiana cen paliw", "Zużycie paliwa ciągłe", "Zużycie paliwa - km",
                             "Zużycie paliwa - Mth", "Przebieg", "Koszty"})
-        charts->addTab(placeholderPage(QString(), QStringLiteral("Wykresy nie są jeszcze "
-                                                                 "dostępne w tej wersji programu.")),
-                       QString::fromUtf8(tab));
+        charts->addTab(
+            placeholderPage(QString(), QStringLiteral("Wykresy nie są jeszcze "
+                                                      "dostępne w tej wersji programu.")),
+            QString::fromUtf8(tab));
     auto* chartsPage = new QWidget;
     chartsPage->setObjectName(QStringLiteral("wykresy"));
     auto* chartsLayout = new QVBoxLayout(chartsPage);
@@ -300,7 +302,8 @@ QWidget* TfMain::buildPages() {
 
     QWidget* dictionaries = buildSectionWithRegisters(
         Section::Dictionaries, QStringLiteral("Slowniki"), QStringLiteral("SlZakladki"),
-        QStringLiteral("SlStart"), QStringLiteral("Aby edytować słowniki kliknij właściwą ikonę po lewo"));
+        QStringLiteral("SlStart"),
+        QStringLiteral("Aby edytować słowniki kliknij właściwą ikonę po lewo"));
     m_zakladki->addWidget(dictionaries);
     m_sectionPages.insert(static_cast<int>(Section::Dictionaries), dictionaries);
     return m_zakladki;
@@ -319,7 +322,8 @@ QWidget* TfMain::buildCommandRow() {
         QString hint;
     };
     const Cmd left[] = {
-        {"SBSzukaj", QStringLiteral("Szukaj"), QStringLiteral("Szukaj informacji w powyższej tabeli")},
+        {"SBSzukaj", QStringLiteral("Szukaj"),
+         QStringLiteral("Szukaj informacji w powyższej tabeli")},
         {"SBKopiuj", QStringLiteral("Kopiuj"), QStringLiteral("Stwórz kopię zaznaczonej pozycji")},
         {"SBDodaj", QStringLiteral("Dodaj"), QStringLiteral("Dodaj nową pozycję")},
         {"SBEdytuj", QStringLiteral("Edytuj"), QStringLiteral("Edytuj wskazaną pozycję")},

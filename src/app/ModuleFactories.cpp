@@ -13,7 +13,9 @@ namespace {
 std::unique_ptr<RegisterModule> makeVehicles(ModuleContext& c) {
     VehicleModule::Host host;
     MainWindowServices* services = &c.services;
-    host.rebuildVehicleSelector = [services](bool toAll) { services->rebuildVehicleSelector(toAll); };
+    host.rebuildVehicleSelector = [services](bool toAll) {
+        services->rebuildVehicleSelector(toAll);
+    };
     host.companyName = [services] { return services->companyName(); };
     host.editFleetDictionary = [services] {
         if (services->openDictionary)

@@ -1,7 +1,7 @@
 #include "data/QueryRegistry.h"
 
-#include "fleet/EmployeeQueries.h"
 #include "fleet/DictionaryQueries.h"
+#include "fleet/EmployeeQueries.h"
 #include "fleet/VehicleQueries.h"
 #include "users/UserQueries.h"
 

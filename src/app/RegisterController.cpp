@@ -11,16 +11,21 @@ namespace kv {
 RegisterController::RegisterController(TmyDataBase& db, RegisterId id)
     : m_db(db), m_descriptor(registerDescriptor(id)) {}
 
-Query& RegisterController::query() const { return m_db.query(m_descriptor.query); }
+Query& RegisterController::query() const {
+    return m_db.query(m_descriptor.query);
+}
 
-RegisterViewState& RegisterController::state() const { return m_db.viewState(m_descriptor.id); }
+RegisterViewState& RegisterController::state() const {
+    return m_db.viewState(m_descriptor.id);
+}
 
 void RegisterController::writeStatementLines() {
     Query& q = query();
     const RegisterViewState& s = state();
     const RegisterDescriptor& d = m_descriptor;
     if (d.vehicleLine >= 0)
-        q.setLine(d.vehicleLine, d.vehicleFilter == VehicleFilter::None ? QString() : s.vehicleFragment);
+        q.setLine(d.vehicleLine,
+                  d.vehicleFilter == VehicleFilter::None ? QString() : s.vehicleFragment);
     if (d.periodLine >= 0)
         q.setLine(d.periodLine, s.periodFragment);
     for (int i = 0; i < d.extraLines.size(); ++i)
@@ -77,9 +82,15 @@ bool RegisterController::sortBy(const QString& field) {
     return true;
 }
 
-bool RegisterController::isEmpty() const { return rowCount() == 0; }
-int RegisterController::rowCount() const { return query().rowCount(); }
-int RegisterController::currentRow() const { return query().currentRow(); }
+bool RegisterController::isEmpty() const {
+    return rowCount() == 0;
+}
+int RegisterController::rowCount() const {
+    return query().rowCount();
+}
+int RegisterController::currentRow() const {
+    return query().currentRow();
+}
 
 void RegisterController::setCurrentRow(int row) {
     if (row >= -1 && row < rowCount())

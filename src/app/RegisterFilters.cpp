@@ -29,7 +29,8 @@ void setExtra(TmyDataBase& db, RegisterId id, int index, const QString& fragment
 QStringList RegisterFilters::vehicleNumbers() const {
     QStringList numbers;
     try {
-        const ResultSet r = m_db.select(QStringLiteral("SELECT NRREJ FROM pojazdy.DB ORDER BY NRREJ"));
+        const ResultSet r =
+            m_db.select(QStringLiteral("SELECT NRREJ FROM pojazdy.DB ORDER BY NRREJ"));
         for (int i = 0; i < r.rowCount(); ++i)
             numbers.append(r.value(i, 0).toString());
     } catch (const DatabaseError&) {
@@ -50,10 +51,10 @@ void RegisterFilters::selectVehicle(const QString& registrationNumber) {
     } else {
         int id = -1;
         try {
-            const ResultSet r = m_db.select(
-                QStringLiteral("SELECT IDPOJAZD,NRREJ,MARKA,POJEMNOSC,NORMAOD,NORMADO\n"
-                               "FROM pojazdy.DB WHERE NRREJ = :NR"),
-                {{QStringLiteral("NR"), registrationNumber}});
+            const ResultSet r =
+                m_db.select(QStringLiteral("SELECT IDPOJAZD,NRREJ,MARKA,POJEMNOSC,NORMAOD,NORMADO\n"
+                                           "FROM pojazdy.DB WHERE NRREJ = :NR"),
+                            {{QStringLiteral("NR"), registrationNumber}});
             if (r.isEmpty())
                 throw DatabaseError(
                     QStringLiteral("Nie znaleziono pojazdu %1.").arg(registrationNumber));
@@ -77,8 +78,8 @@ void RegisterFilters::selectVehicle(const QString& registrationNumber) {
         case VehicleFilter::None:
             break;
         case VehicleFilter::RegistrationNumber:
-            s.vehicleFragment = all ? QString()
-                                    : QStringLiteral("AND NRREJ = :") + kVehicleFilterParameter;
+            s.vehicleFragment =
+                all ? QString() : QStringLiteral("AND NRREJ = :") + kVehicleFilterParameter;
             break;
         case VehicleFilter::VehicleId:
             // The refuelling registers show nothing until a vehicle is chosen.
@@ -132,7 +133,8 @@ void RegisterFilters::setFleetFilter(int key) {
 }
 
 void RegisterFilters::setFuelOnly(bool on) {
-    setExtra(m_db, RegisterId::Costs, kFuelExtra, on ? QStringLiteral("AND ISFUEL='T'") : QString());
+    setExtra(m_db, RegisterId::Costs, kFuelExtra,
+             on ? QStringLiteral("AND ISFUEL='T'") : QString());
 }
 
 void RegisterFilters::setCostCentre(bool on, int key) {

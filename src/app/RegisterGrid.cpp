@@ -57,10 +57,12 @@ int defaultWidth(const GridColumn& c, const QFontMetrics& fm) {
         content = fm.horizontalAdvance(QStringLiteral("0,0000")) + 14;
         break;
     default: {
-        static const QStringList wide{"MARKA",  "NAZWISKO", "TRASA", "OPIS",  "UWAGI",  "NAZWA",
-                                      "COPIS",  "NREW",     "CELWYJAZDU", "RODZWYD", "NAZWATOWAR",
-                                      "KONTRAHENT", "POJAZD", "OSOBA", "ADRES", "PRYWKTO"};
-        static const QStringList narrow{"LP", "ROCZNIK", "PRYW", "DONE", "MAGAZYN", "CZYVAT", "ISFUEL"};
+        static const QStringList wide{"MARKA",      "NAZWISKO", "TRASA",      "OPIS",
+                                      "UWAGI",      "NAZWA",    "COPIS",      "NREW",
+                                      "CELWYJAZDU", "RODZWYD",  "NAZWATOWAR", "KONTRAHENT",
+                                      "POJAZD",     "OSOBA",    "ADRES",      "PRYWKTO"};
+        static const QStringList narrow{"LP",      "ROCZNIK", "PRYW",  "DONE",
+                                        "MAGAZYN", "CZYVAT",  "ISFUEL"};
         if (wide.contains(c.field))
             content = 170;
         else if (narrow.contains(c.field))
@@ -143,16 +145,16 @@ void RegisterGrid::showCurrentRow() {
         return;
     m_syncing = true;
     const QModelIndex index = m_model->index(row, std::max(0, m_view->currentIndex().column()));
-    m_view->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
     m_view->scrollTo(index);
     m_syncing = false;
 }
 
 void RegisterGrid::highlightSortColumn() {
     const RegisterDescriptor& d = m_controller.descriptor();
-    m_model->setHighlightedColumn(d.sortable() ? m_model->columnOfField(m_controller.state().sortColumn)
-                                               : -1);
+    m_model->setHighlightedColumn(
+        d.sortable() ? m_model->columnOfField(m_controller.state().sortColumn) : -1);
 }
 
 void RegisterGrid::titleClicked(int section) {

@@ -4,8 +4,6 @@
 #include <QPointer>
 #include <QTableView>
 
-
-
 namespace kv {
 
 class RegisterController;

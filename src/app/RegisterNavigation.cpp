@@ -3,19 +3,19 @@
 // permissions that enable all of it.
 #include "app/TfMain.h"
 
+#include "app/ModuleFactories.h"
 #include "app/RegisterController.h"
 #include "app/RegisterFilters.h"
 #include "app/RegisterGrid.h"
 #include "app/RegisterModule.h"
 #include "data/TmyDataBase.h"
-#include "app/ModuleFactories.h"
 #include "support/TVxGridStorage.h"
 #include "support/gui/TableViewGridAdapter.h"
 #include "users/PermissionControls.h"
 #include "users/PermissionLoading.h"
 #include "users/Permissions.h"
-#include "users/TfUserzy.h"
 #include "users/ProgramOptions.h"
+#include "users/TfUserzy.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -52,7 +52,9 @@ void TfMain::setUpRegisters() {
     updateRegisterButtons();
 }
 
-QString TfMain::companyName() const { return m_lFirma->toolTip(); }
+QString TfMain::companyName() const {
+    return m_lFirma->toolTip();
+}
 
 void TfMain::refreshVehicleFilterLists() {
     const QVariant chosen = m_fleetFilter->currentData();

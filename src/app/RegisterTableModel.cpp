@@ -38,8 +38,7 @@ int RegisterTableModel::columnOfField(const QString& field) const {
 }
 
 QString RegisterTableModel::cellText(int row, int column) const {
-    if (!m_rows || row < 0 || row >= m_rows->rowCount() || column < 0 ||
-        column >= m_columns.size())
+    if (!m_rows || row < 0 || row >= m_rows->rowCount() || column < 0 || column >= m_columns.size())
         return {};
     const GridColumn& c = m_columns.at(column);
     switch (c.format) {

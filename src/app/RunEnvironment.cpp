@@ -63,14 +63,18 @@ bool acquireSingleInstance() {
     return lock->tryLockExclusive();
 }
 
-void releaseSingleInstance() { instanceLock().reset(); }
+void releaseSingleInstance() {
+    instanceLock().reset();
+}
 
 QString runStartStamp() {
     static const QString stamp = Clock::now().toString(QStringLiteral("yyyyMMddHHmmss"));
     return stamp;
 }
 
-QString runTemporaryDirectory() { return runDirectory(); }
+QString runTemporaryDirectory() {
+    return runDirectory();
+}
 
 EngineStart engineStartFailure(const QString& engineMessage) {
     EngineStart r;
@@ -78,17 +82,19 @@ EngineStart engineStartFailure(const QString& engineMessage) {
     r.engineMessage = engineMessage;
     if (engineMessage.contains(QLatin1String("SQLCipher"))) {
         r.logCode = 391;
-        r.message = QStringLiteral(
-                        "Pojawił się problem z silnikiem bazy danych SQLCipher. Spróbuj zainstalować "
-                        "silnik ponownie. W tym celu zainstaluj ponownie pakiet \"libsqlcipher0\" "
-                        "(np. poleceniem \"apt-get install --reinstall libsqlcipher0\"). "
-                        "Oryginalny komunikat: ") +
-                    engineMessage;
+        r.message =
+            QStringLiteral(
+                "Pojawił się problem z silnikiem bazy danych SQLCipher. Spróbuj zainstalować "
+                "silnik ponownie. W tym celu zainstaluj ponownie pakiet \"libsqlcipher0\" "
+                "(np. poleceniem \"apt-get install --reinstall libsqlcipher0\"). "
+                "Oryginalny komunikat: ") +
+            engineMessage;
     } else {
         r.logCode = 392;
         r.message = QStringLiteral("Pojawił się nierozpoznany problem z Bazą Danych. Znaleziona "
                                    "wersja SQLCipher ") +
-                    engineVersionText() + QStringLiteral(". Oryginalny komunikat: ") + engineMessage;
+                    engineVersionText() + QStringLiteral(". Oryginalny komunikat: ") +
+                    engineMessage;
     }
     return r;
 }
@@ -121,7 +127,9 @@ void writeLogViewerLines(const QString& databaseLocation) {
     appendErrorLog(codedLine(9999999999LL, QStringLiteral("Install dir=") + installDirectory()));
 }
 
-void releaseRunTemporaryDirectory() { runHold().reset(); }
+void releaseRunTemporaryDirectory() {
+    runHold().reset();
+}
 
 void removeTemporaryDirectories() {
     const QDir tmp(settingsFile(QStringLiteral("tmpFile")));

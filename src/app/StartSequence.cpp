@@ -3,10 +3,13 @@
 // parts of the program run through one named method each.
 #include "app/TfMain.h"
 
+#include "app/RegisterController.h"
+#include "app/RegisterGrid.h"
+#include "app/RegisterModule.h"
 #include "data/BackupPrompt.h"
 #include "data/DatabaseLocation.h"
-#include "data/SchemaUpgrade.h"
 #include "data/ErrorReport.h"
+#include "data/SchemaUpgrade.h"
 #include "data/SettingsPaths.h"
 #include "data/TfTutorial1.h"
 #include "data/TfWskazBaze.h"
@@ -17,17 +20,14 @@
 #include "support/Clock.h"
 #include "support/DateNumbers.h"
 #include "support/TVxGridStorage.h"
-#include "support/gui/TableViewGridAdapter.h"
-#include "app/RegisterGrid.h"
-#include "app/RegisterModule.h"
-#include "app/RegisterController.h"
 #include "support/UserInterface.h"
 #include "support/gui/DateField.h"
+#include "support/gui/TableViewGridAdapter.h"
 #include "users/PermissionLoading.h"
 #include "users/Permissions.h"
+#include "users/ProgramOptions.h"
 #include "users/TfLogin.h"
 #include "users/TfUserzy.h"
-#include "users/ProgramOptions.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -40,8 +40,8 @@
 namespace kv {
 
 namespace {
-const QString kNotepadDefault = QStringLiteral(
-    "Tutaj możesz zapisywać dowolne dotatki, które będą dostępne po ponownym uruchomieniu programu");
+const QString kNotepadDefault = QStringLiteral("Tutaj możesz zapisywać dowolne dotatki, które będą "
+                                               "dostępne po ponownym uruchomieniu programu");
 const QString kFilterGrey = QStringLiteral("background: #999999;");
 } // namespace
 
@@ -60,7 +60,8 @@ void TfMain::loadNotepads() {
 void TfMain::saveNotepads() {
     if (QFile f(settingsFile(QStringLiteral("trescZlecenia.txt"))); f.open(QIODevice::WriteOnly))
         f.write(m_orderText->toPlainText().toUtf8());
-    if (QFile f(settingsFile(QStringLiteral("podrecznyNotatnik.txt"))); f.open(QIODevice::WriteOnly))
+    if (QFile f(settingsFile(QStringLiteral("podrecznyNotatnik.txt")));
+        f.open(QIODevice::WriteOnly))
         f.write(m_notepad->toPlainText().toUtf8());
 }
 
@@ -74,8 +75,9 @@ void TfMain::runStartSequence() {
     m_gridStorage = std::make_unique<TVxGridStorage>(optionsFilePath());
     for (const auto& [id, slot] : m_registers)
         if (slot.grid)
-            m_gridStorage->registerDataGrid(std::make_unique<TableViewGridAdapter>(slot.grid->view()),
-                                            registerDescriptor(static_cast<RegisterId>(id)).grid);
+            m_gridStorage->registerDataGrid(
+                std::make_unique<TableViewGridAdapter>(slot.grid->view()),
+                registerDescriptor(static_cast<RegisterId>(id)).grid);
     m_gridStorage->registerDataGrid(
         std::make_unique<TableViewGridAdapter>(TfUserzy::instanceFor(this)->grid()),
         QStringLiteral("UserzyGRID"));
@@ -170,7 +172,9 @@ bool TfMain::stepLogin() {
     return TfLogin::run(this) == TfLogin::Result::Accepted;
 }
 
-void TfMain::stepRunUpgrades() { runSchemaUpgrades(*TmyDataBase::current()); }
+void TfMain::stepRunUpgrades() {
+    runSchemaUpgrades(*TmyDataBase::current());
+}
 
 void TfMain::stepPrepareFilters() {
     const ProgramOptions& o = programOptions();
@@ -179,9 +183,8 @@ void TfMain::stepPrepareFilters() {
     for (int y = o.filtrRokOd; y <= o.filtrRokDo; ++y)
         m_cbCurrentYear->addItem(QString::number(y));
     const bool stored = o.CBCurrentYear >= 0 && o.CBCurrentMonth >= 0;
-    m_cbCurrentMonth->setCurrentIndex(stored && o.CBCurrentMonth < m_cbCurrentMonth->count()
-                                          ? o.CBCurrentMonth
-                                          : 0);
+    m_cbCurrentMonth->setCurrentIndex(
+        stored && o.CBCurrentMonth < m_cbCurrentMonth->count() ? o.CBCurrentMonth : 0);
     // Every start shows all years, whatever was chosen the last time.
     m_cbCurrentYear->setCurrentIndex(0);
     monthYearChanged();
@@ -198,11 +201,12 @@ void TfMain::stepLoadReminderNotes() {}
 void TfMain::stepShowCompanyHeader() {
     try {
         const ResultSet r = TmyDataBase::current()->select(
-            QStringLiteral("SELECT * FROM firma.DB WHERE IDFIRMA = %1").arg(TmyDataBase::kCompanyRecord));
+            QStringLiteral("SELECT * FROM firma.DB WHERE IDFIRMA = %1")
+                .arg(TmyDataBase::kCompanyRecord));
         const QString name = r.isEmpty() ? QString() : r.text(0, QStringLiteral("NAZWA"));
         m_lFirma->setToolTip(name);
-        m_lFirma->setText(m_lFirma->fontMetrics().elidedText(name, Qt::ElideRight,
-                                                             m_lFirma->maximumWidth()));
+        m_lFirma->setText(
+            m_lFirma->fontMetrics().elidedText(name, Qt::ElideRight, m_lFirma->maximumWidth()));
     } catch (const DatabaseError& e) {
         reportDatabaseError(e.message(), true, 1);
     }
@@ -212,7 +216,9 @@ void TfMain::stepApplyPermissions() {
     loadPermissions(*TmyDataBase::current());
     applyPermissions();
 }
-void TfMain::stepOfferBackup() { offerBackup(*TmyDataBase::current()); }
+void TfMain::stepOfferBackup() {
+    offerBackup(*TmyDataBase::current());
+}
 void TfMain::stepTipOfTheDay() {}
 void TfMain::stepDeadlineCheck() {}
 void TfMain::stepShowDueNotes() {}

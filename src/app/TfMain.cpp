@@ -10,8 +10,8 @@
 #include "data/TableMaintenance.h"
 #include "data/TmyDataBase.h"
 #include "support/TVxGridStorage.h"
-#include "support/dialogs/DialogUserInterface.h"
 #include "support/UserInterface.h"
+#include "support/dialogs/DialogUserInterface.h"
 #include "users/ProgramOptions.h"
 
 #include <QCloseEvent>
@@ -178,8 +178,9 @@ void TfMain::openSection(Section section) {
 }
 
 void TfMain::notBuiltYet(const QString& what) {
-    ui().information(QStringLiteral("Informacja"),
-                     QStringLiteral("Ta funkcja programu nie jest jeszcze dostępna: %1.").arg(what));
+    ui().information(
+        QStringLiteral("Informacja"),
+        QStringLiteral("Ta funkcja programu nie jest jeszcze dostępna: %1.").arg(what));
 }
 
 void TfMain::logOut() {

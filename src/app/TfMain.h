@@ -4,9 +4,9 @@
 #include "data/Registers.h"
 
 #include <QHash>
-#include <QSet>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 #include <map>
 #include <memory>
 #include <optional>
@@ -85,7 +85,9 @@ public:
     void refreshVehicleFilterLists() override;
 
     // The widgets other modules fill (by name, for the register issues).
-    QWidget* registerPage(RegisterId id) const { return m_registerPages.value(static_cast<int>(id)); }
+    QWidget* registerPage(RegisterId id) const {
+        return m_registerPages.value(static_cast<int>(id));
+    }
     QStackedWidget* sectionPages() const { return m_zakladki; }
 
     // Whether the start sequence is still to run (set at creation and log-out).
@@ -164,13 +166,13 @@ private:
     QHash<QString, QPushButton*> m_commandButtons;
     QHash<QString, QAction*> m_actions;
     QMultiHash<QString, QAction*> m_gridMenuActions; // by command button name
-    QSet<QAction*> m_notBuilt;      // menu items of parts not available in this version
-    QSet<QMenu*> m_notBuiltMenus;   // submenus of such parts
+    QSet<QAction*> m_notBuilt;        // menu items of parts not available in this version
+    QSet<QMenu*> m_notBuiltMenus;     // submenus of such parts
     QSet<QString> m_availableButtons; // register-column buttons of available parts
     QToolButton* m_currentSectionButton = nullptr;
 
-    QPlainTextEdit* m_notepad = nullptr;      // podrecznyNotatnik
-    QPlainTextEdit* m_orderText = nullptr;    // rapZlecTresc
+    QPlainTextEdit* m_notepad = nullptr;   // podrecznyNotatnik
+    QPlainTextEdit* m_orderText = nullptr; // rapZlecTresc
     QLabel* m_lFirma = nullptr;
     QLabel* m_lPojazd = nullptr;
     QLabel* m_lUzytkownik = nullptr;

@@ -43,7 +43,8 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (!context.parse(arguments))
         return Usage;
     if (context.has(QStringLiteral("--version"))) {
-        out << QStringLiteral("Karvento %1 – narzędzie wiersza poleceń").arg(QStringLiteral(KV_VERSION))
+        out << QStringLiteral("Karvento %1 – narzędzie wiersza poleceń")
+                   .arg(QStringLiteral(KV_VERSION))
             << Qt::endl;
         return Ok;
     }

@@ -24,9 +24,9 @@ const QList<Command>& commands();
 int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 // Registration functions of the command groups.
-void addInspectionCommands(QList<Command>& commands); // tables, sql
-void addLocationCommands(QList<Command>& commands);   // init, company ..., check
-void addUserCommands(QList<Command>& commands);       // users ...
+void addInspectionCommands(QList<Command>& commands);  // tables, sql
+void addLocationCommands(QList<Command>& commands);    // init, company ..., check
+void addUserCommands(QList<Command>& commands);        // users ...
 void addMaintenanceCommands(QList<Command>& commands); // backup, upgrade
 
 } // namespace kv::cli

@@ -35,9 +35,9 @@ bool openDirectory(CliContext& c, Connection& connection, const QString& dir) {
         return false;
     }
     const QDir d(dir);
-    const bool templates = d.entryList({QStringLiteral("*.DB"), QStringLiteral("*.db")},
-                                       QDir::Files).isEmpty() &&
-                           !d.entryList({QStringLiteral("*.D_")}, QDir::Files).isEmpty();
+    const bool templates =
+        d.entryList({QStringLiteral("*.DB"), QStringLiteral("*.db")}, QDir::Files).isEmpty() &&
+        !d.entryList({QStringLiteral("*.D_")}, QDir::Files).isEmpty();
     connection.setTemplateNames(templates);
     try {
         connection.open(dir, false);
@@ -51,7 +51,8 @@ bool openDirectory(CliContext& c, Connection& connection, const QString& dir) {
 
 int runTables(CliContext& c, const QStringList& args) {
     if (args.size() != 1)
-        return c.refuse(QStringLiteral("Użycie: karvento-cli tables KATALOG [--db-password HASŁO]"));
+        return c.refuse(
+            QStringLiteral("Użycie: karvento-cli tables KATALOG [--db-password HASŁO]"));
     EngineSession session;
     session.addPassword(c.databasePassword());
     Connection connection(&session);
@@ -78,16 +79,18 @@ int runTables(CliContext& c, const QStringList& args) {
             ++failed;
             if (e.engineCode() == 26)
                 ++wrongKey;
-            problems.append(QStringLiteral("%1: plik uszkodzony albo zabezpieczony innym hasłem (%2)")
-                                .arg(file, e.message()));
+            problems.append(
+                QStringLiteral("%1: plik uszkodzony albo zabezpieczony innym hasłem (%2)")
+                    .arg(file, e.message()));
         }
     }
     if (failed == 0)
         return Ok;
     if (wrongKey == static_cast<int>(files.size()))
-        return c.refuse(QStringLiteral("Nieprawidłowe hasło bazy danych: żadna tabela w katalogu %1 "
-                                       "nie daje się nim otworzyć.")
-                            .arg(args.first()));
+        return c.refuse(
+            QStringLiteral("Nieprawidłowe hasło bazy danych: żadna tabela w katalogu %1 "
+                           "nie daje się nim otworzyć.")
+                .arg(args.first()));
     for (const QString& p : problems)
         c.err() << p << Qt::endl;
     return Refused;
@@ -103,8 +106,8 @@ QString cellText(const QVariant& v) {
 
 int runSql(CliContext& c, const QStringList& args) {
     if (args.size() != 2)
-        return c.refuse(QStringLiteral(
-            "Użycie: karvento-cli sql KATALOG \"SELECT …\" [--db-password HASŁO]"));
+        return c.refuse(
+            QStringLiteral("Użycie: karvento-cli sql KATALOG \"SELECT …\" [--db-password HASŁO]"));
     EngineSession session;
     session.addPassword(c.databasePassword());
     Connection connection(&session);
@@ -133,9 +136,12 @@ int runSql(CliContext& c, const QStringList& args) {
 } // namespace
 
 void addInspectionCommands(QList<Command>& commands) {
-    commands.append({{QStringLiteral("tables")}, QStringLiteral("KATALOG"),
-                     QStringLiteral("wypisuje tabele katalogu z liczbą wierszy"), runTables});
-    commands.append({{QStringLiteral("sql")}, QStringLiteral("KATALOG \"SELECT …\""),
+    commands.append({{QStringLiteral("tables")},
+                     QStringLiteral("KATALOG"),
+                     QStringLiteral("wypisuje tabele katalogu z liczbą wierszy"),
+                     runTables});
+    commands.append({{QStringLiteral("sql")},
+                     QStringLiteral("KATALOG \"SELECT …\""),
                      QStringLiteral("wykonuje jedno zapytanie odczytujące i wypisuje wiersze "
                                     "jako CSV (komórki w cudzysłowach, rozdzielone \";\")"),
                      runSql});

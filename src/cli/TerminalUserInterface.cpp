@@ -58,8 +58,7 @@ bool TerminalUserInterface::question(const QString& caption, const QString& text
     return answer && answer->trimmed().toLower().startsWith(u't');
 }
 
-std::optional<QString> TerminalUserInterface::prompt(const QString& caption,
-                                                     const QString& message,
+std::optional<QString> TerminalUserInterface::prompt(const QString& caption, const QString& message,
                                                      const QString& initial, bool password) {
     if (!isatty(STDIN_FILENO))
         return std::nullopt;
@@ -80,7 +79,9 @@ void TerminalUserInterface::progressShow(int position) {
     writeErr(QStringLiteral("\r%1%2%").arg(m_job).arg(position, 3));
 }
 
-void TerminalUserInterface::progressJob(const QString& text) { m_job = text + u' '; }
+void TerminalUserInterface::progressJob(const QString& text) {
+    m_job = text + u' ';
+}
 
 void TerminalUserInterface::progressHide() {
     if (m_progressShown)

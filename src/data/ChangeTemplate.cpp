@@ -5,7 +5,9 @@
 namespace kv {
 
 namespace {
-QString paramName(int param) { return QStringLiteral(":PARAM%1").arg(param); }
+QString paramName(int param) {
+    return QStringLiteral(":PARAM%1").arg(param);
+}
 } // namespace
 
 ChangeTemplate ChangeTemplate::insert(const QString& table, const QList<TemplateColumn>& columns) {

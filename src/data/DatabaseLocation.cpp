@@ -24,8 +24,12 @@ QString stripSeparators(QString path) {
     return path;
 }
 
-QString iniPath() { return settingsFile(QStringLiteral("karvento.ini")); }
-QString configPath() { return settingsFile(QStringLiteral("config.dat")); }
+QString iniPath() {
+    return settingsFile(QStringLiteral("karvento.ini"));
+}
+QString configPath() {
+    return settingsFile(QStringLiteral("config.dat"));
+}
 
 } // namespace
 
@@ -57,8 +61,8 @@ DatabaseLocation readLocationAndPassword() {
     DatabaseLocation result;
     IniFile ini(iniPath());
     ini.load();
-    result.location = stripSeparators(ini.readString(QStringLiteral("DATABASE"),
-                                                     QStringLiteral("lokalizacja")));
+    result.location =
+        stripSeparators(ini.readString(QStringLiteral("DATABASE"), QStringLiteral("lokalizacja")));
     if (!result.location.isEmpty()) {
         QFile file(configPath());
         std::optional<QString> password;
@@ -81,10 +85,8 @@ DatabaseLocation readLocationAndPassword() {
         if (!system.contains(QStringLiteral("Location")))
             continue;
         result.location = stripSeparators(system.value(QStringLiteral("Location")).toString());
-        const QByteArray enciphered =
-            system.value(QStringLiteral("Driver")).toString().toLatin1();
-        result.password =
-            QString::fromLatin1(TVxCrypt::decipher(enciphered, kDatabasePasswordKey));
+        const QByteArray enciphered = system.value(QStringLiteral("Driver")).toString().toLatin1();
+        result.password = QString::fromLatin1(TVxCrypt::decipher(enciphered, kDatabasePasswordKey));
         saveLocationAndPassword(result);
         break;
     }
@@ -126,8 +128,8 @@ QString databasePasswordProblem(const QString& password) {
     if (password.size() > 15)
         return QStringLiteral("Hasło zbyt długie (maksymalnie 15 znaków).");
     for (const QChar c : password) {
-        const bool ok = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ||
-                        (c >= u'0' && c <= u'9');
+        const bool ok =
+            (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
         if (!ok)
             return QStringLiteral("Hasło może składać się tylko z cyfr lub małych i dużych "
                                   "liter, bez polskich znaków.");

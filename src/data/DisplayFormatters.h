@@ -10,11 +10,11 @@ namespace kv {
 // The texts the grids show for stored values. They never fail: a value that
 // cannot be read gives an empty or default text.
 
-QString formatDateValue(const QVariant& value);  // "" for 0 or not eight digits
-QString formatTimeValue(const QVariant& value);  // nine blanks for 0
-QString formatYesNo(const QVariant& value);      // "Tak" for exactly "T"
-QString formatMoney(const QVariant& value);      // "0.00", "" when unreadable
-QString formatRate(const QVariant& value);       // "0.0000"
+QString formatDateValue(const QVariant& value); // "" for 0 or not eight digits
+QString formatTimeValue(const QVariant& value); // nine blanks for 0
+QString formatYesNo(const QVariant& value);     // "Tak" for exactly "T"
+QString formatMoney(const QVariant& value);     // "0.00", "" when unreadable
+QString formatRate(const QVariant& value);      // "0.0000"
 // 0..4 -> "Aktywny" ... "Inne"; another number is shown as it is; an unreadable
 // value counts as 0.
 QString formatVehicleStatus(const QVariant& value);

@@ -16,7 +16,9 @@ QString codedLine(qint64 code, const QString& message) {
     return u'[' + formatMessageCode(code) + QStringLiteral("]  ") + message;
 }
 
-QString errorLogPath() { return QDir(settingsDirectory()).filePath(QStringLiteral("debug/error.log")); }
+QString errorLogPath() {
+    return QDir(settingsDirectory()).filePath(QStringLiteral("debug/error.log"));
+}
 
 void appendErrorLog(const QString& line) {
     QFile file(errorLogPath());

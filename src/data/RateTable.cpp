@@ -19,7 +19,9 @@ void RateTable::setRows(QList<RateRow> rows) {
     m_rows = std::move(rows);
 }
 
-double RateTable::roundRate(double rate) { return std::round(rate * 10000.0) / 10000.0; }
+double RateTable::roundRate(double rate) {
+    return std::round(rate * 10000.0) / 10000.0;
+}
 
 double RateTable::amountFor(double distance, double rate) {
     return std::round(distance * roundRate(rate) * 100.0) / 100.0;

@@ -174,10 +174,10 @@ QList<RegisterDescriptor> build() {
                   col("UWAGI", QStringLiteral("Inne"))};
     all.append(rc);
 
-    auto fc = reg(R::FuelCards, QStringLiteral("Karty paliwowe"), S::Finance,
-                  QStringLiteral("Karty paliwowe"), QStringLiteral("Karty paliwowe"),
-                  "IKartyPaliwowe", "KartyPaliwoweGrid", "kpaliwowe.DB", "DBFKpaliwowe",
-                  "TfKPaliwowe", 15, 16);
+    auto fc =
+        reg(R::FuelCards, QStringLiteral("Karty paliwowe"), S::Finance,
+            QStringLiteral("Karty paliwowe"), QStringLiteral("Karty paliwowe"), "IKartyPaliwowe",
+            "KartyPaliwoweGrid", "kpaliwowe.DB", "DBFKpaliwowe", "TfKPaliwowe", 15, 16);
     fc.deleteKey = fc.locateKey = QStringList{QStringLiteral("IDKARTY")};
     fc.deleteStatement = QStringLiteral("DELETE FROM kpaliwowe.DB WHERE IDKARTY=:PARAM0");
     fc.deleteKeyIsText = fc.locateKeyIsText = true;
@@ -215,8 +215,7 @@ QList<RegisterDescriptor> build() {
     auto st = reg(R::Settlements, QStringLiteral("Rozliczenia"), S::Finance,
                   QStringLiteral("Rozliczenia"), QStringLiteral("Rozliczenia"), "IRozliczenia",
                   "RozliczeniaGrid", "rozliczenia.DB", "DBFRozliczenia", "TfRozliczenia", 37, 38);
-    idKey(st, "IDROZLICZENIA",
-          QStringLiteral("DELETE FROM rozliczenia.DB WHERE IDROZLICZENIA = "));
+    idKey(st, "IDROZLICZENIA", QStringLiteral("DELETE FROM rozliczenia.DB WHERE IDROZLICZENIA = "));
     codes(st, 44033, 56003, 44023);
     lines(st, 14, 15, {16}, 18, 19);
     st.defaultSort = QStringLiteral("IDROZLICZENIA");
@@ -231,10 +230,10 @@ QList<RegisterDescriptor> build() {
                   col("WARTOSC", QStringLiteral("Wartość"), F::Money)};
     all.append(st);
 
-    auto od = reg(R::Odometer, QStringLiteral("Historia przebiegów"), S::Finance,
-                  QStringLiteral("Historia przebiegów"), QStringLiteral("Historia przebiegów"),
-                  "IPrzebiegi", "przebiegiGrid", "przebiegi.DB", "DBFPrzebiegi", "TfPrzebiegi", 43,
-                  44);
+    auto od =
+        reg(R::Odometer, QStringLiteral("Historia przebiegów"), S::Finance,
+            QStringLiteral("Historia przebiegów"), QStringLiteral("Historia przebiegów"),
+            "IPrzebiegi", "przebiegiGrid", "przebiegi.DB", "DBFPrzebiegi", "TfPrzebiegi", 43, 44);
     idKey(od, "IDPRZEBIEGI", QStringLiteral("DELETE FROM przebiegi.DB WHERE IDPRZEBIEGI = "));
     codes(od, 572055, 211923, 562053);
     lines(od, 5, 6, {7}, 9, 10);
@@ -248,10 +247,10 @@ QList<RegisterDescriptor> build() {
                   col("UWAGI", QStringLiteral("Uwagi"))};
     all.append(od);
 
-    auto fp = reg(R::FuelPrices, QStringLiteral("Rejestr cen paliw"), S::Fuel,
-                  QStringLiteral("Rejestr cen paliw"), QStringLiteral("Rejestr cen paliw"),
-                  "ICenyPaliw", "CenyPaliwGrid", "cenypaliw.DB", "DBFCenyPaliw", "TfCenyPaliw", 47,
-                  48);
+    auto fp =
+        reg(R::FuelPrices, QStringLiteral("Rejestr cen paliw"), S::Fuel,
+            QStringLiteral("Rejestr cen paliw"), QStringLiteral("Rejestr cen paliw"), "ICenyPaliw",
+            "CenyPaliwGrid", "cenypaliw.DB", "DBFCenyPaliw", "TfCenyPaliw", 47, 48);
     fp.shortcut = QStringLiteral("Ctrl+F5");
     idKey(fp, "ID", QStringLiteral("DELETE FROM cenypaliw.DB WHERE ID = "));
     codes(fp, 111834, 121827, 121802);
@@ -304,16 +303,16 @@ QList<RegisterDescriptor> build() {
                          col("ZUZYCIE", QStringLiteral("Zużycie l / 100 km"), F::Consumption)};
         } else {
             const bool km = f.id == R::ConsumptionKm;
-            r.columns = {col("DATA", QStringLiteral("Data"), F::Date),
-                         col("LICZNIK", QStringLiteral("Stan licznika"), F::Money),
-                         col("PRZEBIEG",
-                             km ? QStringLiteral("Przejechano km") : QStringLiteral("Przepracowano h"),
-                             F::Money),
-                         col("TANKOWANIE", QStringLiteral("Spalono paliwa l"), F::Money),
-                         col("ZUZYCIE",
-                             km ? QStringLiteral("Zużycie l / 100 km")
-                                : QStringLiteral("Zużycie l / 1 Mth"),
-                             F::Money)};
+            r.columns = {
+                col("DATA", QStringLiteral("Data"), F::Date),
+                col("LICZNIK", QStringLiteral("Stan licznika"), F::Money),
+                col("PRZEBIEG",
+                    km ? QStringLiteral("Przejechano km") : QStringLiteral("Przepracowano h"),
+                    F::Money),
+                col("TANKOWANIE", QStringLiteral("Spalono paliwa l"), F::Money),
+                col("ZUZYCIE",
+                    km ? QStringLiteral("Zużycie l / 100 km") : QStringLiteral("Zużycie l / 1 Mth"),
+                    F::Money)};
         }
         all.append(r);
     }
@@ -372,8 +371,8 @@ QList<RegisterDescriptor> build() {
     all.append(doc);
 
     auto ty = reg(R::Tyres, QStringLiteral("Opony"), S::Registers, QStringLiteral("Opony"),
-                  QStringLiteral("Opony"), "IOpony", "OponyGrid", "opony.DB", "DBFOpony",
-                  "TfOpony", 35, 36);
+                  QStringLiteral("Opony"), "IOpony", "OponyGrid", "opony.DB", "DBFOpony", "TfOpony",
+                  35, 36);
     idKey(ty, "IDOPONY", QStringLiteral("DELETE FROM opony.DB WHERE IDOPONY = "));
     codes(ty, 44032, 44002, 44022);
     lines(ty, 13, 14, {15}, 17, 18);
@@ -513,7 +512,8 @@ QString periodFragment(PeriodForm form, qint64 lower, qint64 upper, bool inclusi
     case PeriodForm::Date:
         return QStringLiteral("AND DATA %1 %2 AND DATA %3 %4").arg(gt, lo, lt, hi);
     case PeriodForm::DateOrUndated:
-        return QStringLiteral("AND ((DATA %1 %2 AND DATA %3 %4) OR (DATA = 0))").arg(gt, lo, lt, hi);
+        return QStringLiteral("AND ((DATA %1 %2 AND DATA %3 %4) OR (DATA = 0))")
+            .arg(gt, lo, lt, hi);
     case PeriodForm::FromTo:
         return QStringLiteral("AND DATAOD %1 %2 AND DATADO %3 %4").arg(gt, lo, lt, hi);
     case PeriodForm::PurchaseOrUndated:

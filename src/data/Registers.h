@@ -35,7 +35,17 @@ enum class RegisterId {
 };
 constexpr int kRegisterCount = 21;
 
-enum class Section { Start, Vehicles, Finance, Fuel, Time, Registers, Reports, Charts, Dictionaries };
+enum class Section {
+    Start,
+    Vehicles,
+    Finance,
+    Fuel,
+    Time,
+    Registers,
+    Reports,
+    Charts,
+    Dictionaries
+};
 
 // How a stored value is shown in a grid cell.
 enum class Formatter {
@@ -77,7 +87,7 @@ struct GridColumn {
 
 struct RegisterDescriptor {
     RegisterId id;
-    QString name;           // Polish name of the register
+    QString name; // Polish name of the register
     Section section;
     QString registerButton; // caption of its register button (empty: the section button)
     QString menuItem;       // caption of its "Widok" menu item

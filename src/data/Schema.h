@@ -32,7 +32,7 @@ struct Table {
     QString file; // "pojazdy.DB"
     Version since = Version::Base;
     std::vector<Column> columns;
-    QStringList uniqueKey;           // enforced key columns, empty when none
+    QStringList uniqueKey;            // enforced key columns, empty when none
     std::vector<QStringList> indexes; // further indexes
 
     QString baseName() const { return file.left(file.size() - 3); }
@@ -46,8 +46,8 @@ struct Table {
 // packing and the upgrades walk them in this order).
 const std::vector<Table>& companyTables();
 // The two tables of the location root.
-const Table& companiesTable();  // firmy.DB
-const Table& distancesTable();  // odleglosci.DB
+const Table& companiesTable(); // firmy.DB
+const Table& distancesTable(); // odleglosci.DB
 
 // Any of the 32 tables by base name or file name, case-insensitive; null when unknown.
 const Table* findTable(const QString& name);

@@ -38,7 +38,9 @@ QString settingsFile(const QString& name) {
     return QDir(settingsDirectory()).filePath(n);
 }
 
-void resetSettingsDirectory() { cached().clear(); }
+void resetSettingsDirectory() {
+    cached().clear();
+}
 
 QString installDirectory() {
     const QString fromEnv = qEnvironmentVariable("KARVENTO_INSTALL_DIR");

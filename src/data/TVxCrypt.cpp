@@ -24,7 +24,11 @@ QByteArray TVxCrypt::decipher(const QByteArray& text, const QByteArray& key) {
     return shift(text, key, -1);
 }
 
-void TVxCrypt::encipher() { Cryptogram = encipher(Cryptogram, Key); }
-void TVxCrypt::decipher() { Cryptogram = decipher(Cryptogram, Key); }
+void TVxCrypt::encipher() {
+    Cryptogram = encipher(Cryptogram, Key);
+}
+void TVxCrypt::decipher() {
+    Cryptogram = decipher(Cryptogram, Key);
+}
 
 } // namespace kv

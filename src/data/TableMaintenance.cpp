@@ -42,12 +42,14 @@ public:
         const QString stamp = Clock::now().toString(QStringLiteral("yyyyMMddHHmmss"));
         m_session = EngineSession(prefix + stamp +
                                   QString::number(QRandomGenerator::global()->bounded(9999999)));
-        const QString priv = settingsFile(QStringLiteral("tmpFile/") + stamp + QStringLiteral("TMP"));
+        const QString priv =
+            settingsFile(QStringLiteral("tmpFile/") + stamp + QStringLiteral("TMP"));
         if (QDir(priv).exists() || QDir().mkdir(priv)) {
             m_session.setPrivateDirectory(priv);
             // Held while the session lives, so that another program's clean-up
             // of the temporary folders leaves it alone.
-            m_hold = std::make_unique<OsFileLock>(QDir(priv).filePath(QStringLiteral("KARVENTO.RUN")));
+            m_hold =
+                std::make_unique<OsFileLock>(QDir(priv).filePath(QStringLiteral("KARVENTO.RUN")));
             m_hold->tryLockShared();
         }
         m_session.setControlDirectory(EngineSession::networkControlDirectoryFor(directory));
@@ -70,7 +72,7 @@ void openTable(Connection& c, const QString& directory, const QString& base, boo
 // Holds the directory alone and makes the program's own connections let go of
 // the table file; throws when another program has the directory open.
 std::unique_ptr<engine::PresenceLock::Exclusive> holdExclusively(Connection& c,
-                                                                  const QString& base) {
+                                                                 const QString& base) {
     auto hold = engine::PresenceLock::tryExclusive(c.directory());
     if (!hold)
         throw DatabaseError(
@@ -80,7 +82,9 @@ std::unique_ptr<engine::PresenceLock::Exclusive> holdExclusively(Connection& c,
     return hold;
 }
 
-QString engineSettingsPath() { return settingsFile(QStringLiteral("engine.cfg")); }
+QString engineSettingsPath() {
+    return settingsFile(QStringLiteral("engine.cfg"));
+}
 
 } // namespace
 
@@ -103,8 +107,8 @@ bool trialOpenTable(const QString& directory, const QString& tableFile, const QS
                                    e.message());
         appendErrorLog(codedLine(3104, QStringLiteral("Błąd silnika SQLCipher: ") + e.message()));
     } catch (const std::exception& e) {
-        appendErrorLog(codedLine(3105, QStringLiteral("Błąd DBconnect: ") +
-                                           QString::fromLocal8Bit(e.what())));
+        appendErrorLog(
+            codedLine(3105, QStringLiteral("Błąd DBconnect: ") + QString::fromLocal8Bit(e.what())));
     }
     return false;
 }

@@ -17,8 +17,7 @@ void createTable(Connection& connection, const schema::Table& table, const QStri
     connection.createTableFile(table.baseName(), password, schema::createStatements(table, asOf));
 }
 
-void createCompanyTables(const QString& directory, const QString& password,
-                         schema::Version asOf) {
+void createCompanyTables(const QString& directory, const QString& password, schema::Version asOf) {
     EngineSession session;
     session.addPassword(password);
     Connection c(&session);

@@ -43,9 +43,13 @@ TmyDataBase::~TmyDataBase() {
         currentInstance() = nullptr;
 }
 
-TmyDataBase* TmyDataBase::current() { return currentInstance(); }
+TmyDataBase* TmyDataBase::current() {
+    return currentInstance();
+}
 
-void TmyDataBase::setLocation(const QString& location) { m_location = stripSeparators(location); }
+void TmyDataBase::setLocation(const QString& location) {
+    m_location = stripSeparators(location);
+}
 
 QString TmyDataBase::companyDirectory() const {
     return m_companyDir.isEmpty() ? QString() : QDir(m_location).filePath(m_companyDir);
@@ -97,7 +101,9 @@ Query& TmyDataBase::addQuery(const QString& name, ConnectionKind connection,
     return ref;
 }
 
-bool TmyDataBase::hasQuery(const QString& name) const { return m_queries.count(name) > 0; }
+bool TmyDataBase::hasQuery(const QString& name) const {
+    return m_queries.count(name) > 0;
+}
 
 Query& TmyDataBase::query(const QString& name) {
     auto it = m_queries.find(name);
@@ -176,8 +182,8 @@ bool TmyDataBase::columnExists(const QString& tableFile, const QString& column) 
 QStringList TmyDataBase::fillContractorList() {
     QStringList names;
     try {
-        const ResultSet r = select(QStringLiteral(
-            "SELECT OPIS FROM slowniki.DB WHERE IDSLOWNIK='KONTR' ORDER BY OPIS"));
+        const ResultSet r = select(
+            QStringLiteral("SELECT OPIS FROM slowniki.DB WHERE IDSLOWNIK='KONTR' ORDER BY OPIS"));
         for (int i = 0; i < r.rowCount(); ++i)
             names.append(r.value(i, 0).toString());
     } catch (const std::exception&) {
@@ -248,7 +254,8 @@ BackupSettings TmyDataBase::loadBackupSettings(bool* ok) {
     if (ok)
         *ok = true;
     try {
-        const ResultSet r = select(QStringLiteral("SELECT ID,NUMBERPARAM FROM system.DB WHERE TYPE=1"));
+        const ResultSet r =
+            select(QStringLiteral("SELECT ID,NUMBERPARAM FROM system.DB WHERE TYPE=1"));
         for (int i = 0; i < r.rowCount(); ++i) {
             const int value = r.value(i, 1).toInt();
             switch (r.value(i, 0).toInt()) {
@@ -286,16 +293,22 @@ BackupSettings TmyDataBase::loadBackupSettings(bool* ok) {
 }
 
 bool TmyDataBase::saveBackupSettings(const BackupSettings& s) {
-    const int values[] = {s.lastBackupDate, s.lastFolder, s.intervalDays, s.folders,
-                          s.onlyAdministrator ? 1 : 0, s.askFirst ? 1 : 0, s.enabled ? 1 : 0};
+    const int values[] = {s.lastBackupDate,
+                          s.lastFolder,
+                          s.intervalDays,
+                          s.folders,
+                          s.onlyAdministrator ? 1 : 0,
+                          s.askFirst ? 1 : 0,
+                          s.enabled ? 1 : 0};
     try {
         // All seven rows change together or not at all.
         m_company.beginWrite({QStringLiteral("system")});
         for (int id = 1; id <= 7; ++id) {
             exec(QStringLiteral("DELETE FROM system.DB WHERE TYPE=1 AND ID=%1").arg(id));
-            exec(QStringLiteral("INSERT INTO system.DB (TYPE,ID,NUMBERPARAM) VALUES (\n1,\n%1,\n%2)")
-                     .arg(id)
-                     .arg(values[id - 1]));
+            exec(
+                QStringLiteral("INSERT INTO system.DB (TYPE,ID,NUMBERPARAM) VALUES (\n1,\n%1,\n%2)")
+                    .arg(id)
+                    .arg(values[id - 1]));
         }
         m_company.commit();
         return true;
@@ -371,7 +384,8 @@ void TmyDataBase::addLookups() {
     // The rates are whole numbers kept as text; sorting them as numbers puts
     // the highest rate first (as text "8" would come before "23").
     add(QStringLiteral("DBFStawkiVAT"),
-        {QStringLiteral("SELECT OPIS FROM slowniki.DB"), QStringLiteral("WHERE IDSLOWNIK = 'STVAT'"),
+        {QStringLiteral("SELECT OPIS FROM slowniki.DB"),
+         QStringLiteral("WHERE IDSLOWNIK = 'STVAT'"),
          QStringLiteral("ORDER BY CAST(OPIS AS INTEGER) DESC, OPIS DESC")},
         70);
     add(QStringLiteral("DBFRodzajPlatnosci"), dictionaryListLines(QStringLiteral("RDPLA")), 80);

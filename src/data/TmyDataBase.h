@@ -96,7 +96,7 @@ public:
     void switchFuelTables(bool toLpg);
     bool lpgTablesActive() const { return m_lpg; }
 
-    BackupSettings loadBackupSettings(bool* ok = nullptr); // code 241000
+    BackupSettings loadBackupSettings(bool* ok = nullptr);   // code 241000
     bool saveBackupSettings(const BackupSettings& settings); // code 241022
 
     // Puts the cursor of a register query (or DBFSlowniki) on the row whose key

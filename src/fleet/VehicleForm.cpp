@@ -10,11 +10,17 @@ namespace kv {
 
 namespace {
 
-QString dateText(const QVariant& v) { return dateNumberToText(v.toLongLong(), true); }
-QString twoDecimals(const QVariant& v) { return formatNumber(v.toDouble(), 2); }
+QString dateText(const QVariant& v) {
+    return dateNumberToText(v.toLongLong(), true);
+}
+QString twoDecimals(const QVariant& v) {
+    return formatNumber(v.toDouble(), 2);
+}
 
 // Blank, or a day the calendar has.
-bool dateFieldOk(const QString& text) { return isBlankDateText(text) || isCalendarDateText(text); }
+bool dateFieldOk(const QString& text) {
+    return isBlankDateText(text) || isCalendarDateText(text);
+}
 
 QString dateNumberSql(const QString& text) {
     return QString::number(isBlankDateText(text) ? 0 : textToDateNumber(text, true));
@@ -44,10 +50,12 @@ VehicleFormValues vehicleFromRecord(const ResultSet& r, int row) {
     v.poprzNrrej = text("POPRZNRREJ");
     v.marka = text("MARKA");
     v.kindKey = value("RODZAJ").toInt();
-    v.capacity = value("POJEMNOSC").isNull() ? QString() : QString::number(value("POJEMNOSC").toLongLong());
+    v.capacity =
+        value("POJEMNOSC").isNull() ? QString() : QString::number(value("POJEMNOSC").toLongLong());
     const int year = value("ROCZNIK").toInt();
     // A year the list does not offer shows as an empty field.
-    v.year = year >= kFirstListedYear && year <= kLastListedYear ? QString::number(year) : QString();
+    v.year =
+        year >= kFirstListedYear && year <= kLastListedYear ? QString::number(year) : QString();
     v.seriaDrej = text("SERIADREJ");
     v.nrSilnika = text("NRSILNIKA");
     v.nrNadwozia = text("NRNADWOZIA");
@@ -84,8 +92,9 @@ FormCheck checkVehicleForm(VehicleFormValues& v) {
         *field = formatNumber(parseNumber(*field).value_or(0.0), 2);
 
     if (v.nrrej.trimmed().isEmpty())
-        return FormCheck::fail(QStringLiteral("fNRREJ"),
-                               QStringLiteral("Nie wprowadzono numeru rejestracyjnego. Popraw pole."));
+        return FormCheck::fail(
+            QStringLiteral("fNRREJ"),
+            QStringLiteral("Nie wprowadzono numeru rejestracyjnego. Popraw pole."));
     if (!v.year.trimmed().isEmpty()) {
         const std::optional<qint64> year = parseInteger(v.year);
         if (!year || *year < kFirstListedYear)
@@ -99,7 +108,8 @@ FormCheck checkVehicleForm(VehicleFormValues& v) {
     } dates[] = {
         {&v.dataTacho, "fDATATACHO",
          QStringLiteral("Niepoprawny format daty legalizacji tachografu. Popraw pole.")},
-        {&v.dataPrze, "fDATAPRZE", QStringLiteral("Niepoprawny format daty przeglądu. Popraw pole.")},
+        {&v.dataPrze, "fDATAPRZE",
+         QStringLiteral("Niepoprawny format daty przeglądu. Popraw pole.")},
         {&v.dataOc, "fDATAOC",
          QStringLiteral("Niepoprawny format daty ważności ubezpieczenia OC. Popraw pole.")},
         {&v.dataAc, "fDATAAC",

@@ -28,11 +28,12 @@ VehicleLists VehicleModule::lists() const {
 }
 
 EditSteps VehicleModule::steps() {
-    return vehicleEditSteps(m_controller, *m_window, [this] { return lists(); },
-                            [this](bool insert) {
-                                if (m_host.rebuildVehicleSelector)
-                                    m_host.rebuildVehicleSelector(insert);
-                            });
+    return vehicleEditSteps(
+        m_controller, *m_window, [this] { return lists(); },
+        [this](bool insert) {
+            if (m_host.rebuildVehicleSelector)
+                m_host.rebuildVehicleSelector(insert);
+        });
 }
 
 void VehicleModule::add(bool copyMode) {

@@ -56,14 +56,16 @@ EditSteps vehicleEditSteps(RegisterController& reg, VehicleFormView& form,
         Query& q = db.query(insert ? QStringLiteral("DBFInsertPojazdy")
                                    : QStringLiteral("DBFUpdatePojazdy"));
         if (!insert)
-            values.insert(QStringLiteral("KEY"),
-                         QString::number(reg.currentValue(QStringLiteral("IDPOJAZD")).toLongLong()));
+            values.insert(
+                QStringLiteral("KEY"),
+                QString::number(reg.currentValue(QStringLiteral("IDPOJAZD")).toLongLong()));
         fillSlots(q, insert ? vehicleInsertShape() : vehicleUpdateShape(), values);
         db.execute(q, vehicleParams(v));
     };
     s.savedKey = [&reg, &db](bool insert) -> QVariantList {
         if (insert)
-            return {QString::number(db.lastId(QStringLiteral("POJAZDY"), QStringLiteral("IDPOJAZD")))};
+            return {
+                QString::number(db.lastId(QStringLiteral("POJAZDY"), QStringLiteral("IDPOJAZD")))};
         return {reg.currentValue(QStringLiteral("IDPOJAZD")).toString()};
     };
     s.afterSave = std::move(afterSave);

@@ -13,6 +13,8 @@ QDateTime Clock::now() {
     return fixedTime().isValid() ? fixedTime() : QDateTime::currentDateTime();
 }
 
-void Clock::setFixed(const QDateTime& fixed) { fixedTime() = fixed; }
+void Clock::setFixed(const QDateTime& fixed) {
+    fixedTime() = fixed;
+}
 
 } // namespace kv

@@ -8,7 +8,7 @@ namespace kv {
 // (shown under "Uwaga") and the field to put the focus on, or success.
 struct FormCheck {
     bool ok = true;
-    QString field;   // objectName of the field at fault
+    QString field; // objectName of the field at fault
     QString message;
     bool selectAll = false; // select the field's text as well
 

@@ -138,7 +138,8 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
     }
     // New keys go after the last key of the section, before trailing blank lines.
     int at = static_cast<int>(s.entries.size());
-    while (at > 0 && s.entries.at(at - 1).key.isEmpty() && s.entries.at(at - 1).raw.trimmed().isEmpty())
+    while (at > 0 && s.entries.at(at - 1).key.isEmpty() &&
+           s.entries.at(at - 1).raw.trimmed().isEmpty())
         --at;
     s.entries.insert(at, {key, value, QString()});
 }

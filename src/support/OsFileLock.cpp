@@ -22,8 +22,12 @@ bool OsFileLock::lock(int operation) {
     return true;
 }
 
-bool OsFileLock::tryLockExclusive() { return lock(LOCK_EX); }
-bool OsFileLock::tryLockShared() { return lock(LOCK_SH); }
+bool OsFileLock::tryLockExclusive() {
+    return lock(LOCK_EX);
+}
+bool OsFileLock::tryLockShared() {
+    return lock(LOCK_SH);
+}
 
 void OsFileLock::unlock() {
     if (m_fd < 0)

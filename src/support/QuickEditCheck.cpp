@@ -21,7 +21,6 @@ QuickEditOutcome refused(QuickEditOutcome outcome, const QString& message, Quick
 
 } // namespace
 
-
 QuickEditOutcome checkQuickEdit(const QuickEditInput& input) {
     QuickEditOutcome outcome;
     outcome.odometer = input.odometer;

@@ -34,5 +34,4 @@ struct QuickEditOutcome {
 
 QuickEditOutcome checkQuickEdit(const QuickEditInput& input);
 
-
 } // namespace kv

@@ -27,8 +27,7 @@ bool ScriptedUserInterface::question(const QString& caption, const QString& text
     return m_answers.isEmpty() ? m_defaultAnswer : m_answers.dequeue();
 }
 
-std::optional<QString> ScriptedUserInterface::prompt(const QString& caption,
-                                                     const QString& message,
+std::optional<QString> ScriptedUserInterface::prompt(const QString& caption, const QString& message,
                                                      const QString& initial, bool password) {
     m_messages.append({Kind::Prompt, caption, message, password});
     if (m_prompts.isEmpty())
@@ -47,6 +46,8 @@ void ScriptedUserInterface::progressShow(int) {
 
 void ScriptedUserInterface::progressJob(const QString&) {}
 
-void ScriptedUserInterface::progressHide() { m_progressVisible = false; }
+void ScriptedUserInterface::progressHide() {
+    m_progressVisible = false;
+}
 
 } // namespace kv

@@ -38,6 +38,8 @@ UserInterface& ui() {
     return current() ? *current() : fallback;
 }
 
-void setUserInterface(UserInterface* ui) { current() = ui; }
+void setUserInterface(UserInterface* ui) {
+    current() = ui;
+}
 
 } // namespace kv

@@ -114,9 +114,9 @@ bool ProgramOptions::save(const QString& iniPath) const {
     ini.writeString(kSection, QStringLiteral("CBPojazd"), CBPojazd);
     for (const QString& key : ini.keys(QStringLiteral("REPORTS"))) {
         if (isReportDateKey(key))
-            ini.writeString(kSection, key,
-                            ini.readString(QStringLiteral("REPORTS"), key,
-                                           dateToText(Clock::today())));
+            ini.writeString(
+                kSection, key,
+                ini.readString(QStringLiteral("REPORTS"), key, dateToText(Clock::today())));
     }
     return ini.save();
 }
@@ -126,13 +126,17 @@ ProgramOptions& programOptions() {
     return options;
 }
 
-QString optionsFilePath() { return settingsFile(QStringLiteral("karvento.ini")); }
+QString optionsFilePath() {
+    return settingsFile(QStringLiteral("karvento.ini"));
+}
 
 bool loadProgramOptions() {
     programOptions() = ProgramOptions::load(optionsFilePath());
     return true;
 }
 
-bool saveProgramOptions() { return programOptions().save(optionsFilePath()); }
+bool saveProgramOptions() {
+    return programOptions().save(optionsFilePath());
+}
 
 } // namespace kv

@@ -8,9 +8,9 @@
 #include <QAction>
 #include <QFile>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -36,7 +36,6 @@ class TestMainWindow : public QObject {
     Q_OBJECT
     test::TestEnvironment env;
 
-
 private slots:
     void unhandledErrorsAreReportedAndTheProgramGoesOn() {
         Faulty faulty;
@@ -44,8 +43,9 @@ private slots:
         QEvent e(QEvent::User);
         QCoreApplication::sendEvent(&faulty, &e);
         QCOMPARE(env.ui().last().caption, QStringLiteral("Błąd bazy danych"));
-        QCOMPARE(env.ui().last().text,
-                 QStringLiteral("Wystąpił nieoczekiwany błąd. Orginalny komunikat: coś poszło nie tak"));
+        QCOMPARE(
+            env.ui().last().text,
+            QStringLiteral("Wystąpił nieoczekiwany błąd. Orginalny komunikat: coś poszło nie tak"));
         QVERIFY(test::readErrorLog().contains(QStringLiteral("[0000000000]  coś poszło nie tak")));
         // Events keep flowing afterwards.
         QEvent again(QEvent::User);
@@ -95,9 +95,9 @@ private slots:
         QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("SBcsv"))->isEnabled());
         window.setCommandState(true, true);
         QVERIFY(window.findChild<QPushButton*>(QStringLiteral("SBUsun"))->isEnabled());
-        const QStringList menus{QStringLiteral("&Dane"), QStringLiteral("&Edycja"),
+        const QStringList menus{QStringLiteral("&Dane"),      QStringLiteral("&Edycja"),
                                 QStringLiteral("&Narzędzia"), QStringLiteral("Import"),
-                                QStringLiteral("&Widok"), QStringLiteral("&Administracja"),
+                                QStringLiteral("&Widok"),     QStringLiteral("&Administracja"),
                                 QStringLiteral("Pomo&c")};
         QStringList titles;
         for (QAction* a : window.menuBar()->actions())

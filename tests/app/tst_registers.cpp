@@ -67,7 +67,8 @@ class TestRegisters : public QObject {
     bool add(RegisterController& reg, ScriptedVehicleForm& form, const VehicleFormValues& v,
              bool copy = false) {
         form.script = {v};
-        const EditSteps steps = vehicleEditSteps(reg, form, [] { return VehicleLists{}; }, nullptr);
+        const EditSteps steps = vehicleEditSteps(
+            reg, form, [] { return VehicleLists{}; }, nullptr);
         return runAdd(reg, steps, copy);
     }
 
@@ -106,10 +107,12 @@ private slots:
         // Copy without changing the number: refused, the window comes back.
         env.ui().clear();
         form.script = {vehicle(QStringLiteral("WE 12345")), std::nullopt};
-        const EditSteps steps = vehicleEditSteps(reg, form, [] { return VehicleLists{}; }, nullptr);
+        const EditSteps steps = vehicleEditSteps(
+            reg, form, [] { return VehicleLists{}; }, nullptr);
         QVERIFY(!runAdd(reg, steps, true));
         QCOMPARE(env.ui().last().caption, QStringLiteral("Uwaga"));
-        QCOMPARE(env.ui().last().text, QStringLiteral("Istnieje już pojazd o podanym numerze rejestracyjnym."));
+        QCOMPARE(env.ui().last().text,
+                 QStringLiteral("Istnieje już pojazd o podanym numerze rejestracyjnym."));
         QCOMPARE(reg.rowCount(), 1);
 
         // Copy mode starts from the current record.
@@ -172,7 +175,10 @@ private slots:
         RegisterController reg(*db, RegisterId::Vehicles);
         ScriptedVehicleForm form;
         for (const char* nr : {"B", "C", "A"})
-            QVERIFY(add(reg, form, vehicle(QLatin1String(nr), QLatin1String(nr) == u"A" ? QStringLiteral("Zeta") : QStringLiteral("Alfa"))));
+            QVERIFY(add(reg, form,
+                        vehicle(QLatin1String(nr), QLatin1String(nr) == u"A"
+                                                       ? QStringLiteral("Zeta")
+                                                       : QStringLiteral("Alfa"))));
         QCOMPARE(numbersInGrid(reg), (QStringList{"A", "B", "C"}));
         QVERIFY(reg.sortBy(QStringLiteral("NRREJ")));
         reg.refresh();
@@ -194,11 +200,13 @@ private slots:
         openCompany(QStringLiteral("delete"));
         RegisterController reg(*db, RegisterId::Vehicles);
         QCOMPARE(reg.deleteCurrent(true), RegisterController::DeleteResult::Nothing);
-        QVERIFY(env.ui().messages().isEmpty() || env.ui().last().kind != ScriptedUserInterface::Kind::Question);
+        QVERIFY(env.ui().messages().isEmpty() ||
+                env.ui().last().kind != ScriptedUserInterface::Kind::Question);
         ScriptedVehicleForm form;
         QVERIFY(add(reg, form, vehicle(QStringLiteral("DEL 1"))));
         const qint64 id = reg.currentValue(QStringLiteral("IDPOJAZD")).toLongLong();
-        db->exec(QStringLiteral("INSERT INTO przejazdy.DB (DATA, IDPOJAZD) VALUES (20240101, %1)").arg(id));
+        db->exec(QStringLiteral("INSERT INTO przejazdy.DB (DATA, IDPOJAZD) VALUES (20240101, %1)")
+                     .arg(id));
         env.ui().clear();
         env.ui().queueAnswer(false);
         QCOMPARE(reg.deleteCurrent(true), RegisterController::DeleteResult::Declined);
@@ -225,7 +233,8 @@ private slots:
         QCOMPARE(filters.vehicleLabel(), QStringLiteral("Skoda, poj. 1400 cm3"));
         QVERIFY(reg.refresh());
         QCOMPARE(numbersInGrid(reg), QStringList{nasty});
-        const EditSteps steps = vehicleEditSteps(reg, form, [] { return VehicleLists{}; }, nullptr);
+        const EditSteps steps = vehicleEditSteps(
+            reg, form, [] { return VehicleLists{}; }, nullptr);
         VehicleFormValues changed = vehicle(nasty, QStringLiteral("Ford"));
         form.script = {changed};
         QVERIFY(runEdit(reg, steps));
@@ -235,7 +244,8 @@ private slots:
         QVERIFY(reg.refresh());
         QCOMPARE(numbersInGrid(reg), QStringList{QStringLiteral("OTHER")});
         QCOMPARE(filters.vehicleLabel(), QStringLiteral("-"));
-        QCOMPARE(db->viewState(RegisterId::Consumption).vehicleFragment, QStringLiteral("AND IDPOJAZD = -1"));
+        QCOMPARE(db->viewState(RegisterId::Consumption).vehicleFragment,
+                 QStringLiteral("AND IDPOJAZD = -1"));
     }
 
     void statusAndFleetFilters() {
@@ -264,8 +274,10 @@ private slots:
         RegisterTableModel model(reg.descriptor());
         model.setRows(reg.query().result());
         const int status = model.columnOfField(QStringLiteral("OSTATUS"));
-        QCOMPARE(model.cellText(reg.query().result()->text(0, QStringLiteral("NRREJ")) == u"S1" ? 0 : 1, status),
-                 QStringLiteral("Sprzedany"));
+        QCOMPARE(
+            model.cellText(reg.query().result()->text(0, QStringLiteral("NRREJ")) == u"S1" ? 0 : 1,
+                           status),
+            QStringLiteral("Sprzedany"));
     }
 
     void periodFiltersAreExact() {
@@ -275,8 +287,9 @@ private slots:
         RegisterFilters filters(*db);
         auto dates = [&](RegisterId id) {
             QList<int> out;
-            const ResultSet r = db->select(QStringLiteral("SELECT DATA FROM przejazdy WHERE 1 = 1 %1 ORDER BY DATA")
-                                               .arg(db->viewState(id).periodFragment));
+            const ResultSet r =
+                db->select(QStringLiteral("SELECT DATA FROM przejazdy WHERE 1 = 1 %1 ORDER BY DATA")
+                               .arg(db->viewState(id).periodFragment));
             for (int i = 0; i < r.rowCount(); ++i)
                 out.append(r.value(i, 0).toInt());
             return out;

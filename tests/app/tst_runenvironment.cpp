@@ -30,7 +30,8 @@ class TestRunEnvironment : public QObject {
 private slots:
     void secondCopyIsRefusedUntilTheFirstDies() {
         QByteArray answer;
-        auto first = helper({QStringLiteral("instance"), env.settingsDir(), QStringLiteral("-")}, &answer);
+        auto first =
+            helper({QStringLiteral("instance"), env.settingsDir(), QStringLiteral("-")}, &answer);
         QVERIFY(first);
         QVERIFY(answer.contains("ready"));
         QVERIFY(!acquireSingleInstance());
@@ -38,7 +39,8 @@ private slots:
         QVERIFY(first->waitForFinished(10000));
         // A killed copy leaves nothing behind that refuses the next start.
         QVERIFY(acquireSingleInstance());
-        auto second = helper({QStringLiteral("instance"), env.settingsDir(), QStringLiteral("-")}, &answer);
+        auto second =
+            helper({QStringLiteral("instance"), env.settingsDir(), QStringLiteral("-")}, &answer);
         QVERIFY(second);
         QVERIFY(answer.contains("refused"));
         second->waitForFinished(10000);
@@ -76,8 +78,10 @@ private slots:
 
         const EngineStart missing = engineStartFailure(QStringLiteral("SQLCipher: no encryption"));
         QCOMPARE(missing.logCode, 391);
-        QVERIFY(missing.message.startsWith(QStringLiteral("Pojawił się problem z silnikiem bazy danych SQLCipher.")));
-        QVERIFY(missing.message.endsWith(QStringLiteral("Oryginalny komunikat: SQLCipher: no encryption")));
+        QVERIFY(missing.message.startsWith(
+            QStringLiteral("Pojawił się problem z silnikiem bazy danych SQLCipher.")));
+        QVERIFY(missing.message.endsWith(
+            QStringLiteral("Oryginalny komunikat: SQLCipher: no encryption")));
         const EngineStart other = engineStartFailure(QStringLiteral("out of memory"));
         QCOMPARE(other.logCode, 392);
         QVERIFY(other.message.contains(QStringLiteral("Znaleziona wersja SQLCipher 3")));

@@ -14,7 +14,9 @@ class TestCli : public QObject {
 
     using Run = test::CliRun;
     static Run run(const QStringList& args) { return test::runCli(args); }
-    QString emptyTemplates() { return QDir(test::templateDataDir()).filePath(QStringLiteral("empty")); }
+    QString emptyTemplates() {
+        return QDir(test::templateDataDir()).filePath(QStringLiteral("empty"));
+    }
 
 private slots:
     void helpAndVersionArePolish() {
@@ -30,8 +32,8 @@ private slots:
     }
 
     void tablesListsTheTemplates() {
-        const Run r = run({QStringLiteral("tables"), emptyTemplates(), QStringLiteral("--db-password"),
-                           schema::kTemplatePassword});
+        const Run r = run({QStringLiteral("tables"), emptyTemplates(),
+                           QStringLiteral("--db-password"), schema::kTemplatePassword});
         QCOMPARE(r.code, 0);
         const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 30);
@@ -70,14 +72,16 @@ private slots:
                            QStringLiteral("SELECT NAZWA, SUPERVISOR, 1.5 AS X FROM userzy.DB"),
                            QStringLiteral("--db-password"), schema::kTemplatePassword});
         QCOMPARE(r.code, 0);
-        QVERIFY2(r.out.startsWith(QStringLiteral("\"NAZWA\";\"SUPERVISOR\";\"X\"")), qPrintable(r.out));
+        QVERIFY2(r.out.startsWith(QStringLiteral("\"NAZWA\";\"SUPERVISOR\";\"X\"")),
+                 qPrintable(r.out));
         QVERIFY(r.out.contains(QStringLiteral("\"ADMIN\";\"T\";\"1.5\"")));
         const Run write = run({QStringLiteral("sql"), dir, QStringLiteral("DELETE FROM userzy.DB"),
                                QStringLiteral("--db-password"), schema::kTemplatePassword});
         QCOMPARE(write.code, 1);
         QVERIFY(write.err.contains(QStringLiteral("tylko polecenia odczytujące")));
-        const Run again = run({QStringLiteral("sql"), dir, QStringLiteral("SELECT COUNT(*) FROM userzy"),
-                               QStringLiteral("--db-password"), schema::kTemplatePassword});
+        const Run again =
+            run({QStringLiteral("sql"), dir, QStringLiteral("SELECT COUNT(*) FROM userzy"),
+                 QStringLiteral("--db-password"), schema::kTemplatePassword});
         QVERIFY(again.out.contains(QStringLiteral("\"1\"")));
         const Run bad = run({QStringLiteral("sql"), dir, QStringLiteral("SELECT FROM"),
                              QStringLiteral("--db-password"), schema::kTemplatePassword});

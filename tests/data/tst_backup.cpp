@@ -44,7 +44,6 @@ class TestBackup : public QObject {
         return QDir(company).filePath(QStringLiteral("backup_%1").arg(n));
     }
 
-
     // Opens every table of a backup folder and checks its pages.
     void verifyWholeCopy(const QString& dir) {
         QCOMPARE(QDir(dir).entryList(QDir::Files).size(), 30);
@@ -154,7 +153,8 @@ private slots:
         const BackupSettings s = db->loadBackupSettings();
         QCOMPARE(s.lastFolder, 1);
         QCOMPARE(s.lastBackupDate, 20240316);
-        QVERIFY(test::readErrorLog().contains(QStringLiteral("[9999999999]  db backup=") + folder(1)));
+        QVERIFY(
+            test::readErrorLog().contains(QStringLiteral("[9999999999]  db backup=") + folder(1)));
         QVERIFY(env.ui().progressUpdates() > 0);
         QVERIFY(!env.ui().progressVisible());
 

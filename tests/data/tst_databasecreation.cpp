@@ -24,7 +24,6 @@ bool opensWith(const QString& dir, const QString& file, const QString& password)
     return trialOpenTable(dir, file, password);
 }
 
-
 // Points the installation directory at another folder for one test.
 class InstallDirectory {
 public:
@@ -104,7 +103,8 @@ private slots:
         const DatabaseLocation stored = readLocationAndPassword();
         QCOMPARE(stored.location, dir);
         QCOMPARE(stored.password, kPassword);
-        QVERIFY(test::readErrorLog().contains(QStringLiteral("[9999999999]  db created. Folder=") + dir));
+        QVERIFY(test::readErrorLog().contains(QStringLiteral("[9999999999]  db created. Folder=") +
+                                              dir));
         QCOMPARE(checkLocation(stored), LocationCheck::Usable);
         QVERIFY(QFileInfo(QDir(dir).filePath(QStringLiteral("NetFileDir"))).isDir());
 
@@ -244,7 +244,8 @@ private slots:
         QCOMPARE(currentDatabaseLocation().location, dir);
         QCOMPARE(readLocationAndPassword().password, QStringLiteral("stare1"));
         QCOMPARE(env.ui().last().text, QStringLiteral("Wskazano nową lokalizację bazy danych."));
-        QVERIFY(test::readErrorLog().contains(QStringLiteral("[9999999999]  db selected. Folder=") + dir));
+        QVERIFY(test::readErrorLog().contains(QStringLiteral("[9999999999]  db selected. Folder=") +
+                                              dir));
         QVERIFY(isDatabaseDirectory(dir));
         QVERIFY(!isDatabaseDirectory(QDir(dir).filePath(QStringLiteral("demo"))));
     }

@@ -21,7 +21,6 @@ class TestDataModule : public QObject {
     test::TestEnvironment env;
     QString location;
 
-
     // A location with one company "firma" made of the templates.
     std::unique_ptr<TmyDataBase> openCompany(const QString& name) {
         location = env.newDirectory(name);
@@ -55,11 +54,12 @@ private slots:
         q.setLine(8, QStringLiteral("12.5"));
         q.setLine(14, QStringLiteral("0"));
         q.setLine(16, QStringLiteral("0"));
-        QCOMPARE(q.text(),
-                 QStringLiteral("INSERT INTO przejazdy.DB(DATA,IDPOJAZD,CELWYJAZDU,TRASA,ODLEGLOSC,\n"
-                                "IDKIEROWCY,UWAGI,PRYW,PRYWKTO,PRYWLICZOD,PRYWLICZDO) VALUES (\n"
-                                "\n\n20240105\n,\n7\n,:PARAM0,:PARAM1,\n12.5\n,\n:PARAM2\n,:PARAM3\n"
-                                ",:PARAM4\n,:PARAM5,\n0\n,\n0\n)"));
+        QCOMPARE(
+            q.text(),
+            QStringLiteral("INSERT INTO przejazdy.DB(DATA,IDPOJAZD,CELWYJAZDU,TRASA,ODLEGLOSC,\n"
+                           "IDKIEROWCY,UWAGI,PRYW,PRYWKTO,PRYWLICZOD,PRYWLICZDO) VALUES (\n"
+                           "\n\n20240105\n,\n7\n,:PARAM0,:PARAM1,\n12.5\n,\n:PARAM2\n,:PARAM3\n"
+                           ",:PARAM4\n,:PARAM5,\n0\n,\n0\n)"));
         const QString remark = QStringLiteral("Uwaga: \"pilne\"; klient O'Hara – Łódź\\Zgierz");
         db->execute(q, {QStringLiteral("Dostawa"), QStringLiteral("Łódź – Kraków"),
                         QStringLiteral("K'1"), remark, QStringLiteral("N"), QString()});
@@ -102,28 +102,38 @@ private slots:
         QVERIFY(!db->columnExists(QStringLiteral("pojazdy.DB"), QStringLiteral("NIEMA")));
         QVERIFY(!db->columnExists(QStringLiteral("brak.DB"), QStringLiteral("X")));
 
-        db->exec(QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('KONTR', 'Zeta')"));
-        db->exec(QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('KONTR', 'Alfa')"));
-        db->exec(QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('TRASY', 'Beta')"));
-        QCOMPARE(db->fillContractorList(), (QStringList{QStringLiteral("Alfa"), QStringLiteral("Zeta")}));
+        db->exec(
+            QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('KONTR', 'Zeta')"));
+        db->exec(
+            QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('KONTR', 'Alfa')"));
+        db->exec(
+            QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('TRASY', 'Beta')"));
+        QCOMPARE(db->fillContractorList(),
+                 (QStringList{QStringLiteral("Alfa"), QStringLiteral("Zeta")}));
     }
 
     void errorReportShowsAndLogs() {
         env.ui().clear();
         reportDatabaseError(QStringLiteral("general failure"), true, 25);
         QCOMPARE(env.ui().last().caption, QStringLiteral("Błąd bazy danych"));
-        QCOMPARE(env.ui().last().text,
-                 QStringLiteral("Wystąpił nieoczekiwany błąd. Orginalny komunikat: general failure"));
-        reportDatabaseError(QStringLiteral("x: Directory is controlled by other .NET file y"), true, 7);
-        QVERIFY(env.ui().last().text.startsWith(QStringLiteral("Pliki bazy danych są zablokowane")));
+        QCOMPARE(
+            env.ui().last().text,
+            QStringLiteral("Wystąpił nieoczekiwany błąd. Orginalny komunikat: general failure"));
+        reportDatabaseError(QStringLiteral("x: Directory is controlled by other .NET file y"), true,
+                            7);
+        QVERIFY(
+            env.ui().last().text.startsWith(QStringLiteral("Pliki bazy danych są zablokowane")));
         const QString log = test::readErrorLog();
         QVERIFY(log.contains(QStringLiteral("[0000000025]  general failure\n")));
-        QVERIFY(log.contains(QStringLiteral("[0000000007]  x: Directory is controlled by other .NET file y")));
+        QVERIFY(log.contains(
+            QStringLiteral("[0000000007]  x: Directory is controlled by other .NET file y")));
         appendErrorLog(codedLine(9999999999LL, QStringLiteral("db location=/tmp")));
-        QVERIFY(test::readErrorLog().contains(QStringLiteral("  [9999999999]  db location=/tmp\n")));
+        QVERIFY(
+            test::readErrorLog().contains(QStringLiteral("  [9999999999]  db location=/tmp\n")));
         // Each line starts with the time and two blanks.
         const QStringList lines = test::readErrorLog().split(u'\n', Qt::SkipEmptyParts);
-        const QRegularExpression stamp(QStringLiteral("^\\d{4}\\.\\d{2}\\.\\d{2} \\d{2}:\\d{2}:\\d{2}  \\["));
+        const QRegularExpression stamp(
+            QStringLiteral("^\\d{4}\\.\\d{2}\\.\\d{2} \\d{2}:\\d{2}:\\d{2}  \\["));
         for (const QString& line : lines)
             QVERIFY2(stamp.match(line).hasMatch(), qPrintable(line));
         // While the program shuts down nothing is shown, but the log still gets the line.
@@ -170,11 +180,13 @@ private slots:
         QCOMPARE(db->viewState(RegisterId::Costs).extraFragments.size(), 4);
         Clock::setFixed({});
         QCOMPARE(db->vehicleKinds(), QStringList{QString()});
-        db->exec(QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('RDPOJ', 'Samochód osobowy')"));
-        db->exec(QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('RDPOJ', 'Motocykl')"));
+        db->exec(QStringLiteral(
+            "INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('RDPOJ', 'Samochód osobowy')"));
+        db->exec(QStringLiteral(
+            "INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('RDPOJ', 'Motocykl')"));
         QVERIFY(db->refillVehicleKinds());
-        QCOMPARE(db->vehicleKinds(),
-                 (QStringList{QString(), QStringLiteral("Motocykl"), QStringLiteral("Samochód osobowy")}));
+        QCOMPARE(db->vehicleKinds(), (QStringList{QString(), QStringLiteral("Motocykl"),
+                                                  QStringLiteral("Samochód osobowy")}));
     }
 
     void locatingNeedsTheWholeKey() {
@@ -214,7 +226,8 @@ private slots:
                     {QStringLiteral("SELECT * FROM zuzyciekm.DB, zuzyciekm.DB")});
         db.registerFuelTemplateLine(QStringLiteral("DBFZuzycie"), 1, QStringLiteral("zuzycie.DB"),
                                     QStringLiteral("zuzycielpg.DB"));
-        db.registerFuelTemplateLine(QStringLiteral("DBFZuzycieKm"), 0, QStringLiteral("zuzyciekm.DB"),
+        db.registerFuelTemplateLine(QStringLiteral("DBFZuzycieKm"), 0,
+                                    QStringLiteral("zuzyciekm.DB"),
                                     QStringLiteral("zuzyciekmlpg.DB"));
         db.switchFuelTables(true);
         QVERIFY(db.lpgTablesActive());
@@ -252,14 +265,19 @@ private slots:
     void ratesPickTheLatestRowAndTheKindsColumn() {
         auto db = openCompany(QStringLiteral("rates"));
         QVERIFY(db);
-        db->exec(QStringLiteral("INSERT INTO stawki.DB (DATAOD, LW900, GT900, MOTOCYKL, MOTOROWER, RDPOJ6) "
-                                "VALUES (20071114, 0.5214, 0.8358, 0.2302, 0.1382, 0.12344)"));
+        db->exec(QStringLiteral(
+            "INSERT INTO stawki.DB (DATAOD, LW900, GT900, MOTOCYKL, MOTOROWER, RDPOJ6) "
+            "VALUES (20071114, 0.5214, 0.8358, 0.2302, 0.1382, 0.12344)"));
         db->exec(QStringLiteral("INSERT INTO stawki.DB (DATAOD, LW900, GT900, MOTOCYKL, MOTOROWER) "
                                 "VALUES (20230117, 0.89, 1.15, 0.69, 0.42)"));
         for (int n = 1; n <= 4; ++n)
-            db->exec(QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('RDPOJ', 'k%1')").arg(n));
+            db->exec(
+                QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('RDPOJ', 'k%1')")
+                    .arg(n));
         for (int n = 5; n <= 20; ++n)
-            db->exec(QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS, UZUP1) VALUES ('RDPOJ', 'Inne', '%1')").arg(n));
+            db->exec(QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS, UZUP1) VALUES "
+                                    "('RDPOJ', 'Inne', '%1')")
+                         .arg(n));
         QVERIFY(db->loadRateTable());
         const RateTable& r = db->rates();
         QCOMPARE(r.kindBase(), 5);
@@ -278,16 +296,19 @@ private slots:
         auto db = openCompany(QStringLiteral("lookups"));
         QVERIFY(db);
         for (const char* code : {"23", "8", "5", "0"})
-            db->exec(QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('STVAT', :PARAM0)"),
+            db->exec(QStringLiteral(
+                         "INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('STVAT', :PARAM0)"),
                      engine::positionalParams({QLatin1String(code)}));
         const auto vat = db->reopenLookup(QStringLiteral("DBFStawkiVAT"));
         QVERIFY(vat);
         QCOMPARE(vat->value(0, 0).toString(), QStringLiteral("23"));
         QCOMPARE(vat->value(3, 0).toString(), QStringLiteral("0"));
-        db->exec(QStringLiteral("INSERT INTO osobowa.DB (NREW, NAZWISKO) VALUES ('P2', 'Bez Imienia')"));
+        db->exec(
+            QStringLiteral("INSERT INTO osobowa.DB (NREW, NAZWISKO) VALUES ('P2', 'Bez Imienia')"));
         const auto drivers = db->reopenLookup(QStringLiteral("DBFKiero"));
         QVERIFY(drivers);
-        QCOMPARE(drivers->text(0, QStringLiteral("NAZWISKO")), QStringLiteral("Bez Imienia  (nr.ew. P2)"));
+        QCOMPARE(drivers->text(0, QStringLiteral("NAZWISKO")),
+                 QStringLiteral("Bez Imienia  (nr.ew. P2)"));
         for (const QString& name : db->lookupNames())
             QVERIFY2(db->reopenLookup(name), qPrintable(name));
         db->closeAllQueries();
@@ -311,9 +332,11 @@ private slots:
         QCOMPARE(formatVehicleStatus(3.0), QStringLiteral("Zniszczony"));
         QCOMPARE(formatVehicleStatus(QVariant()), QStringLiteral("Aktywny"));
         QCOMPARE(formatVehicleStatus(7), QStringLiteral("7"));
-        QCOMPARE(formatOdometerKind(2.0), QStringLiteral("Stan na koniec okresu rozliczeniowego VAT"));
+        QCOMPARE(formatOdometerKind(2.0),
+                 QStringLiteral("Stan na koniec okresu rozliczeniowego VAT"));
         QCOMPARE(formatOdometerKind(9), QStringLiteral("Pozostałe"));
-        QCOMPARE(formatPerson(QStringLiteral("Nowak"), QStringLiteral("Jan")), QStringLiteral("Nowak Jan"));
+        QCOMPARE(formatPerson(QStringLiteral("Nowak"), QStringLiteral("Jan")),
+                 QStringLiteral("Nowak Jan"));
         QCOMPARE(formatPlain(3.0), QStringLiteral("3"));
         QCOMPARE(formatPlain(2.5), QStringLiteral("2,5"));
     }

@@ -25,9 +25,10 @@ class TestEngine : public QObject {
 private slots:
     void pbkdf2MatchesPublishedVector() {
         const QByteArray key = pbkdf2Sha256("passwd", "salt", 1, 64);
-        QCOMPARE(key.toHex(), QByteArray("55ac046e56e3089fec1691c22544b605f94185216dde0465e68b9d57c20"
-                                         "dacbc49ca9cccf179b645991664b39d77ef317c71b845b1e30bd509112041"
-                                         "d3a19783"));
+        QCOMPARE(key.toHex(),
+                 QByteArray("55ac046e56e3089fec1691c22544b605f94185216dde0465e68b9d57c20"
+                            "dacbc49ca9cccf179b645991664b39d77ef317c71b845b1e30bd509112041"
+                            "d3a19783"));
     }
 
     void rawKeyIsDerivedOncePerPassword() {
@@ -43,27 +44,28 @@ private slots:
         QTest::addColumn<QStringList>("tables");
         QTest::newRow("file name") << "SELECT * FROM pojazdy.DB WHERE 1 = 1"
                                    << "SELECT * FROM pojazdy WHERE 1 = 1" << QStringList{"pojazdy"};
-        QTest::newRow("lower ext") << "select * from pojazdy.db" << "select * from pojazdy"
-                                   << QStringList{"pojazdy"};
+        QTest::newRow("lower ext") << "select * from pojazdy.db"
+                                   << "select * from pojazdy" << QStringList{"pojazdy"};
         QTest::newRow("upper bare") << "SELECT COUNT(*) FROM PRZEJAZDY"
                                     << "SELECT COUNT(*) FROM przejazdy" << QStringList{"przejazdy"};
-        QTest::newRow("joins") << "SELECT A.NRREJ FROM pojazdy.DB AS A LEFT OUTER JOIN osobowa.DB B "
-                                  "ON B.NREW = A.IDKIEROWCY JOIN slowniki C ON C.KOD = A.RODZAJ"
-                               << "SELECT A.NRREJ FROM pojazdy AS A LEFT OUTER JOIN osobowa B "
-                                  "ON B.NREW = A.IDKIEROWCY JOIN slowniki C ON C.KOD = A.RODZAJ"
-                               << QStringList{"pojazdy", "osobowa", "slowniki"};
-        QTest::newRow("from list") << "SELECT * FROM koszty, pojazdy WHERE 1=1"
-                                   << "SELECT * FROM koszty, pojazdy WHERE 1=1"
-                                   << QStringList{"koszty", "pojazdy"};
+        QTest::newRow("joins")
+            << "SELECT A.NRREJ FROM pojazdy.DB AS A LEFT OUTER JOIN osobowa.DB B "
+               "ON B.NREW = A.IDKIEROWCY JOIN slowniki C ON C.KOD = A.RODZAJ"
+            << "SELECT A.NRREJ FROM pojazdy AS A LEFT OUTER JOIN osobowa B "
+               "ON B.NREW = A.IDKIEROWCY JOIN slowniki C ON C.KOD = A.RODZAJ"
+            << QStringList{"pojazdy", "osobowa", "slowniki"};
+        QTest::newRow("from list")
+            << "SELECT * FROM koszty, pojazdy WHERE 1=1"
+            << "SELECT * FROM koszty, pojazdy WHERE 1=1" << QStringList{"koszty", "pojazdy"};
         QTest::newRow("insert") << "INSERT INTO przejazdy.DB(DATA) VALUES (:param0)"
                                 << "INSERT INTO przejazdy(DATA) VALUES (:PARAM0)"
                                 << QStringList{"przejazdy"};
         QTest::newRow("column named like a table")
             << "SELECT MAGAZYN FROM opony WHERE MAGAZYN='T'"
             << "SELECT MAGAZYN FROM opony WHERE MAGAZYN='T'" << QStringList{"opony"};
-        QTest::newRow("string untouched") << "SELECT * FROM userzy WHERE OPIS='pojazdy.DB'"
-                                          << "SELECT * FROM userzy WHERE OPIS='pojazdy.DB'"
-                                          << QStringList{"userzy"};
+        QTest::newRow("string untouched")
+            << "SELECT * FROM userzy WHERE OPIS='pojazdy.DB'"
+            << "SELECT * FROM userzy WHERE OPIS='pojazdy.DB'" << QStringList{"userzy"};
         QTest::newRow("alter") << "ALTER TABLE pojazdy ADD COLUMN STAWKA FLOAT"
                                << "ALTER TABLE pojazdy ADD COLUMN STAWKA FLOAT"
                                << QStringList{"pojazdy"};
@@ -85,7 +87,8 @@ private slots:
             s.addPassword(schema::kTemplatePassword);
             Connection c(&s);
             c.open(dir);
-            const ResultSet r = c.query(QStringLiteral("SELECT NAZWA, HASLO, SUPERVISOR FROM userzy.DB"));
+            const ResultSet r =
+                c.query(QStringLiteral("SELECT NAZWA, HASLO, SUPERVISOR FROM userzy.DB"));
             QCOMPARE(r.rowCount(), 1);
             QCOMPARE(r.text(0, QStringLiteral("NAZWA")), QStringLiteral("ADMIN"));
             QCOMPARE(r.text(0, QStringLiteral("SUPERVISOR")), QStringLiteral("T"));
@@ -144,16 +147,22 @@ private slots:
         int maxAttached = 0;
         for (int round = 0; round < 2; ++round) {
             for (const schema::Table& t : schema::companyTables()) {
-                const ResultSet r = c.query(QStringLiteral("SELECT COUNT(*) AS N FROM %1").arg(t.file));
-                QCOMPARE(r.value(0, QStringLiteral("N")).toInt(), t.baseName() == u"userzy" ? 1 : 0);
+                const ResultSet r =
+                    c.query(QStringLiteral("SELECT COUNT(*) AS N FROM %1").arg(t.file));
+                QCOMPARE(r.value(0, QStringLiteral("N")).toInt(),
+                         t.baseName() == u"userzy" ? 1 : 0);
                 maxAttached = std::max(maxAttached, c.attachedCount());
             }
         }
         QCOMPARE(maxAttached, Connection::kMaxAttached);
-        c.execute(QStringLiteral("INSERT INTO pojazdy.DB (NRREJ, RODZAJ, IDKIEROWCY) VALUES ('WE1', 1, 'K1')"));
-        c.execute(QStringLiteral("INSERT INTO osobowa.DB (NREW, NAZWISKO, IMIE) VALUES ('K1', 'Nowak', 'Jan')"));
-        c.execute(QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('RDPOJ', 'Osobowy')"));
-        c.execute(QStringLiteral("INSERT INTO przejazdy.DB (DATA, IDPOJAZD, ODLEGLOSC) VALUES (20240105, 1, 12.5)"));
+        c.execute(QStringLiteral(
+            "INSERT INTO pojazdy.DB (NRREJ, RODZAJ, IDKIEROWCY) VALUES ('WE1', 1, 'K1')"));
+        c.execute(QStringLiteral(
+            "INSERT INTO osobowa.DB (NREW, NAZWISKO, IMIE) VALUES ('K1', 'Nowak', 'Jan')"));
+        c.execute(QStringLiteral(
+            "INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('RDPOJ', 'Osobowy')"));
+        c.execute(QStringLiteral(
+            "INSERT INTO przejazdy.DB (DATA, IDPOJAZD, ODLEGLOSC) VALUES (20240105, 1, 12.5)"));
         const ResultSet r = c.query(QStringLiteral(
             "SELECT P.DATA, A.NRREJ, C.OPIS, (B.NAZWISKO||' '||B.IMIE) AS KIEROWCA "
             "FROM przejazdy.DB AS P LEFT OUTER JOIN pojazdy.DB AS A ON A.IDPOJAZD = P.IDPOJAZD "
@@ -188,10 +197,12 @@ private slots:
         Connection c(&s);
         c.open(dir);
         const QString nasty = QStringLiteral("Zażółć \"gęślą\" jaźń; O'Brien \\ DROP TABLE x; --");
-        c.execute(QStringLiteral("INSERT INTO osobowa.DB (NREW, NAZWISKO) VALUES (:PARAM0, :PARAM1)"),
-                  positionalParams({nasty, nasty}));
-        const ResultSet r = c.query(QStringLiteral("SELECT NAZWISKO FROM osobowa WHERE NREW = :KEY"),
-                                    {{QStringLiteral("KEY"), nasty}});
+        c.execute(
+            QStringLiteral("INSERT INTO osobowa.DB (NREW, NAZWISKO) VALUES (:PARAM0, :PARAM1)"),
+            positionalParams({nasty, nasty}));
+        const ResultSet r =
+            c.query(QStringLiteral("SELECT NAZWISKO FROM osobowa WHERE NREW = :KEY"),
+                    {{QStringLiteral("KEY"), nasty}});
         QCOMPARE(r.rowCount(), 1);
         QCOMPARE(r.text(0, QStringLiteral("NAZWISKO")), nasty);
     }
@@ -227,7 +238,9 @@ private slots:
         c.open(dir);
         c.execute(QStringLiteral("INSERT INTO koszty (DATA) VALUES (20240101)"));
         c.execute(QStringLiteral("INSERT INTO koszty (DATA) VALUES (20240102);"));
-        QCOMPARE(c.query(QStringLiteral("SELECT MAX(IDKOSZT) AS ID FROM KOSZTY")).value(0, 0).toInt(), 2);
+        QCOMPARE(
+            c.query(QStringLiteral("SELECT MAX(IDKOSZT) AS ID FROM KOSZTY")).value(0, 0).toInt(),
+            2);
         QVERIFY_THROWS_EXCEPTION(
             DatabaseError, c.execute(QStringLiteral("DELETE FROM koszty; DELETE FROM pojazdy")));
         QCOMPARE(c.query(QStringLiteral("SELECT * FROM koszty")).rowCount(), 2);
@@ -241,16 +254,20 @@ private slots:
         s.addPassword(schema::kTemplatePassword);
         Connection c(&s);
         c.open(dir);
-        for (const char* name : {"Żak", "Zając", "Łukasiewicz", "Lis", "lis", "Ćwik", "Czarny",
-                                 "Nowak", "Ńowak", "Ostrowski", "Ósmy", "Źrebiec", "Ziółko", "2 Kowal"})
-            c.execute(QStringLiteral("INSERT INTO osobowa (NREW, NAZWISKO) VALUES (:PARAM0, :PARAM0)"),
-                      positionalParams({QString::fromUtf8(name)}));
-        const ResultSet r = c.query(QStringLiteral("SELECT NAZWISKO AS N FROM osobowa ORDER BY N COLLATE PL"));
+        for (const char* name :
+             {"Żak", "Zając", "Łukasiewicz", "Lis", "lis", "Ćwik", "Czarny", "Nowak", "Ńowak",
+              "Ostrowski", "Ósmy", "Źrebiec", "Ziółko", "2 Kowal"})
+            c.execute(
+                QStringLiteral("INSERT INTO osobowa (NREW, NAZWISKO) VALUES (:PARAM0, :PARAM0)"),
+                positionalParams({QString::fromUtf8(name)}));
+        const ResultSet r =
+            c.query(QStringLiteral("SELECT NAZWISKO AS N FROM osobowa ORDER BY N COLLATE PL"));
         QStringList order;
         for (int i = 0; i < r.rowCount(); ++i)
             order.append(r.text(i, QStringLiteral("N")));
-        QCOMPARE(order, (QStringList{"2 Kowal", "Czarny", "Ćwik", "lis", "Lis", "Łukasiewicz", "Nowak",
-                                     "Ńowak", "Ostrowski", "Ósmy", "Zając", "Ziółko", "Źrebiec", "Żak"}));
+        QCOMPARE(order,
+                 (QStringList{"2 Kowal", "Czarny", "Ćwik", "lis", "Lis", "Łukasiewicz", "Nowak",
+                              "Ńowak", "Ostrowski", "Ósmy", "Zając", "Ziółko", "Źrebiec", "Żak"}));
     }
 
     void missingDirectoryIsReported() {

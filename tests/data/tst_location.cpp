@@ -30,8 +30,10 @@ private slots:
         QCOMPARE(c.Cryptogram, QByteArray("zZ9abcXYZ019"));
         // 'z' (122) + 'Q' (81) passes 255 and wraps.
         QCOMPARE(static_cast<unsigned char>(TVxCrypt::encipher("z", "Q").at(0)), (122 + 81) % 256);
-        QCOMPARE(static_cast<unsigned char>(TVxCrypt::encipher("\xF0", "Q").at(0)), (240 + 81) % 256);
-        QCOMPARE(TVxCrypt::decipher(TVxCrypt::encipher("\xF0\x01", "Qm"), "Qm"), QByteArray("\xF0\x01"));
+        QCOMPARE(static_cast<unsigned char>(TVxCrypt::encipher("\xF0", "Q").at(0)),
+                 (240 + 81) % 256);
+        QCOMPARE(TVxCrypt::decipher(TVxCrypt::encipher("\xF0\x01", "Qm"), "Qm"),
+                 QByteArray("\xF0\x01"));
         QCOMPARE(TVxCrypt::encipher("abc", QByteArray()), QByteArray("abc"));
     }
 
@@ -107,13 +109,18 @@ private slots:
     void passwordRules_data() {
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("3 letters") << "abc" << "";
-        QTest::newRow("15 mixed") << "Abcdefghij12345" << "";
-        QTest::newRow("2") << "ab" << "Hasło zbyt krótkie (minimum 3 znaki).";
-        QTest::newRow("16") << "Abcdefghij123456" << "Hasło zbyt długie (maksymalnie 15 znaków).";
-        QTest::newRow("underscore") << "abc_def"
-                                    << "Hasło może składać się tylko z cyfr lub małych i dużych liter, "
-                                       "bez polskich znaków.";
+        QTest::newRow("3 letters") << "abc"
+                                   << "";
+        QTest::newRow("15 mixed") << "Abcdefghij12345"
+                                  << "";
+        QTest::newRow("2") << "ab"
+                           << "Hasło zbyt krótkie (minimum 3 znaki).";
+        QTest::newRow("16") << "Abcdefghij123456"
+                            << "Hasło zbyt długie (maksymalnie 15 znaków).";
+        QTest::newRow("underscore")
+            << "abc_def"
+            << "Hasło może składać się tylko z cyfr lub małych i dużych liter, "
+               "bez polskich znaków.";
         QTest::newRow("polish") << QStringLiteral("zażółć")
                                 << "Hasło może składać się tylko z cyfr lub małych i dużych liter, "
                                    "bez polskich znaków.";

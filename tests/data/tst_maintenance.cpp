@@ -16,7 +16,6 @@ class TestMaintenance : public QObject {
     Q_OBJECT
     test::TestEnvironment env;
 
-
 private slots:
     void trialOpeningTellsGoodFromBad() {
         const QString dir = test::makeTemplateCompany(env.newDirectory(QStringLiteral("trial")));
@@ -26,7 +25,8 @@ private slots:
         QVERIFY(!trialOpenTable(dir, QStringLiteral("brak.DB"), schema::kTemplatePassword));
         // Failures are logged, not shown.
         QVERIFY(env.ui().messages().isEmpty());
-        QVERIFY(test::readErrorLog().contains(QStringLiteral("[0000003104]  Błąd silnika SQLCipher: ")));
+        QVERIFY(test::readErrorLog().contains(
+            QStringLiteral("[0000003104]  Błąd silnika SQLCipher: ")));
     }
 
     void inaccessibleDirectoryShowsPlainMessage() {
@@ -107,9 +107,8 @@ private slots:
     void throwAwaySessionsUseTheirOwnPrivateDirectory() {
         const QString dir = test::makeTemplateCompany(env.newDirectory(QStringLiteral("priv")));
         QVERIFY(trialOpenTable(dir, QStringLiteral("stawki.DB"), schema::kTemplatePassword));
-        const QStringList tmp =
-            QDir(QDir(env.settingsDir()).filePath(QStringLiteral("tmpFile")))
-                .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        const QStringList tmp = QDir(QDir(env.settingsDir()).filePath(QStringLiteral("tmpFile")))
+                                    .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         QVERIFY(!tmp.isEmpty());
         QVERIFY(tmp.first().endsWith(QStringLiteral("TMP")));
         // The session never lingers with the password: the default session is untouched.

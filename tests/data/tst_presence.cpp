@@ -33,7 +33,6 @@ class TestPresence : public QObject {
         return p;
     }
 
-
 private slots:
     void exclusiveWorkWaitsForOtherProgramToLeave() {
         const QString dir = test::makeTemplateCompany(env.newDirectory(QStringLiteral("held")));
@@ -93,8 +92,9 @@ private slots:
     void copiesTakenWhileAnotherProgramWritesAreWhole() {
         const QString dir = test::makeTemplateCompany(env.newDirectory(QStringLiteral("copy")));
         QProcess writer;
-        writer.start(test::helperProgram(QStringLiteral("kv-engine-helper")),
-                     {QStringLiteral("insertloop"), dir, schema::kTemplatePassword, QStringLiteral("W")});
+        writer.start(
+            test::helperProgram(QStringLiteral("kv-engine-helper")),
+            {QStringLiteral("insertloop"), dir, schema::kTemplatePassword, QStringLiteral("W")});
         QVERIFY(writer.waitForReadyRead(20000));
         EngineSession s;
         s.addPassword(schema::kTemplatePassword);
@@ -104,13 +104,15 @@ private slots:
         int previous = -1;
         for (int i = 0; i < 40; ++i) {
             QTest::qWait(5);
-            c.copyTableFile(QStringLiteral("przebiegi"), QDir(target).filePath(QStringLiteral("przebiegi.DB")));
+            c.copyTableFile(QStringLiteral("przebiegi"),
+                            QDir(target).filePath(QStringLiteral("przebiegi.DB")));
             Connection copy(&s);
             copy.open(target, false);
             copy.attachTable(QStringLiteral("przebiegi"));
             const ResultSet check = copy.query(QStringLiteral("PRAGMA przebiegi.integrity_check"));
             QCOMPARE(check.value(0, 0).toString(), QStringLiteral("ok"));
-            const int rows = copy.query(QStringLiteral("SELECT COUNT(*) FROM przebiegi")).value(0, 0).toInt();
+            const int rows =
+                copy.query(QStringLiteral("SELECT COUNT(*) FROM przebiegi")).value(0, 0).toInt();
             QVERIFY(rows >= previous);
             previous = rows;
         }
@@ -122,8 +124,9 @@ private slots:
     void writersWaitWhileATableIsCopied() {
         const QString dir = test::makeTemplateCompany(env.newDirectory(QStringLiteral("hold")));
         QProcess writer;
-        writer.start(test::helperProgram(QStringLiteral("kv-engine-helper")),
-                     {QStringLiteral("insertloop"), dir, schema::kTemplatePassword, QStringLiteral("W")});
+        writer.start(
+            test::helperProgram(QStringLiteral("kv-engine-helper")),
+            {QStringLiteral("insertloop"), dir, schema::kTemplatePassword, QStringLiteral("W")});
         QVERIFY(writer.waitForReadyRead(20000));
         EngineSession s;
         s.addPassword(schema::kTemplatePassword);
@@ -132,13 +135,16 @@ private slots:
         Connection watcher(&s);
         watcher.open(dir);
         auto rows = [&] {
-            return watcher.query(QStringLiteral("SELECT COUNT(*) FROM przebiegi")).value(0, 0).toInt();
+            return watcher.query(QStringLiteral("SELECT COUNT(*) FROM przebiegi"))
+                .value(0, 0)
+                .toInt();
         };
         QTRY_VERIFY_WITH_TIMEOUT(rows() > 0, 20000);
         int atStart = -1;
         int atEnd = -2;
         c.copyTableFile(QStringLiteral("przebiegi"),
-                        QDir(env.newDirectory(QStringLiteral("hold-copy"))).filePath(QStringLiteral("przebiegi.DB")),
+                        QDir(env.newDirectory(QStringLiteral("hold-copy")))
+                            .filePath(QStringLiteral("przebiegi.DB")),
                         [&] {
                             atStart = rows();
                             QThread::msleep(400);
@@ -169,8 +175,8 @@ private slots:
         s.addPassword(schema::kTemplatePassword);
         Connection c(&s);
         c.open(dir);
-        const ResultSet r = c.query(QStringLiteral(
-            "SELECT UWAGI, COUNT(*) AS N, COUNT(DISTINCT LICZNIK) AS D FROM przebiegi GROUP BY UWAGI"));
+        const ResultSet r = c.query(QStringLiteral("SELECT UWAGI, COUNT(*) AS N, COUNT(DISTINCT "
+                                                   "LICZNIK) AS D FROM przebiegi GROUP BY UWAGI"));
         QCOMPARE(r.rowCount(), 2);
         for (int row = 0; row < 2; ++row) {
             QCOMPARE(r.value(row, QStringLiteral("N")).toInt(), perProgram);

@@ -23,7 +23,8 @@ private slots:
         QCOMPARE(files.last(), QStringLiteral("system.DB"));
         QCOMPARE(findTable(QStringLiteral("zuzycielpg.DB"))->templateName(),
                  QStringLiteral("zuzycielpg.D_"));
-        QCOMPARE(templateNameOf(QStringLiteral("zuzyciekmlpg.DB")), QStringLiteral("zuzyciekmlpg.D_"));
+        QCOMPARE(templateNameOf(QStringLiteral("zuzyciekmlpg.DB")),
+                 QStringLiteral("zuzyciekmlpg.D_"));
         QVERIFY(findTable(QStringLiteral("FIRMY")));
         QVERIFY(!findTable(QStringLiteral("nieznana")));
     }
@@ -35,14 +36,15 @@ private slots:
         s.addPassword(QStringLiteral("pw1"));
         engine::Connection c(&s);
         c.open(dir);
-        QVERIFY(c.tableFileExists(QStringLiteral("przebiegi")));   // 1.0.6
+        QVERIFY(c.tableFileExists(QStringLiteral("przebiegi")));     // 1.0.6
         QVERIFY(!c.tableFileExists(QStringLiteral("kartydrogowe"))); // 1.0.7
         QVERIFY(!c.tableFileExists(QStringLiteral("system")));
         const QStringList pojazdy = c.query(QStringLiteral("SELECT * FROM pojazdy")).columns();
         QVERIFY(pojazdy.contains(QStringLiteral("NORMAOD")));
         QVERIFY(!pojazdy.contains(QStringLiteral("NRFLOTY")));
-        QVERIFY(!c.query(QStringLiteral("SELECT * FROM przebiegi")).columns().contains(
-            QStringLiteral("DOTYCZY")));
+        QVERIFY(!c.query(QStringLiteral("SELECT * FROM przebiegi"))
+                     .columns()
+                     .contains(QStringLiteral("DOTYCZY")));
     }
 
     void dateColumnsAreIndexed() {

@@ -7,9 +7,9 @@
 //                                a half-written file)
 //   holdfile PATH -               hold a shared OS lock on a file until killed
 //   instance SETTINGS -           take the program's single-instance lock, wait
-#include "data/engine/Connection.h"
 #include "app/RunEnvironment.h"
 #include "data/SettingsPaths.h"
+#include "data/engine/Connection.h"
 #include "data/engine/DatabaseError.h"
 #include "support/OsFileLock.h"
 

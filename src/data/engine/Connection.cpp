@@ -9,9 +9,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QSet>
-#include <QRandomGenerator>
 #include <QThread>
 #include <algorithm>
 #include <string>
@@ -81,7 +81,9 @@ private:
     // the conversion it would save.
     struct BytesHash {
         using is_transparent = void;
-        size_t operator()(std::string_view bytes) const { return std::hash<std::string_view>{}(bytes); }
+        size_t operator()(std::string_view bytes) const {
+            return std::hash<std::string_view>{}(bytes);
+        }
     };
     static constexpr size_t kTrialTexts = 256;
     static constexpr size_t kMaxTexts = 2048;
@@ -186,9 +188,8 @@ void Connection::open(const QString& directory, bool presence) {
     QString mainPath = QStringLiteral(":memory:");
     const QString priv = m_session ? m_session->privateDirectory() : QString();
     if (!priv.isEmpty() && QFileInfo(priv).isDir()) {
-        m_mainFile = QDir(priv).filePath(QStringLiteral("conn-%1-%2.db")
-                                             .arg(QCoreApplication::applicationPid())
-                                             .arg(++counter));
+        m_mainFile = QDir(priv).filePath(
+            QStringLiteral("conn-%1-%2.db").arg(QCoreApplication::applicationPid()).arg(++counter));
         mainPath = m_mainFile;
     }
     const QByteArray path = QFile::encodeName(mainPath);
@@ -276,8 +277,8 @@ bool Connection::tableFileExists(const QString& baseName) {
 QString Connection::tableFilePath(const QString& baseName) {
     const QString key = baseName.toLower();
     if (!tableFileExists(key))
-        return QDir(m_directory).filePath(key + (m_templateNames ? QStringLiteral(".D_")
-                                                                 : QStringLiteral(".DB")));
+        return QDir(m_directory)
+            .filePath(key + (m_templateNames ? QStringLiteral(".D_") : QStringLiteral(".DB")));
     return QDir(m_directory).filePath(m_files.value(key));
 }
 
@@ -315,8 +316,8 @@ void Connection::attachFile(const QString& schema, const QString& filePath) {
     const QByteArray name = schema.toUtf8();
     for (const QString& key : keys) {
         sqlite3_stmt* stmt = nullptr;
-        const char* sql = key.isEmpty() ? "ATTACH DATABASE ?1 AS ?2"
-                                        : "ATTACH DATABASE ?1 AS ?2 KEY ?3";
+        const char* sql =
+            key.isEmpty() ? "ATTACH DATABASE ?1 AS ?2" : "ATTACH DATABASE ?1 AS ?2 KEY ?3";
         if (sqlite3_prepare_v2(m_db, sql, -1, &stmt, nullptr) != SQLITE_OK)
             fail(QString());
         StatementGuard guard{stmt};

@@ -126,9 +126,9 @@ private:
     bool m_presence = false;
     bool m_inTransaction = false;
     bool m_templateNames = false;
-    QHash<QString, QString> m_files;        // lower base name -> file name
-    QHash<QString, Attachment> m_attached;  // schema (lower base name) -> attachment
-    QHash<QString, QString> m_workingKeys;  // file path -> key that opened it
+    QHash<QString, QString> m_files;       // lower base name -> file name
+    QHash<QString, Attachment> m_attached; // schema (lower base name) -> attachment
+    QHash<QString, QString> m_workingKeys; // file path -> key that opened it
     quint64 m_useCounter = 0;
     QElapsedTimer m_busySince;
 };

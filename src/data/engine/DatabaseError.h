@@ -12,8 +12,8 @@ namespace kv {
 class DatabaseError : public std::exception {
 public:
     explicit DatabaseError(QString message, int engineCode = 0)
-        : m_message(std::move(message)), m_engineCode(engineCode),
-          m_what(m_message.toStdString()) {}
+        : m_message(std::move(message)), m_engineCode(engineCode), m_what(m_message.toStdString()) {
+    }
 
     const QString& message() const { return m_message; }
     // The SQLite result code (26 for a wrong key or a damaged file), 0 when the

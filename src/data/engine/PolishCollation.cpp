@@ -34,24 +34,42 @@ Weight weightOf(char32_t cp) {
     if (cp >= 'A' && cp <= 'Z')
         return letter(cp - 'A', 0, true);
     switch (cp) {
-    case 0x105: return letter('a' - 'a', 1, false); // ą
-    case 0x104: return letter('a' - 'a', 1, true);
-    case 0x107: return letter('c' - 'a', 1, false); // ć
-    case 0x106: return letter('c' - 'a', 1, true);
-    case 0x119: return letter('e' - 'a', 1, false); // ę
-    case 0x118: return letter('e' - 'a', 1, true);
-    case 0x142: return letter('l' - 'a', 1, false); // ł
-    case 0x141: return letter('l' - 'a', 1, true);
-    case 0x144: return letter('n' - 'a', 1, false); // ń
-    case 0x143: return letter('n' - 'a', 1, true);
-    case 0xF3: return letter('o' - 'a', 1, false);  // ó
-    case 0xD3: return letter('o' - 'a', 1, true);
-    case 0x15B: return letter('s' - 'a', 1, false); // ś
-    case 0x15A: return letter('s' - 'a', 1, true);
-    case 0x17A: return letter('z' - 'a', 1, false); // ź
-    case 0x179: return letter('z' - 'a', 1, true);
-    case 0x17C: return letter('z' - 'a', 2, false); // ż
-    case 0x17B: return letter('z' - 'a', 2, true);
+    case 0x105:
+        return letter('a' - 'a', 1, false); // ą
+    case 0x104:
+        return letter('a' - 'a', 1, true);
+    case 0x107:
+        return letter('c' - 'a', 1, false); // ć
+    case 0x106:
+        return letter('c' - 'a', 1, true);
+    case 0x119:
+        return letter('e' - 'a', 1, false); // ę
+    case 0x118:
+        return letter('e' - 'a', 1, true);
+    case 0x142:
+        return letter('l' - 'a', 1, false); // ł
+    case 0x141:
+        return letter('l' - 'a', 1, true);
+    case 0x144:
+        return letter('n' - 'a', 1, false); // ń
+    case 0x143:
+        return letter('n' - 'a', 1, true);
+    case 0xF3:
+        return letter('o' - 'a', 1, false); // ó
+    case 0xD3:
+        return letter('o' - 'a', 1, true);
+    case 0x15B:
+        return letter('s' - 'a', 1, false); // ś
+    case 0x15A:
+        return letter('s' - 'a', 1, true);
+    case 0x17A:
+        return letter('z' - 'a', 1, false); // ź
+    case 0x179:
+        return letter('z' - 'a', 1, true);
+    case 0x17C:
+        return letter('z' - 'a', 2, false); // ż
+    case 0x17B:
+        return letter('z' - 'a', 2, true);
     default:
         break;
     }
