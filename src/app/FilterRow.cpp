@@ -21,7 +21,9 @@ namespace kv {
 
 namespace {
 
-const QString kActive = QString();
+// The period filter in force is white, the other one grey.
+const QString kActiveList = QStringLiteral("QComboBox { background: white; }");
+const QString kActiveField = QStringLiteral("background: white;");
 const QString kInactive = QStringLiteral("background: #999999;");
 
 QToolButton* clearButton(const char* name) {
@@ -157,10 +159,7 @@ void TfMain::vehicleSelectorChanged() {
 void TfMain::monthYearChanged() {
     if (!m_filters)
         return;
-    m_cbCurrentYear->setStyleSheet(kActive);
-    m_cbCurrentMonth->setStyleSheet(kActive);
-    m_filtrOd->lineEdit()->setStyleSheet(kInactive);
-    m_filtrDo->lineEdit()->setStyleSheet(kInactive);
+    markPeriodFilter(true);
     if (m_cbCurrentYear->currentIndex() <= 0)
         m_cbCurrentMonth->setCurrentIndex(0);
     programOptions().CBCurrentYear = m_cbCurrentYear->currentIndex();
@@ -171,13 +170,17 @@ void TfMain::monthYearChanged() {
     refreshVisibleRegister();
 }
 
+void TfMain::markPeriodFilter(bool monthAndYear) {
+    m_cbCurrentYear->setStyleSheet(monthAndYear ? kActiveList : kInactive);
+    m_cbCurrentMonth->setStyleSheet(monthAndYear ? kActiveList : kInactive);
+    m_filtrOd->lineEdit()->setStyleSheet(monthAndYear ? kInactive : kActiveField);
+    m_filtrDo->lineEdit()->setStyleSheet(monthAndYear ? kInactive : kActiveField);
+}
+
 void TfMain::dateRangeChanged() {
     if (!m_filters)
         return;
-    m_filtrOd->lineEdit()->setStyleSheet(kActive);
-    m_filtrDo->lineEdit()->setStyleSheet(kActive);
-    m_cbCurrentYear->setStyleSheet(kInactive);
-    m_cbCurrentMonth->setStyleSheet(kInactive);
+    markPeriodFilter(false);
     m_filters->selectDateRange(m_filtrOd->text(), m_filtrDo->text());
     refreshVisibleRegister();
 }

@@ -4,6 +4,7 @@
 #include "data/engine/DatabaseError.h"
 
 #include <QHelpEvent>
+#include <QStatusTipEvent>
 #include <QToolTip>
 #include <QWidget>
 
@@ -11,13 +12,21 @@ namespace kv {
 
 KarventoApplication::KarventoApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Karvento "));
-    setApplicationDisplayName(QStringLiteral("Karvento"));
     setApplicationVersion(QStringLiteral(KV_VERSION));
     setOrganizationName(QStringLiteral("Dravelon"));
     installEventFilter(this);
 }
 
 bool KarventoApplication::eventFilter(QObject* watched, QEvent* event) {
+    // A control with only a short hint shows it in the status bar as well, as
+    // Qt does by itself for controls with a status tip.
+    if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->statusTip().isEmpty() && !widget->toolTip().isEmpty()) {
+            QStatusTipEvent tip(event->type() == QEvent::Enter ? widget->toolTip() : QString());
+            QCoreApplication::sendEvent(widget, &tip);
+        }
+    }
     if (event->type() == QEvent::ToolTip) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && !widget->toolTip().isEmpty()) {

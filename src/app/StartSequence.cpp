@@ -35,6 +35,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace kv {
@@ -42,7 +43,6 @@ namespace kv {
 namespace {
 const QString kNotepadDefault = QStringLiteral("Tutaj możesz zapisywać dowolne dotatki, które będą "
                                                "dostępne po ponownym uruchomieniu programu");
-const QString kFilterGrey = QStringLiteral("background: #999999;");
 } // namespace
 
 void TfMain::loadNotepads() {
@@ -99,6 +99,7 @@ void TfMain::runStartSequence() {
     if (!stepCheckLocation() || !stepLogin()) {
         m_startSequencePending = false;
         m_closingConfirmed = true;
+        m_endWithoutSaving = true;
         QTimer::singleShot(0, qApp, &QApplication::quit);
         return;
     }
@@ -109,13 +110,15 @@ void TfMain::runStartSequence() {
     m_lUzytkownik->setText(login.userName + QStringLiteral(", ") + login.userDescription);
 
     // Filters start from the year and month lists; the date range is greyed.
-    m_cbCurrentYear->setStyleSheet(QString());
-    m_cbCurrentMonth->setStyleSheet(QString());
-    for (DateField* e : {m_filtrOd, m_filtrDo}) {
-        e->setText(QString());
-        e->lineEdit()->setStyleSheet(kFilterGrey);
+    markPeriodFilter(true);
+    m_filtrOd->setText(QString());
+    m_filtrDo->setText(QString());
+    {
+        // The remembered vehicle is chosen again later; clearing the list's
+        // choice here must not overwrite it.
+        const QSignalBlocker quiet(m_cbPojazd);
+        m_cbPojazd->setCurrentIndex(-1);
     }
-    m_cbPojazd->setCurrentIndex(-1);
 
     openSection(Section::Start);
     m_statusDate->setText(dateToText(Clock::today()));

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -36,6 +37,8 @@ TfMain::TfMain(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
         return;
     buildWindow();
     resize(1000, 700);
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
 }
 
 TfMain::~TfMain() {
@@ -103,7 +106,8 @@ void TfMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    saveOnClose();
+    if (!m_endWithoutSaving)
+        saveOnClose();
     // From here on the program is ending: failures are logged, not shown.
     if (DialogUserInterface* dialogs = DialogUserInterface::instance())
         dialogs->setTerminating(true);

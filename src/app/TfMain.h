@@ -148,6 +148,9 @@ private:
     void vehicleSelectorChanged();
     void monthYearChanged();
     void dateRangeChanged();
+    // Whites the period filter in force (month and year, or the date range)
+    // and greys the other.
+    void markPeriodFilter(bool monthAndYear);
     void refreshVisibleRegister();
     void updateRegisterButtons();
     void notBuiltYet(const QString& what);
@@ -156,6 +159,9 @@ private:
     bool m_startSequencePending = true;
     bool m_sizeRestorePending = true;
     bool m_closingConfirmed = false;
+    // A start that ends before a login writes nothing back: the first start's
+    // hints and the stored filters must survive a cancelled login.
+    bool m_endWithoutSaving = false;
 
     QStackedWidget* m_zakladki = nullptr;
     QHash<int, QToolButton*> m_sectionButtons; // by Section

@@ -79,9 +79,12 @@ DatabaseLocation readLocationAndPassword() {
         return result;
     }
     // Older installations kept both in the system settings (the registry).
-    for (const QString& app : {QStringLiteral("DataBase"), QStringLiteral("Microsoft/DataBase")}) {
-        QSettings system(QSettings::NativeFormat, QSettings::SystemScope,
-                         QStringLiteral("Dravelon"), app);
+    // The second key lies under "Microsoft", as some installers placed it.
+    const std::pair<QString, QString> keys[] = {
+        {QStringLiteral("Dravelon"), QStringLiteral("DataBase")},
+        {QStringLiteral("Microsoft"), QStringLiteral("Dravelon/DataBase")}};
+    for (const auto& [organisation, app] : keys) {
+        QSettings system(QSettings::NativeFormat, QSettings::SystemScope, organisation, app);
         if (!system.contains(QStringLiteral("Location")))
             continue;
         result.location = stripSeparators(system.value(QStringLiteral("Location")).toString());

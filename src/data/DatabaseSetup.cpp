@@ -21,7 +21,10 @@ constexpr qint64 kDiagnosticCode = 9999999999LL;
 // Makes the database the program's own and records where it is.
 void adoptDatabase(const QString& directory, const QString& password, const char* event) {
     DatabaseLocation& current = currentDatabaseLocation();
-    current.location = withoutTrailingSeparator(directory);
+    // A relative path would point elsewhere as soon as the program starts
+    // from another folder.
+    current.location =
+        withoutTrailingSeparator(QDir::cleanPath(QFileInfo(directory).absoluteFilePath()));
     current.password = password;
     appendErrorLog(codedLine(kDiagnosticCode, QString::fromLatin1(event) +
                                                   QStringLiteral(" Folder=") + current.location));

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace kv {
@@ -10,6 +11,25 @@ namespace {
 QString& cached() {
     static QString dir;
     return dir;
+}
+const QLatin1StringView kSubfolder("Dravelon/Karvento");
+
+// Every user of the computer should share one settings folder. A system data
+// folder (e.g. /usr/local/share/Dravelon/Karvento) prepared by the
+// administrator with write access for all is used when there is one; users
+// cannot create such a folder themselves, so otherwise each keeps their own.
+QString computerWideDirectory() {
+    const QStringList places =
+        QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    for (const QString& place : places) {
+        if (place == own)
+            continue;
+        const QFileInfo shared(QDir(place).filePath(kSubfolder));
+        if (shared.isDir() && shared.isWritable())
+            return shared.absoluteFilePath();
+    }
+    return QDir(own).filePath(kSubfolder);
 }
 } // namespace
 
@@ -21,8 +41,7 @@ QString settingsDirectory() {
     if (!fromEnv.isEmpty()) {
         dir = QDir(fromEnv).absolutePath();
     } else {
-        const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        dir = QDir(base).filePath(QStringLiteral("Dravelon/Karvento"));
+        dir = computerWideDirectory();
     }
     QDir().mkpath(dir);
     QDir().mkpath(QDir(dir).filePath(QStringLiteral("debug")));

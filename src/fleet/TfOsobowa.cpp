@@ -50,8 +50,7 @@ void TfOsobowa::build() {
     auto* numberLayout = new QHBoxLayout(numberRow);
     numberLayout->setContentsMargins(0, 0, 0, 0);
     numberLayout->addWidget(m_nrew);
-    m_note = new QLabel(QStringLiteral("*) By edytować to pole włącz stosowną opcję."));
-    QLabel* note = m_note;
+    auto* note = new QLabel(QStringLiteral("*) By edytować to pole włącz stosowną opcję."));
     note->setObjectName(QStringLiteral("lNREWUwaga"));
     note->setStyleSheet(QStringLiteral("color: #5a6b7d; font-size: 8pt;"));
     numberLayout->addWidget(note);
@@ -73,9 +72,6 @@ void TfOsobowa::build() {
 
 void TfOsobowa::load(const EmployeeFormValues& v, bool numberEditable) {
     m_nrew->setEnabled(numberEditable);
-    // The note explains a locked number; beside a number being typed it would
-    // only puzzle.
-    m_note->setVisible(!numberEditable);
     m_nrew->setText(v.nrew);
     m_nazwisko->setText(v.nazwisko);
     m_imie->setText(v.imie);

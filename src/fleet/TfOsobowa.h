@@ -36,7 +36,6 @@ private:
     QLineEdit* m_telefon;
     QLineEdit* m_kontakt;
     QLineEdit* m_uwagi;
-    QLabel* m_note;
 };
 
 } // namespace kv

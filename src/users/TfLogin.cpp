@@ -193,8 +193,12 @@ void TfLogin::configureDatabase() {
 }
 
 void TfLogin::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && m_user->hasFocus()) {
-        finish(Result::Terminate);
+    if (event->key() == Qt::Key_Escape) {
+        // Only the user name field ends the program; elsewhere a stray Escape
+        // must not throw away what was typed.
+        if (m_user->hasFocus())
+            finish(Result::Terminate);
+        event->accept();
         return;
     }
     QDialog::keyPressEvent(event);

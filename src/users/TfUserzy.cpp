@@ -236,16 +236,20 @@ void TfUserzy::loadBoxes() {
     const QString user = m_userList->currentText();
     if (m_userList->currentIndex() < 0 || user.isEmpty())
         return;
-    const std::optional<PermissionSet> held = m_admin.permissionsOf(user);
-    if (!held)
-        return;
     // The administrator holds everything whatever the table says; the boxes
-    // show it and cannot change it.
+    // show it and cannot change it. Others start cleared, so a failed read
+    // never leaves the previous user's ticks on show.
     const bool administrator = user == kAdministratorName;
     m_loading = true;
-    for (auto it = m_boxes.cbegin(); it != m_boxes.cend(); ++it) {
-        it.value()->setChecked(held->has(it.key()));
-        it.value()->setEnabled(!administrator);
+    for (QCheckBox* box : std::as_const(m_boxes)) {
+        box->setChecked(administrator);
+        box->setEnabled(!administrator);
+    }
+    if (!administrator) {
+        if (const std::optional<PermissionSet> held = m_admin.permissionsOf(user)) {
+            for (auto it = m_boxes.cbegin(); it != m_boxes.cend(); ++it)
+                it.value()->setChecked(held->has(it.key()));
+        }
     }
     m_loading = false;
 }

@@ -1,12 +1,21 @@
 #include "TestSupport.h"
+#include "support/ModalWindows.h"
+#include "users/LoginFixture.h"
 
 #include "app/KarventoApplication.h"
 #include "app/TfMain.h"
+#include "data/DatabaseLocation.h"
 #include "data/ErrorLog.h"
+#include "data/Schema.h"
+#include "data/TmyDataBase.h"
 #include "users/ProgramOptions.h"
+#include "users/TfLogin.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QEnterEvent>
 #include <QFile>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
@@ -103,6 +112,49 @@ private slots:
         for (QAction* a : window.menuBar()->actions())
             titles.append(a->text());
         QCOMPARE(titles, menus);
+    }
+
+    void hintsOfControlsReachTheStatusBar() {
+        TfMain window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
+        auto* hint = window.findChild<QLabel*>(QStringLiteral("statusHint"));
+        // The month list has only a short hint; it shows there all the same.
+        auto* month = window.findChild<QComboBox*>(QStringLiteral("CBCurrentMonth"));
+        QVERIFY(hint && month && month->statusTip().isEmpty());
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QCoreApplication::sendEvent(month, &enter);
+        QCOMPARE(hint->text(), QStringLiteral("Wybór zatwierdź klawiszem ENTER"));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(month, &leave);
+        QVERIFY(hint->text().isEmpty());
+    }
+
+    void cancelledLoginEndsWithoutWritingAnything() {
+        const QString location = test::makeLoginLocation(env, QStringLiteral("anulowane"));
+        QFile::remove(optionsFilePath());
+        QVERIFY(saveLocationAndPassword({location, schema::kTemplatePassword}));
+        const auto contents = [] {
+            QFile f(optionsFilePath());
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        const QByteArray before = contents();
+        QVERIFY(!before.isEmpty());
+        TmyDataBase database;
+        TfMain window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
+        bool loginShown = false;
+        test::whenShown<TfLogin>([&](TfLogin* login) {
+            loginShown = true;
+            login->reject();
+        });
+        window.show();
+        QTRY_VERIFY(loginShown);
+        QTest::qWait(50);
+        // The start sequence has asked the program to end; closing it now
+        // asks nothing more.
+        env.ui().clear();
+        QVERIFY(window.close());
+        QVERIFY(env.ui().messages().isEmpty());
+        // The first start's hints (kept in the options) are still to come.
+        QCOMPARE(contents(), before);
     }
 
     void closingAsksWhileTheOptionIsOn() {

@@ -250,6 +250,19 @@ private slots:
         QVERIFY(!isDatabaseDirectory(QDir(dir).filePath(QStringLiteral("demo"))));
     }
 
+    void relativeLocationIsStoredAsAnAbsolutePath() {
+        const QString dir = env.newDirectory(QStringLiteral("relative"));
+        QVERIFY(
+            createFromTemplates(dir, CreationMode::NewDatabase, false, QStringLiteral("haslo1")));
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(QFileInfo(dir).absolutePath());
+        const SetupResult result =
+            selectDatabase(QStringLiteral("./relative/"), QStringLiteral("haslo1"));
+        QDir::setCurrent(previous);
+        QCOMPARE(result, SetupResult::Done);
+        QCOMPARE(readLocationAndPassword().location, QFileInfo(dir).absoluteFilePath());
+    }
+
     void passwordIsAskedAgainAfterEachWrongOne() {
         const QString dir = env.newDirectory(QStringLiteral("ask"));
         QVERIFY(

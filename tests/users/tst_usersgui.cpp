@@ -97,6 +97,11 @@ private slots:
             QCOMPARE(w->companyList()->currentText(), QStringLiteral("Zeta"));
             QCOMPARE(w->companyList()->currentData().toString(), QStringLiteral("zeta"));
             QCOMPARE(QApplication::focusWidget(), w->userField());
+            // Escape ends the program from the user name field only.
+            w->passwordField()->setFocus();
+            QTest::keyClick(w->passwordField(), Qt::Key_Escape);
+            QVERIFY(w->isVisible());
+            w->userField()->setFocus();
             checked = true;
             QTest::keyClick(w->userField(), Qt::Key_Escape);
         });
