@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QToolButton>
@@ -42,13 +43,18 @@ void TfMain::setUpRegisters() {
         slot.grid = new RegisterGrid(view, *slot.controller, this);
         connect(slot.grid, &RegisterGrid::editRequested, this, &TfMain::commandEdit);
         connect(slot.grid, &RegisterGrid::deleteRequested, this, &TfMain::commandDelete);
-        attachGridMenu(slot.grid);
+        attachCommandMenu(slot.grid->view());
         ModuleContext context{db, *slot.controller, *slot.grid, *this, this};
         slot.module = factory.make(context);
         // Its button is in the permission table too, which enables only
         // buttons known to be available.
         m_availableButtons.insert(QStringLiteral("RB") + registerDescriptor(factory.id).page);
     }
+    // The filter lists offer the same commands as the grids.
+    for (QComboBox* list :
+         {m_cbPojazd, m_cbCurrentMonth, m_cbCurrentYear, m_statusFilter, m_fleetFilter})
+        if (list)
+            attachCommandMenu(list);
     updateRegisterButtons();
 }
 
@@ -127,11 +133,7 @@ void TfMain::openRegister(RegisterId id) {
         return;
     const RegisterDescriptor& d = registerDescriptor(id);
     openSection(d.section);
-    if (QToolButton* b = m_registerButtons.value(QStringLiteral("RB") + d.page)) {
-        for (QToolButton* other : std::as_const(m_registerButtons))
-            other->setChecked(false);
-        b->setChecked(true);
-    }
+    highlightButton(QStringLiteral("RB") + d.page);
     if (QStackedWidget* inner = m_innerPages.value(static_cast<int>(d.section)))
         inner->setCurrentWidget(m_registerPages.value(static_cast<int>(id)));
     RegisterSlot& slot = m_registers[static_cast<int>(id)];
@@ -182,8 +184,7 @@ void TfMain::commandDelete() {
     slot.module->afterDelete();
 }
 
-void TfMain::attachGridMenu(RegisterGrid* grid) {
-    QTableView* view = grid->view();
+void TfMain::attachCommandMenu(QWidget* view) {
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
     struct Item {
         const char* command;
@@ -216,12 +217,16 @@ void TfMain::attachGridMenu(RegisterGrid* grid) {
 void TfMain::applyPermissions() {
     const PermissionSet& p = currentLogin().permissions;
     // Registers: their buttons and "Widok" items need the read permission.
+    QSet<QAction*> unavailableRegisters;
     for (const RegisterDescriptor& d : allRegisters()) {
         const bool allowed = isRegisterAvailable(d.id) && p.has(d.readPermission);
         if (QToolButton* b = m_registerButtons.value(QStringLiteral("RB") + d.page))
             b->setEnabled(allowed);
-        if (QAction* a = m_actions.value(d.menuItem))
+        if (QAction* a = m_actions.value(d.menuItem)) {
             a->setEnabled(allowed);
+            if (!isRegisterAvailable(d.id))
+                unavailableRegisters.insert(a);
+        }
     }
     // Everything else the permissions govern; parts not available in this
     // version stay disabled whatever the user holds.
@@ -245,6 +250,7 @@ void TfMain::applyPermissions() {
                 if (QString(a->text()).remove(u'&') != c.name)
                     continue;
                 a->setEnabled(allowed && !m_notBuilt.contains(a) &&
+                              !unavailableRegisters.contains(a) &&
                               !(a->menu() && m_notBuiltMenus.contains(a->menu())));
             }
             break;

@@ -174,6 +174,8 @@ void TfMain::highlightSection(QToolButton* current) {
 
 void TfMain::openSection(Section section) {
     highlightSection(m_sectionButtons.value(static_cast<int>(section)));
+    // A section opens on its start page: no register button stays pressed.
+    highlightButton(QString());
     if (QWidget* page = m_sectionPages.value(static_cast<int>(section)))
         m_zakladki->setCurrentWidget(page);
     if (QStackedWidget* inner = m_innerPages.value(static_cast<int>(section)))

@@ -143,7 +143,9 @@ private:
     void highlightSection(QToolButton* current);
     void setUpRegisters();
     QWidget* buildVehicleFilterPanel();
-    void attachGridMenu(RegisterGrid* grid);
+    // The pop-up menu of the register commands, each item following its
+    // command button.
+    void attachCommandMenu(QWidget* view);
     void wireFilterRow();
     void vehicleSelectorChanged();
     void monthYearChanged();

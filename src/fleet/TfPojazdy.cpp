@@ -316,8 +316,11 @@ FormCheck TfPojazdy::runChecks() {
 
 void TfPojazdy::showEvent(QShowEvent* event) {
     EditDialog::showEvent(event);
-    m_fleetDictionary->setVisible(editFleetDictionary && canEditFleetDictionary &&
-                                  canEditFleetDictionary());
+    // Shown while the window is editable (setWindowEditable hides it for a
+    // preview); without the dictionary permission it is there but disabled.
+    if (!editFleetDictionary)
+        m_fleetDictionary->hide();
+    m_fleetDictionary->setEnabled(canEditFleetDictionary && canEditFleetDictionary());
     QTimer::singleShot(0, this, [this] {
         m_nrrej->setFocus();
         m_nrrej->selectAll();

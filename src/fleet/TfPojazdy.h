@@ -25,7 +25,8 @@ public:
     bool confirm() override { return EditDialog::confirm(); }
 
     // Opens the dictionary window on the fleet numbers (set by the main
-    // window; the button is hidden while unset) and answers the reloaded lists.
+    // window; the button is hidden while unset, disabled while
+    // canEditFleetDictionary says no) and answers the reloaded lists.
     std::function<VehicleLists()> editFleetDictionary;
     std::function<bool()> canEditFleetDictionary;
 

@@ -30,7 +30,8 @@ QString dateNumberSql(const QString& text) {
 
 VehicleFormValues newVehicleDefaults() {
     VehicleFormValues v;
-    const QString zero = formatNumber(0, 2);
+    // Plain "0"; saving rewrites them with two decimals.
+    const QString zero = QStringLiteral("0");
     v.stawka = v.normaOd = v.normaDo = v.liczPrzeg = v.liczGwar = zero;
     return v;
 }

@@ -8,6 +8,7 @@
 #include "data/ErrorLog.h"
 #include "data/Schema.h"
 #include "data/TmyDataBase.h"
+#include "users/Permissions.h"
 #include "users/ProgramOptions.h"
 #include "users/TfLogin.h"
 
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <signal.h>
 
@@ -112,6 +114,35 @@ private slots:
         for (QAction* a : window.menuBar()->actions())
             titles.append(a->text());
         QCOMPARE(titles, menus);
+    }
+
+    void registersNotInThisVersionStayOffWhateverTheUserHolds() {
+        TfMain window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
+        currentLogin().permissions.setAll(true);
+        window.applyPermissions();
+        const auto item = [&](const QString& text) -> QAction* {
+            for (QAction* a : window.findChildren<QAction*>())
+                if (QString(a->text()).remove(u'&') == text && !a->menu())
+                    return a;
+            return nullptr;
+        };
+        QVERIFY(item(QStringLiteral("Wstęp"))->isEnabled());
+
+        // Going back to a start page leaves no register button pressed.
+        QList<QToolButton*> pressed;
+        for (QToolButton* b : window.findChildren<QToolButton*>())
+            if (b->objectName().startsWith(QStringLiteral("RB")) && b->isCheckable()) {
+                b->setChecked(true);
+                pressed << b;
+            }
+        QVERIFY(!pressed.isEmpty());
+        item(QStringLiteral("Wstęp"))->trigger();
+        for (QToolButton* b : pressed)
+            QVERIFY2(!b->isChecked(), qPrintable(b->objectName()));
+        for (const char* text : {"Przejazdy", "Koszty", "Karty Drogowe"}) {
+            QAction* a = item(QString::fromUtf8(text));
+            QVERIFY2(a && !a->isEnabled(), text);
+        }
     }
 
     void hintsOfControlsReachTheStatusBar() {

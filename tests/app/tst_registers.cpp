@@ -160,6 +160,11 @@ private slots:
         v.stawka = QStringLiteral("abc");
         QVERIFY(checkVehicleForm(v).ok);
         QCOMPARE(v.stawka, QStringLiteral("0,00"));
+        VehicleFormValues fresh = newVehicleDefaults();
+        QCOMPARE(fresh.normaOd, QStringLiteral("0"));
+        fresh.nrrej = QStringLiteral("X2");
+        QVERIFY(checkVehicleForm(fresh).ok);
+        QCOMPARE(fresh.normaOd, QStringLiteral("0,00"));
         QCOMPARE(rewriteOrdinal(QStringLiteral("abc")), QStringLiteral("0"));
         QCOMPARE(rewriteOrdinal(QStringLiteral("3,6")), QStringLiteral("4"));
         QCOMPARE(rewriteTwoDecimals(QStringLiteral("7")), QStringLiteral("7,00"));

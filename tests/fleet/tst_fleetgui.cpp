@@ -5,11 +5,14 @@
 #include "fleet/CompanyDataModule.h"
 #include "fleet/TfFirma.h"
 #include "fleet/TfOsobowa.h"
+#include "fleet/TfPojazdy.h"
+#include "support/gui/WindowEditable.h"
 #include "users/Permissions.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 using namespace kv;
 using kv::test::whenShown;
@@ -65,6 +68,32 @@ class TestFleetGui : public QObject {
 
 private slots:
     void init() { env.ui().clear(); }
+
+    void fleetDictionaryButtonFollowsPreviewAndPermission() {
+        TfPojazdy window;
+        bool allowed = true;
+        window.editFleetDictionary = [] { return VehicleLists{}; };
+        window.canEditFleetDictionary = [&] { return allowed; };
+        auto* button = window.findChild<QToolButton*>(QStringLiteral("SBFlota"));
+        QVERIFY(button);
+        window.load(VehicleFormValues{}, VehicleLists{});
+        window.show();
+        QVERIFY(button->isVisible() && button->isEnabled());
+        window.hide();
+
+        // A preview has no way into the dictionaries.
+        setWindowEditable(&window, false);
+        window.show();
+        QVERIFY(!button->isVisible());
+        window.hide();
+
+        setWindowEditable(&window, true);
+        allowed = false;
+        window.show();
+        QVERIFY(button->isVisible());
+        QVERIFY(!button->isEnabled());
+        window.hide();
+    }
 
     void employeeWindowStartsInTheRightField() {
         TfOsobowa w;

@@ -3,6 +3,7 @@
 #include "support/gui/TableViewGridAdapter.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -77,6 +78,25 @@ private slots:
         for (int delta : deltas)
             QVERIFY(turnWheel(view, delta));
         QCOMPARE(view.currentIndex(), model.index(row, 2));
+    }
+
+    void wheelMovesTheRowOnlyWhileTheGridHasTheFocus() {
+        QWidget window;
+        auto* other = new QLineEdit(&window);
+        auto* view = new QTableView(&window);
+        view->setGeometry(0, 30, 300, 200);
+        view->setModel(&model);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        GridWheelHandler::install(view, GridWheelHandler::Mode::MoveCurrentRow);
+        view->setCurrentIndex(model.index(5, 0));
+        other->setFocus();
+        QVERIFY(!view->hasFocus());
+        turnWheel(*view, -120);
+        QCOMPARE(view->currentIndex().row(), 5);
+        view->setFocus();
+        turnWheel(*view, -120);
+        QCOMPARE(view->currentIndex().row(), 6);
     }
 
     void wheelOutsideTheViewPassesOn() {

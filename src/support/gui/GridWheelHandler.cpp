@@ -29,7 +29,8 @@ GridWheelHandler* GridWheelHandler::install(QAbstractItemView* view, Mode mode) 
 }
 
 bool GridWheelHandler::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Wheel || watched != m_view->viewport())
+    // Without the keyboard focus the grid scrolls as any list does.
+    if (event->type() != QEvent::Wheel || watched != m_view->viewport() || !m_view->hasFocus())
         return false;
     auto* wheel = static_cast<QWheelEvent*>(event);
     const int delta = wheel->angleDelta().y();
