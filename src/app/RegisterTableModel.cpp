@@ -91,7 +91,8 @@ QVariant RegisterTableModel::data(const QModelIndex& index, int role) const {
 QVariant RegisterTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
         return {};
-    if (role == Qt::DisplayRole)
+    // The hint repeats the title: a narrow column may show only part of it.
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return m_columns.at(section).title;
     if (role == Qt::UserRole)
         return section == m_highlighted; // the view draws this title highlighted

@@ -95,12 +95,8 @@ FormCheck TfEditBibliotekaAll::runChecks() {
     return check;
 }
 
-void TfEditBibliotekaAll::showEvent(QShowEvent* event) {
-    EditDialog::showEvent(event);
-    QTimer::singleShot(0, this, [this] {
-        m_text->setFocus();
-        m_text->selectAll();
-    });
+QLineEdit* TfEditBibliotekaAll::startField() const {
+    return m_text;
 }
 
 } // namespace kv

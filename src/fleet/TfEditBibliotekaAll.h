@@ -32,7 +32,7 @@ public:
     QCheckBox* vatBox() const { return m_vat; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    QLineEdit* startField() const override;
     FormCheck runChecks() override;
     void trySave() override;
 

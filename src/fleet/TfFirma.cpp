@@ -102,13 +102,8 @@ FormCheck TfFirma::runChecks() {
     return FormCheck::pass();
 }
 
-void TfFirma::showEvent(QShowEvent* event) {
-    EditDialog::showEvent(event);
-    QTimer::singleShot(0, this, [this] {
-        QLineEdit* name = m_fields.value(QStringLiteral("NAZWA"));
-        name->setFocus();
-        name->selectAll();
-    });
+QLineEdit* TfFirma::startField() const {
+    return m_fields.value(QStringLiteral("NAZWA"));
 }
 
 } // namespace kv

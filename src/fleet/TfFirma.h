@@ -22,7 +22,7 @@ public:
     bool confirm() override { return EditDialog::confirm(); }
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    QLineEdit* startField() const override;
     FormCheck runChecks() override;
 
 private:

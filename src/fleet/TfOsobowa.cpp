@@ -109,16 +109,8 @@ FormCheck TfOsobowa::runChecks() {
     return check;
 }
 
-void TfOsobowa::showEvent(QShowEvent* event) {
-    EditDialog::showEvent(event);
-    QTimer::singleShot(0, this, [this] {
-        if (m_nrew->isEnabled()) {
-            m_nrew->setFocus();
-            m_nrew->selectAll();
-        } else {
-            m_nazwisko->setFocus();
-        }
-    });
+QLineEdit* TfOsobowa::startField() const {
+    return m_nrew->isEnabled() ? m_nrew : m_nazwisko;
 }
 
 } // namespace kv

@@ -321,10 +321,10 @@ void TfPojazdy::showEvent(QShowEvent* event) {
     if (!editFleetDictionary)
         m_fleetDictionary->hide();
     m_fleetDictionary->setEnabled(canEditFleetDictionary && canEditFleetDictionary());
-    QTimer::singleShot(0, this, [this] {
-        m_nrrej->setFocus();
-        m_nrrej->selectAll();
-    });
+}
+
+QLineEdit* TfPojazdy::startField() const {
+    return m_nrrej;
 }
 
 } // namespace kv

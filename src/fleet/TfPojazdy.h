@@ -32,6 +32,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    QLineEdit* startField() const override;
     FormCheck runChecks() override;
 
 private:

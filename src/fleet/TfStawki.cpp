@@ -104,12 +104,8 @@ FormCheck TfStawki::runChecks() {
     return check;
 }
 
-void TfStawki::showEvent(QShowEvent* event) {
-    EditDialog::showEvent(event);
-    QTimer::singleShot(0, this, [this] {
-        m_date->lineEdit()->setFocus();
-        m_date->lineEdit()->selectAll();
-    });
+QLineEdit* TfStawki::startField() const {
+    return m_date->lineEdit();
 }
 
 } // namespace kv

@@ -33,7 +33,7 @@ public:
     QLabel* rateLabel(int index) const { return m_labels.value(index); }
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    QLineEdit* startField() const override;
     FormCheck runChecks() override;
 
 private:

@@ -89,6 +89,9 @@ void VehicleKindsPage::setNames(const VehicleKindNames& names) {
     m_moped->setText(names.moped);
     for (int n = VehicleKindNames::kFirstColumn; n <= VehicleKindNames::kLastColumn; ++n)
         furtherField(n)->setText(names.column(n));
+    // Long names show from their beginning.
+    for (QLineEdit* field : findChildren<QLineEdit*>())
+        field->setCursorPosition(0);
 }
 
 VehicleKindNames VehicleKindsPage::names() const {

@@ -81,7 +81,8 @@ QWidget* TfUserzy::buildUsersPage() {
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_grid->setColumnWidth(0, 160);
+    // Wide enough for the longest name a user may have (20 letters).
+    m_grid->setColumnWidth(0, 220);
     m_grid->installEventFilter(this);
     connect(m_grid, &QTableView::doubleClicked, this, &TfUserzy::editUser);
 

@@ -2,6 +2,7 @@
 #include "support/ScriptedUserInterface.h"
 #include "support/gui/DateField.h"
 #include "support/gui/EditDialog.h"
+#include "support/gui/WindowEditable.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -20,6 +21,8 @@ class ProbeWindow : public EditDialog {
 public:
     QLineEdit* text;
     DateField* date;
+    QLineEdit* other;
+    QLineEdit* start = nullptr;
     QList<FormCheck> checks;
 
     ProbeWindow() {
@@ -27,12 +30,15 @@ public:
         text->setObjectName(QStringLiteral("fTEKST"));
         date = new DateField;
         date->setObjectName(QStringLiteral("fDATA"));
+        other = new QLineEdit;
         body()->addWidget(text);
         body()->addWidget(date);
+        body()->addWidget(other);
         addButtons();
     }
 
 protected:
+    QLineEdit* startField() const override { return start; }
     FormCheck runChecks() override {
         return checks.isEmpty() ? FormCheck::pass() : checks.takeFirst();
     }
@@ -96,6 +102,54 @@ private slots:
         });
         QVERIFY(!w.confirm());
         QCOMPARE(focused, w.text);
+    }
+
+    void longTextsShowTheirBeginning() {
+        ProbeWindow w;
+        const QString longText = QStringLiteral("Termalis Sp. z o.o. – ") + QString(200, u'x');
+        w.text->setText(longText);
+        w.other->setText(longText);
+        w.start = w.text;
+        struct {
+            bool focused = false;
+            QString selected;
+            int cursor = -1;
+            int otherCursor = -1;
+        } seen;
+        whenShown<EditDialog>([&](EditDialog* dialog) {
+            QTest::qWait(20); // the start field is chosen once the window is up
+            seen = {w.text->hasFocus(), w.text->selectedText(), w.text->cursorPosition(),
+                    w.other->cursorPosition()};
+            dialog->reject();
+        });
+        w.confirm();
+        QVERIFY(seen.focused);
+        QCOMPARE(seen.selected, longText);
+        QCOMPARE(seen.cursor, 0);
+        QCOMPARE(seen.otherCursor, 0);
+    }
+
+    void enterClosesAWindowThatOnlyShows() {
+        ProbeWindow w;
+        setWindowEditable(&w, false);
+        bool closedByEnter = false;
+        whenShown<EditDialog>([&](EditDialog* dialog) {
+            QTest::keyClick(w.text, Qt::Key_Return);
+            closedByEnter = !dialog->isVisible();
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        QVERIFY(!w.confirm());
+        QVERIFY(closedByEnter);
+
+        // Editable again, Enter saves.
+        setWindowEditable(&w, true);
+        whenShown<EditDialog>([&](EditDialog* dialog) {
+            QTest::keyClick(w.text, Qt::Key_Return);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        QVERIFY(w.confirm());
     }
 };
 

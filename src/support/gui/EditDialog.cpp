@@ -7,9 +7,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace kv {
+
+namespace {
+// Selects the whole text with the cursor at its start, so a text longer than
+// the field shows its beginning, not its end.
+void selectFromStart(QLineEdit* edit) {
+    edit->setSelection(int(edit->text().size()), -int(edit->text().size()));
+}
+} // namespace
 
 EditDialog::EditDialog(QWidget* parent) : QDialog(parent) {
     m_body = new QVBoxLayout(this);
@@ -45,6 +54,18 @@ void EditDialog::addButtons() {
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void EditDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    for (QLineEdit* e : findChildren<QLineEdit*>())
+        e->setCursorPosition(0);
+    QTimer::singleShot(0, this, [this] {
+        if (QLineEdit* field = startField()) {
+            field->setFocus();
+            selectFromStart(field);
+        }
+    });
+}
+
 bool EditDialog::confirm() {
     return exec() == QDialog::Accepted;
 }
@@ -67,7 +88,7 @@ void EditDialog::showFailedCheck(const FormCheck& check) {
         field = date->lineEdit();
     field->setFocus();
     if (auto* edit = qobject_cast<QLineEdit*>(field); edit && check.selectAll)
-        edit->selectAll();
+        selectFromStart(edit);
 }
 
 } // namespace kv

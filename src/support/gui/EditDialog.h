@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 
@@ -41,6 +42,13 @@ protected:
     // The window's checks, run when the user saves. They may rewrite what the
     // fields show (a number in its saved form), also when a check fails.
     virtual FormCheck runChecks() = 0;
+
+    // The field a window just shown starts in, its text selected; none when
+    // the window leaves the focus where Qt puts it.
+    virtual QLineEdit* startField() const { return nullptr; }
+    // Every text shows from its beginning, then the start field takes the
+    // focus once the window is on screen.
+    void showEvent(QShowEvent* event) override;
 
     // Saving: the checks, then accept() when they pass.
     virtual void trySave();

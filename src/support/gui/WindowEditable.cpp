@@ -38,16 +38,21 @@ void setWindowEditable(QWidget* window, bool editable) {
             b->setVisible(editable);
     }
     for (QPushButton* b : window->findChildren<QPushButton*>()) {
+        // Enter presses "OK" in a window that only shows, "Zapisz" otherwise.
         if (!editable && b->text() == u"&Anuluj") {
             b->setText(QStringLiteral("&OK"));
             b->setToolTip(QStringLiteral("Zamknij"));
             b->setVisible(true);
+            b->setDefault(true);
         } else if (editable && b->text() == u"&OK") {
             b->setText(QStringLiteral("&Anuluj"));
             b->setToolTip(QStringLiteral("Anuluj zmiany"));
             b->setVisible(true);
+            b->setDefault(false);
         } else if (b->text() == u"&Zapisz") {
             b->setVisible(editable);
+            if (editable)
+                b->setDefault(true);
         }
     }
 }
