@@ -6,6 +6,7 @@
 #include "app/RegisterFilters.h"
 #include "data/TmyDataBase.h"
 #include "support/DateNumbers.h"
+#include "support/gui/ConfirmedChoice.h"
 #include "support/gui/DateField.h"
 #include "users/ProgramOptions.h"
 
@@ -119,12 +120,10 @@ void TfMain::wireFilterRow() {
         if (!m_applyingFilters)
             vehicleSelectorChanged();
     });
-    // A choice applies when it is made (a pick from the open list, or the
-    // arrow keys on the closed list), and with Enter.
-    for (QComboBox* box : {m_cbCurrentMonth, m_cbCurrentYear}) {
-        connect(box, &QComboBox::activated, this, [this] { monthYearChanged(); });
-        box->installEventFilter(new EnterFilter(box, [this] { monthYearChanged(); }));
-    }
+    // Arrow keys on the closed list and Enter apply a choice; a click in the
+    // open list waits for Enter, as the lists' hint says.
+    for (QComboBox* box : {m_cbCurrentMonth, m_cbCurrentYear})
+        onConfirmedChoice(box, [this] { monthYearChanged(); });
     for (DateField* field : {m_filtrOd, m_filtrDo}) {
         field->lineEdit()->installEventFilter(
             new EnterFilter(field, [this] { dateRangeChanged(); }));

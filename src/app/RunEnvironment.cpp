@@ -59,6 +59,8 @@ QString probeEngine() {
 
 bool acquireSingleInstance() {
     auto& lock = instanceLock();
+    if (lock && lock->isLocked())
+        return true; // this copy holds it already
     lock = std::make_unique<OsFileLock>(settingsFile(QStringLiteral("karvento.instance")));
     return lock->tryLockExclusive();
 }

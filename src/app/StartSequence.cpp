@@ -222,7 +222,12 @@ void TfMain::stepApplyPermissions() {
 void TfMain::stepOfferBackup() {
     offerBackup(*TmyDataBase::current());
 }
-void TfMain::stepTipOfTheDay() {}
+void TfMain::stepTipOfTheDay() {
+    // The tip window comes with the notes; what follows it stays: the options
+    // are saved, so the login just made (its company, the end of the first
+    // start's hints) is kept even if the program never closes normally.
+    saveProgramOptions();
+}
 void TfMain::stepDeadlineCheck() {}
 void TfMain::stepShowDueNotes() {}
 

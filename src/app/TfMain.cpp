@@ -50,13 +50,19 @@ TfMain::~TfMain() {
     removeTemporaryDirectories();
 }
 
-bool TfMain::formCreate(const QStringList& arguments) {
+bool TfMain::claimSingleInstance(const QStringList& arguments) {
     const bool multiRun = arguments.size() > 1 && arguments.at(1) == kMultiRunArgument;
     if (!multiRun && !acquireSingleInstance()) {
         QMessageBox::information(nullptr, QStringLiteral("Informacja"),
                                  QStringLiteral("Karvento jest już uruchomiony!"));
         return false;
     }
+    return true;
+}
+
+bool TfMain::formCreate(const QStringList& arguments) {
+    if (!claimSingleInstance(arguments))
+        return false;
     m_startSequencePending = true;
     m_sizeRestorePending = true;
 

@@ -35,6 +35,11 @@ class TVxGridStorage;
 class TfMain : public QMainWindow, public MainWindowServices {
     Q_OBJECT
 public:
+    // The single-instance rule: false (after saying so) when another copy
+    // runs and the arguments do not allow a second one. The program asks
+    // before anything is shown; the window asks again for itself.
+    static bool claimSingleInstance(const QStringList& arguments);
+
     explicit TfMain(const QStringList& arguments, QWidget* parent = nullptr);
     ~TfMain() override;
 

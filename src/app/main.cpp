@@ -19,6 +19,10 @@ int main(int argc, char** argv) {
     kv::DialogUserInterface dialogs;
     dialogs.install();
 
+    // A second copy ends before anything of its own is on screen.
+    if (!kv::TfMain::claimSingleInstance(app.arguments()))
+        return 0;
+
     kv::TfSplashScreen splash;
     splash.show();
     QApplication::processEvents();

@@ -73,6 +73,8 @@ QString companyFolderProblem(const QString& folder) {
     const bool plain = !folder.trimmed().isEmpty() && folder != u"." && folder != u".." &&
                        !folder.contains(u'/') && !folder.contains(u'\\') &&
                        !folder.contains(u':') &&
+                       // The engine's shared control folder is no company.
+                       folder.trimmed().compare(u"NetFileDir", Qt::CaseInsensitive) != 0 &&
                        std::none_of(folder.begin(), folder.end(), isControlCharacter);
     return plain ? QString() : kBadCompanyFolderText;
 }

@@ -12,9 +12,15 @@ const QString kYes = QStringLiteral("Tak");
 const QString kNo = QStringLiteral("Nie");
 
 // A number as stored in the text column: "." as separator whatever the
-// computer's locale, no trailing zeros.
+// computer's locale, no trailing zeros, never an exponent (which would not
+// read back as a number).
 QString numberText(double value) {
-    return QString::number(value, 'g', 15);
+    QString text = QString::number(value, 'f', 6);
+    while (text.endsWith(u'0'))
+        text.chop(1);
+    if (text.endsWith(u'.'))
+        text.chop(1);
+    return text == u"-0" ? QStringLiteral("0") : text;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "app/KarventoApplication.h"
 #include "app/TfMain.h"
+#include "data/DatabaseCreation.h"
 #include "data/DatabaseLocation.h"
 #include "data/ErrorLog.h"
 #include "data/Schema.h"
@@ -14,9 +15,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QEnterEvent>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
@@ -186,6 +189,31 @@ private slots:
         QVERIFY(env.ui().messages().isEmpty());
         // The first start's hints (kept in the options) are still to come.
         QCOMPARE(contents(), before);
+    }
+
+    void aLoginIsRememberedAtOnce() {
+        const QString location = test::makeLoginLocation(env, QStringLiteral("zapamietane"));
+        // An up-to-date company: no upgrade step saves the options on its own.
+        QVERIFY(writeUpgradeMarkers(QDir(location).filePath(QStringLiteral("firma"))));
+        QFile::remove(optionsFilePath());
+        QVERIFY(saveLocationAndPassword({location, schema::kTemplatePassword}));
+        TmyDataBase database;
+        TfMain window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
+        bool loggedIn = false;
+        test::whenShown<TfLogin>([&](TfLogin* login) {
+            QTest::keyClicks(login->userField(), QStringLiteral("admin"));
+            QTest::keyClicks(login->passwordField(), QStringLiteral("zebux"));
+            login->okButton()->click();
+            loggedIn = !login->isVisible();
+        });
+        window.show();
+        QTRY_VERIFY(loggedIn);
+        // Saved before the program closes: a later crash loses neither the
+        // company nor the end of the first start's hints.
+        QTRY_VERIFY(QFile(optionsFilePath()).open(QIODevice::ReadOnly) &&
+                    ProgramOptions::load(optionsFilePath()).cbFirstLog == false);
+        QVERIFY(!ProgramOptions::load(optionsFilePath()).firmaDir.isEmpty());
+        window.hide();
     }
 
     void closingAsksWhileTheOptionIsOn() {

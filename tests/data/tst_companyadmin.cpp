@@ -171,6 +171,7 @@ private slots:
         QTest::newRow("dot") << "." << bad;
         QTest::newRow("dot dot") << ".." << bad;
         QTest::newRow("control") << "a\nb" << bad;
+        QTest::newRow("engine folder") << "netfiledir" << bad;
         QTest::newRow("empty") << ""
                                << "Nazwa firmy lub katalogu niepoprawna.";
         QTest::newRow("blank") << "   "

@@ -137,6 +137,11 @@ private slots:
         m_form.script = {std::nullopt};
         book.edit(m_form);
         QCOMPARE(m_form.shown.second, QStringLiteral("13,25"));
+        // However long, a length is stored in plain digits, never with an exponent.
+        m_form.script = {
+            entry(QStringLiteral("Łódź – Łask – Łódź"), QStringLiteral("12345678901234567890"))};
+        QVERIFY(book.edit(m_form));
+        QCOMPARE(currentSecond(), QStringLiteral("12345678901234567168"));
         // A blank length stays blank.
         QVERIFY(add(entry(QStringLiteral("Po mieście"), QStringLiteral("  "))));
         QCOMPARE(currentSecond(), QString());
