@@ -2,24 +2,43 @@
 
 #include "data/DatabaseLocation.h"
 
+#include <QDir>
+
 namespace kv::cli {
 
 namespace {
-// Options that stand alone; every other option takes the next argument.
+// Options that stand alone, and those that take the next argument. Anything
+// else is a mistake: a misspelt --location must not fall back silently on the
+// stored database.
 const QStringList kFlags{QStringLiteral("--help"), QStringLiteral("--version"),
                          QStringLiteral("--demo"), QStringLiteral("--yes")};
+const QStringList kValued{QStringLiteral("--db-password"),   QStringLiteral("--location"),
+                          QStringLiteral("--company"),       QStringLiteral("--user"),
+                          QStringLiteral("--user-password"), QStringLiteral("--new-password"),
+                          QStringLiteral("--description")};
 } // namespace
 
 bool CliContext::parse(const QStringList& arguments) {
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments.at(i);
-        if (!a.startsWith(QLatin1String("--")) || a == u"--") {
+        if (a == u"--") {
+            // Everything after "--" is a word, e.g. a statement starting "--".
+            m_words.append(arguments.mid(i + 1));
+            break;
+        }
+        if (!a.startsWith(QLatin1String("--"))) {
             m_words.append(a);
             continue;
         }
         const int eq = a.indexOf(u'=');
+        const QString name = eq > 0 ? a.left(eq) : a;
+        if (!kFlags.contains(name) && !kValued.contains(name)) {
+            m_err << QStringLiteral("Nieznana opcja %1. Spis opcji: karvento-cli --help").arg(name)
+                  << Qt::endl;
+            return false;
+        }
         if (eq > 0) {
-            m_options.insert(a.left(eq), a.mid(eq + 1));
+            m_options.insert(name, a.mid(eq + 1));
             continue;
         }
         if (kFlags.contains(a)) {
@@ -47,9 +66,38 @@ QString CliContext::location() const {
     return readLocationAndPassword().location;
 }
 
+std::optional<DatabaseLocation> CliContext::usableLocation() {
+    QString location = this->location().trimmed();
+    while (location.size() > 1 && (location.endsWith(u'/') || location.endsWith(u'\\')))
+        location.chop(1);
+    if (location.isEmpty()) {
+        refuse(QStringLiteral("Nie wskazano lokalizacji bazy danych. Podaj ją opcją --location "
+                              "KATALOG."));
+        return std::nullopt;
+    }
+    const DatabaseLocation where{location, databasePassword()};
+    switch (checkLocation(where)) {
+    case LocationCheck::Usable:
+        return where;
+    case LocationCheck::Missing:
+        refuse(QStringLiteral("W katalogu %1 nie ma bazy danych (brak pliku firmy.DB).")
+                   .arg(QDir::toNativeSeparators(location)));
+        break;
+    case LocationCheck::WrongPassword:
+        refuse(QStringLiteral("Nieprawidłowe hasło bazy danych."));
+        break;
+    }
+    return std::nullopt;
+}
+
 int CliContext::refuse(const QString& message) {
     m_err << message << Qt::endl;
     return Refused;
+}
+
+int CliContext::usage(const QString& text) {
+    m_err << text << Qt::endl;
+    return Usage;
 }
 
 } // namespace kv::cli

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/DatabaseLocation.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -33,11 +35,17 @@ public:
     QString databasePassword() const;
     // The location: --location, else the stored one.
     QString location() const;
+    // The location with the database password when a database is there and
+    // the password opens it; otherwise the refusal is written and nothing
+    // answered.
+    std::optional<DatabaseLocation> usableLocation();
 
     QTextStream& out() { return m_out; }
     QTextStream& err() { return m_err; }
     // Writes a refusal to err and answers Refused.
     int refuse(const QString& message);
+    // Writes how a command is used to err and answers Usage.
+    int usage(const QString& text);
 
 private:
     QStringList m_words;

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace kv::cli {
 
@@ -31,7 +32,9 @@ int tableOrder(const QString& fileName) {
 // Opens a directory of tables, or of template tables when it holds only those.
 bool openDirectory(CliContext& c, Connection& connection, const QString& dir) {
     if (!QFileInfo(dir).isDir()) {
-        c.err() << QStringLiteral("Katalog %1 nie istnieje.").arg(dir) << Qt::endl;
+        c.err() << (QFileInfo::exists(dir) ? QStringLiteral("%1 nie jest katalogiem.").arg(dir)
+                                           : QStringLiteral("Katalog %1 nie istnieje.").arg(dir))
+                << Qt::endl;
         return false;
     }
     const QDir d(dir);
@@ -51,8 +54,7 @@ bool openDirectory(CliContext& c, Connection& connection, const QString& dir) {
 
 int runTables(CliContext& c, const QStringList& args) {
     if (args.size() != 1)
-        return c.refuse(
-            QStringLiteral("Użycie: karvento-cli tables KATALOG [--db-password HASŁO]"));
+        return c.usage(QStringLiteral("Użycie: karvento-cli tables KATALOG [--db-password HASŁO]"));
     EngineSession session;
     session.addPassword(c.databasePassword());
     Connection connection(&session);
@@ -87,10 +89,10 @@ int runTables(CliContext& c, const QStringList& args) {
     if (failed == 0)
         return Ok;
     if (wrongKey == static_cast<int>(files.size()))
-        return c.refuse(
-            QStringLiteral("Nieprawidłowe hasło bazy danych: żadna tabela w katalogu %1 "
-                           "nie daje się nim otworzyć.")
-                .arg(args.first()));
+        return c.refuse(QStringLiteral("Żadna tabela w katalogu %1 nie daje się otworzyć: "
+                                       "nieprawidłowe hasło bazy danych albo pliki nie są "
+                                       "tabelami programu.")
+                            .arg(args.first()));
     for (const QString& p : problems)
         c.err() << p << Qt::endl;
     return Refused;
@@ -101,12 +103,23 @@ QString cellText(const QVariant& v) {
         return {};
     if (v.typeId() == QMetaType::Double)
         return QString::number(v.toDouble(), 'g', 15);
-    return v.toString();
+    return csvCellText(v.toString());
+}
+
+// One statement that only reads: it must begin as a query does, and the
+// engine must agree that it writes nothing. The engine alone would let
+// ATTACH, PRAGMA key and BEGIN through, which change the session or create
+// files.
+bool isQuery(engine::Connection& connection, const QString& sql) {
+    static const QRegularExpression start(
+        QStringLiteral(R"(^\s*(?:(?:--[^\n]*\n|/\*.*?\*/)\s*)*(SELECT|WITH|VALUES)\b)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    return start.match(sql).hasMatch() && connection.isReadOnlyStatement(sql);
 }
 
 int runSql(CliContext& c, const QStringList& args) {
     if (args.size() != 2)
-        return c.refuse(
+        return c.usage(
             QStringLiteral("Użycie: karvento-cli sql KATALOG \"SELECT …\" [--db-password HASŁO]"));
     EngineSession session;
     session.addPassword(c.databasePassword());
@@ -114,7 +127,7 @@ int runSql(CliContext& c, const QStringList& args) {
     if (!openDirectory(c, connection, args.first()))
         return Refused;
     try {
-        if (!connection.isReadOnlyStatement(args.at(1)))
+        if (!isQuery(connection, args.at(1)))
             return c.refuse(QStringLiteral(
                 "Dozwolone są tylko polecenia odczytujące dane (SELECT). Polecenie odrzucono."));
         const ResultSet r = connection.query(args.at(1));
@@ -129,6 +142,10 @@ int runSql(CliContext& c, const QStringList& args) {
         c.out().flush();
         return Ok;
     } catch (const DatabaseError& e) {
+        if (e.engineCode() == 26)
+            return c.refuse(QStringLiteral("Nie można otworzyć tabeli: nieprawidłowe hasło bazy "
+                                           "danych albo plik nie jest tabelą programu (%1).")
+                                .arg(e.message()));
         return c.refuse(QStringLiteral("Błąd polecenia SQL: %1").arg(e.message()));
     }
 }

@@ -42,7 +42,7 @@ std::optional<CompanyAdministration> openLocation(CliContext& c) {
 
 int runInit(CliContext& c, const QStringList& args) {
     if (args.size() != 1)
-        return c.refuse(
+        return c.usage(
             QStringLiteral("Użycie: karvento-cli init KATALOG --db-password HASŁO [--demo]"));
     if (!c.has(QStringLiteral("--db-password")))
         return c.refuse(QStringLiteral("Podaj hasło nowej bazy danych: --db-password HASŁO."));
@@ -62,7 +62,7 @@ int runInit(CliContext& c, const QStringList& args) {
 
 int runCompanyList(CliContext& c, const QStringList& args) {
     if (!args.isEmpty())
-        return c.refuse(QStringLiteral("Użycie: karvento-cli company list"));
+        return c.usage(QStringLiteral("Użycie: karvento-cli company list"));
     const std::optional<CompanyAdministration> admin = openLocation(c);
     if (!admin)
         return Refused;
@@ -76,7 +76,7 @@ int runCompanyList(CliContext& c, const QStringList& args) {
 
 int runCompanyAdd(CliContext& c, const QStringList& args) {
     if (args.size() != 2)
-        return c.refuse(QStringLiteral("Użycie: karvento-cli company add NAZWA FOLDER"));
+        return c.usage(QStringLiteral("Użycie: karvento-cli company add NAZWA FOLDER"));
     // The names are checked before anything else, as in the window.
     if (!CompanyAdministration::checkNewCompany(args.at(0), args.at(1)))
         return Refused;
@@ -88,7 +88,7 @@ int runCompanyAdd(CliContext& c, const QStringList& args) {
 
 int runCompanyRename(CliContext& c, const QStringList& args) {
     if (args.size() != 2)
-        return c.refuse(
+        return c.usage(
             QStringLiteral("Użycie: karvento-cli company rename STARA_NAZWA NOWA_NAZWA"));
     if (!confirmCompanyRename() || !CompanyAdministration::checkNewName(args.at(1)))
         return Refused;
@@ -100,7 +100,7 @@ int runCompanyRename(CliContext& c, const QStringList& args) {
 
 int runCompanyDelete(CliContext& c, const QStringList& args) {
     if (args.size() != 1)
-        return c.refuse(QStringLiteral("Użycie: karvento-cli company delete NAZWA"));
+        return c.usage(QStringLiteral("Użycie: karvento-cli company delete NAZWA"));
     if (!confirmCompanyDeletion())
         return Refused;
     std::optional<CompanyAdministration> admin = openLocation(c);
@@ -111,7 +111,7 @@ int runCompanyDelete(CliContext& c, const QStringList& args) {
 
 int runCheck(CliContext& c, const QStringList& args) {
     if (!args.isEmpty())
-        return c.refuse(QStringLiteral("Użycie: karvento-cli check"));
+        return c.usage(QStringLiteral("Użycie: karvento-cli check"));
     const DatabaseLocation location{c.location(), c.databasePassword()};
     const LocationCheck result = checkLocation(location, true);
     switch (result) {
@@ -124,12 +124,12 @@ int runCheck(CliContext& c, const QStringList& args) {
         c.out() << QStringLiteral("1 – brak: nie wskazano lokalizacji albo nie ma w niej pliku "
                                   "firmy.DB.")
                 << Qt::endl;
-        break;
+        return 1;
     case LocationCheck::WrongPassword:
         c.out() << QStringLiteral("2 – niedostępna: pliku firmy.DB nie można otworzyć podanym "
                                   "hasłem.")
                 << Qt::endl;
-        break;
+        return 2;
     }
     return Refused;
 }

@@ -25,26 +25,30 @@ namespace {
 std::unique_ptr<TmyDataBase> openCompany(CliContext& c, const QString& usage) {
     const QString folder = c.option(QStringLiteral("--company"));
     if (folder.isEmpty()) {
-        c.refuse(usage);
+        c.usage(usage);
         return nullptr;
     }
     if (const QString problem = companyFolderProblem(folder); !problem.isEmpty()) {
         c.refuse(problem);
         return nullptr;
     }
-    const QString location = withoutTrailingSeparator(c.location().trimmed());
-    if (location.isEmpty()) {
-        c.refuse(QStringLiteral("Nie wskazano lokalizacji bazy danych. Podaj ją opcją --location "
-                                "KATALOG."));
+    // Where the location is a whole database, its password is checked first,
+    // so a wrong one is said plainly; a bare company folder is opened as is.
+    std::optional<DatabaseLocation> usable =
+        DatabaseLocation{withoutTrailingSeparator(c.location().trimmed()), c.databasePassword()};
+    if (usable->location.isEmpty() ||
+        QFileInfo::exists(QDir(usable->location).filePath(QStringLiteral("firmy.DB"))))
+        usable = c.usableLocation();
+    if (!usable)
         return nullptr;
-    }
+    const QString location = usable->location;
     const QString directory = QDir(location).filePath(folder);
     if (!QFileInfo(directory).isDir()) {
         c.refuse(QStringLiteral("Folder firmy %1 nie istnieje.")
                      .arg(QDir::toNativeSeparators(directory)));
         return nullptr;
     }
-    const QString password = c.databasePassword();
+    const QString password = usable->password;
     engine::EngineSession::defaultSession().addPassword(password);
     // Tables the upgrade adds are protected with this password.
     currentDatabaseLocation() = {location, password};
@@ -61,7 +65,7 @@ int runBackup(CliContext& c, const QStringList& args) {
     const QString usage = QStringLiteral(
         "Użycie: karvento-cli backup --company FOLDER [--location KATALOG] [--db-password HASŁO]");
     if (!args.isEmpty())
-        return c.refuse(usage);
+        return c.usage(usage);
     const std::unique_ptr<TmyDataBase> db = openCompany(c, usage);
     if (!db)
         return Refused;
@@ -85,7 +89,7 @@ int runUpgrade(CliContext& c, const QStringList& args) {
         QStringLiteral("Użycie: karvento-cli upgrade --company FOLDER [--location KATALOG] "
                        "[--db-password HASŁO] [--yes]");
     if (!args.isEmpty())
-        return c.refuse(usage);
+        return c.usage(usage);
     const std::unique_ptr<TmyDataBase> db = openCompany(c, usage);
     if (!db)
         return Refused;

@@ -50,8 +50,12 @@ bool TerminalUserInterface::question(const QString& caption, const QString& text
         return true;
     }
     if (!isatty(STDIN_FILENO)) {
-        writeErr(text + QStringLiteral(" [Nie – brak terminala; użyj --yes]\n"));
-        return false;
+        // Nobody can answer: a question that names its default takes it,
+        // any other is answered "Nie", which changes nothing.
+        const bool yes = text.contains(QStringLiteral("(Domyślnie: TAK)"), Qt::CaseInsensitive);
+        writeErr(text + (yes ? QStringLiteral(" [Tak – domyślnie; brak terminala]\n")
+                             : QStringLiteral(" [Nie – brak terminala; użyj --yes]\n")));
+        return yes;
     }
     writeErr(text + QStringLiteral(" (t/n) "));
     const std::optional<QString> answer = readLine(false);
@@ -75,6 +79,9 @@ void TerminalUserInterface::systemMessage(const QString& caption, const QString&
 }
 
 void TerminalUserInterface::progressShow(int position) {
+    // A counter redrawn in place is for a person at a terminal, not for a log.
+    if (!isatty(STDERR_FILENO))
+        return;
     m_progressShown = true;
     writeErr(QStringLiteral("\r%1%2%").arg(m_job).arg(position, 3));
 }

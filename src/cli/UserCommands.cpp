@@ -26,26 +26,10 @@ const QString kNoPermissionText = QStringLiteral("Brak uprawnień do wykonania w
 // The open company with the user logged in; the refusal is written when the
 // login cannot be made.
 std::unique_ptr<TmyDataBase> logIn(CliContext& c, bool administrator) {
-    QString location = c.location().trimmed();
-    while (location.size() > 1 && (location.endsWith(u'/') || location.endsWith(u'\\')))
-        location.chop(1);
-    if (location.isEmpty()) {
-        c.refuse(QStringLiteral("Nie wskazano lokalizacji bazy danych. Podaj ją opcją --location "
-                                "KATALOG."));
+    const std::optional<DatabaseLocation> usable = c.usableLocation();
+    if (!usable)
         return nullptr;
-    }
-    const DatabaseLocation where{location, c.databasePassword()};
-    switch (checkLocation(where)) {
-    case LocationCheck::Usable:
-        break;
-    case LocationCheck::Missing:
-        c.refuse(QStringLiteral("W katalogu %1 nie ma bazy danych (brak pliku firmy.DB).")
-                     .arg(QDir::toNativeSeparators(location)));
-        return nullptr;
-    case LocationCheck::WrongPassword:
-        c.refuse(QStringLiteral("Nieprawidłowe hasło bazy danych."));
-        return nullptr;
-    }
+    const DatabaseLocation& where = *usable;
     QString folder = c.option(QStringLiteral("--company"));
     if (!c.has(QStringLiteral("--company")))
         folder = ProgramOptions::load(optionsFilePath()).firmaDir;
@@ -113,7 +97,7 @@ int exitCodeOf(Result result) {
 
 int runList(CliContext& c, const QStringList& args) {
     if (!args.isEmpty())
-        return c.refuse(QStringLiteral("Użycie: karvento-cli users list"));
+        return c.usage(QStringLiteral("Użycie: karvento-cli users list"));
     const auto db = logIn(c, false);
     if (!db)
         return Refused;
@@ -127,8 +111,8 @@ int runList(CliContext& c, const QStringList& args) {
 
 int runAdd(CliContext& c, const QStringList& args) {
     if (args.size() != 1 || !c.has(QStringLiteral("--new-password")))
-        return c.refuse(QStringLiteral("Użycie: karvento-cli users add NAZWA --new-password HASŁO "
-                                       "[--description OPIS]"));
+        return c.usage(QStringLiteral("Użycie: karvento-cli users add NAZWA --new-password HASŁO "
+                                      "[--description OPIS]"));
     const QString password = c.option(QStringLiteral("--new-password"));
     const UserEditValues values{args.first(), c.option(QStringLiteral("--description")), password,
                                 password};
@@ -146,7 +130,7 @@ int runAdd(CliContext& c, const QStringList& args) {
 
 int runPasswd(CliContext& c, const QStringList& args) {
     if (args.size() != 1 || !c.has(QStringLiteral("--new-password")))
-        return c.refuse(
+        return c.usage(
             QStringLiteral("Użycie: karvento-cli users passwd NAZWA --new-password HASŁO"));
     const QString password = c.option(QStringLiteral("--new-password"));
     if (checkUserEdit({args.first(), {}, password, password}) != UserField::None)
@@ -167,7 +151,7 @@ int runPasswd(CliContext& c, const QStringList& args) {
 
 int runDelete(CliContext& c, const QStringList& args) {
     if (args.size() != 1)
-        return c.refuse(QStringLiteral("Użycie: karvento-cli users delete NAZWA"));
+        return c.usage(QStringLiteral("Użycie: karvento-cli users delete NAZWA"));
     const auto db = logIn(c, true);
     if (!db)
         return Refused;
@@ -184,7 +168,7 @@ int runDelete(CliContext& c, const QStringList& args) {
 int runPermission(CliContext& c, const QStringList& args, bool granted) {
     const QString word = granted ? QStringLiteral("grant") : QStringLiteral("revoke");
     if (args.size() != 2)
-        return c.refuse(QStringLiteral("Użycie: karvento-cli users %1 NAZWA NUMER").arg(word));
+        return c.usage(QStringLiteral("Użycie: karvento-cli users %1 NAZWA NUMER").arg(word));
     bool ok = false;
     const int number = args.at(1).toInt(&ok);
     if (!ok || number < 0 || number > 53)

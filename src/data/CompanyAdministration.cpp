@@ -7,6 +7,7 @@
 #include "data/engine/DatabaseError.h"
 #include "data/engine/EngineSession.h"
 #include "data/engine/PresenceLock.h"
+#include "support/TextFunctions.h"
 #include "support/UserInterface.h"
 
 #include <QDir>
@@ -61,21 +62,22 @@ void removeCompanyTables(const QString& directory) {
         QFile::remove(file);
 }
 
-bool isControlCharacter(QChar c) {
-    return c.category() == QChar::Other_Control;
-}
+const QString kControlCharactersText =
+    QStringLiteral("Nazwa nie może zawierać znaków tabulacji ani końca wiersza.");
 
 } // namespace
 
 QString companyFolderProblem(const QString& folder) {
     if (folder.size() > kCompanyNameMaxLength)
         return QStringLiteral("Nazwa folderu firmy jest zbyt długa (maksymalnie 50 znaków).");
+    if (hasControlCharacters(folder))
+        return kControlCharactersText;
+    // The engine's shared control folder is no company.
+    if (folder.trimmed().compare(u"NetFileDir", Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Nazwa NetFileDir jest zarezerwowana dla programu. Podaj inną "
+                              "nazwę folderu firmy.");
     const bool plain = !folder.trimmed().isEmpty() && folder != u"." && folder != u".." &&
-                       !folder.contains(u'/') && !folder.contains(u'\\') &&
-                       !folder.contains(u':') &&
-                       // The engine's shared control folder is no company.
-                       folder.trimmed().compare(u"NetFileDir", Qt::CaseInsensitive) != 0 &&
-                       std::none_of(folder.begin(), folder.end(), isControlCharacter);
+                       !folder.contains(u'/') && !folder.contains(u'\\') && !folder.contains(u':');
     return plain ? QString() : kBadCompanyFolderText;
 }
 
@@ -123,6 +125,10 @@ bool CompanyAdministration::checkNewCompany(const QString& name, const QString& 
     }
     if (name.size() > kCompanyNameMaxLength) {
         tell(QStringLiteral("Nazwa firmy jest zbyt długa (maksymalnie 50 znaków)."));
+        return false;
+    }
+    if (hasControlCharacters(name)) {
+        tell(kControlCharactersText);
         return false;
     }
     if (const QString problem = companyFolderProblem(folder); !problem.isEmpty()) {
@@ -184,6 +190,10 @@ bool CompanyAdministration::checkNewName(const QString& name) {
     }
     if (name.size() > kCompanyNameMaxLength) {
         tell(QStringLiteral("Nazwa firmy jest zbyt długa (maksymalnie 50 znaków)."));
+        return false;
+    }
+    if (hasControlCharacters(name)) {
+        tell(kControlCharactersText);
         return false;
     }
     return true;

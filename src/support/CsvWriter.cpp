@@ -6,6 +6,12 @@
 
 namespace kv {
 
+QString csvCellText(QString text) {
+    text.replace(u'`', u'\'');
+    text.replace(u'"', u'`');
+    return text;
+}
+
 QString csvText(const QList<QStringList>& rows) {
     QString text;
     for (const QStringList& row : rows) {

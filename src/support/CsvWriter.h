@@ -16,6 +16,10 @@ namespace kv {
 // any earlier file left as it was) when it cannot be.
 bool writeCsv(const QList<QStringList>& rows, const QString& fileName);
 
+// A cell text made safe for such a sheet: a backtick becomes an apostrophe and
+// a double quote a backtick, so no cell can end early.
+QString csvCellText(QString text);
+
 // The text writeCsv puts in the file, before encoding.
 QString csvText(const QList<QStringList>& rows);
 

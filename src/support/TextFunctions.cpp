@@ -119,4 +119,9 @@ QString stripTrailingBackslash(const QString& path) {
     return path;
 }
 
+bool hasControlCharacters(const QString& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
 } // namespace kv

@@ -39,4 +39,8 @@ bool parseLeadingNumber(const QString& text, double& number);
 // Removes one trailing path separator ("\" or "/"); the root "/" stays.
 QString stripTrailingBackslash(const QString& path);
 
+// True when the text holds a tab, a line break or another control character,
+// which no one-line field can take.
+bool hasControlCharacters(const QString& text);
+
 } // namespace kv

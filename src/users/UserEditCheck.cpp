@@ -1,5 +1,6 @@
 #include "users/UserEditCheck.h"
 
+#include "support/TextFunctions.h"
 #include "support/UserInterface.h"
 
 namespace kv {
@@ -21,6 +22,14 @@ UserField checkUserEdit(const UserEditValues& v) {
                       QStringLiteral("Nazwa użytkownika jest zbyt długa (najwyżej %1 znaków). "
                                      "Popraw pole.")
                           .arg(kUserNameMaxLength));
+    if (hasControlCharacters(v.name))
+        return refuse(UserField::Name, QStringLiteral("Nazwa użytkownika nie może zawierać "
+                                                      "znaków tabulacji ani końca wiersza. "
+                                                      "Popraw pole."));
+    if (hasControlCharacters(v.description))
+        return refuse(UserField::Description, QStringLiteral("Opis nie może zawierać znaków "
+                                                             "tabulacji ani końca wiersza. Popraw "
+                                                             "pole."));
     if (v.description.size() > kUserDescriptionMaxLength)
         return refuse(UserField::Description,
                       QStringLiteral("Opis jest zbyt długi (najwyżej %1 znaków). Popraw pole.")

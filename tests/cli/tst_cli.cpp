@@ -4,6 +4,7 @@
 #include "data/Schema.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace kv;
@@ -48,7 +49,7 @@ private slots:
         const Run wrong = run({QStringLiteral("tables"), emptyTemplates(),
                                QStringLiteral("--db-password"), QStringLiteral("zlehaslo")});
         QCOMPARE(wrong.code, 1);
-        QVERIFY(wrong.err.contains(QStringLiteral("Nieprawidłowe hasło bazy danych")));
+        QVERIFY(wrong.err.contains(QStringLiteral("nieprawidłowe hasło bazy danych")));
         const Run missing = run({QStringLiteral("tables"), QStringLiteral("/nie/ma/takiego"),
                                  QStringLiteral("--db-password"), QStringLiteral("x")});
         QCOMPARE(missing.code, 1);
@@ -87,6 +88,40 @@ private slots:
                              QStringLiteral("--db-password"), schema::kTemplatePassword});
         QCOMPARE(bad.code, 1);
         QVERIFY(bad.err.contains(QStringLiteral("Błąd polecenia SQL")));
+    }
+
+    void sqlRunsOnlyQueries() {
+        const QString dir = test::makeTemplateCompany(env.newDirectory(QStringLiteral("only")));
+        const QString stray = QDir(dir).filePath(QStringLiteral("obcy.DB"));
+        // Statements the engine counts as not writing, yet they change the
+        // session or create files.
+        for (const QString& sql :
+             {QStringLiteral("ATTACH '%1' AS x").arg(stray), QStringLiteral("PRAGMA key='abc'"),
+              QStringLiteral("BEGIN"), QStringLiteral("SAVEPOINT s"),
+              QStringLiteral("SELECT 1; DELETE FROM userzy"),
+              QStringLiteral("WITH t AS (SELECT 1) DELETE FROM userzy")}) {
+            const Run r = run({QStringLiteral("sql"), dir, sql, QStringLiteral("--db-password"),
+                               schema::kTemplatePassword});
+            QVERIFY2(r.code == 1, qPrintable(sql));
+        }
+        QVERIFY(!QFileInfo::exists(stray));
+        // A query may begin with a comment, given after "--".
+        const Run commented = run({QStringLiteral("sql"), dir, QStringLiteral("--db-password"),
+                                   schema::kTemplatePassword, QStringLiteral("--"),
+                                   QStringLiteral("-- ile\nSELECT COUNT(*) AS N FROM userzy")});
+        QVERIFY2(commented.code == 0, qPrintable(commented.err));
+        // A cell cannot end early: its quotes become backticks.
+        const Run quoted =
+            run({QStringLiteral("sql"), dir, QStringLiteral("SELECT 'Firma \"Ala\" `x`' AS N"),
+                 QStringLiteral("--db-password"), schema::kTemplatePassword});
+        QVERIFY(quoted.out.contains(QStringLiteral("\"Firma `Ala` 'x'\"")));
+    }
+
+    void unknownOptionsAreRefused() {
+        const Run r = run({QStringLiteral("company"), QStringLiteral("list"),
+                           QStringLiteral("--locaton"), QStringLiteral("/tmp")});
+        QCOMPARE(r.code, 2);
+        QVERIFY(r.err.contains(QStringLiteral("Nieznana opcja --locaton")));
     }
 };
 

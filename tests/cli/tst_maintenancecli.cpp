@@ -126,6 +126,24 @@ private slots:
         // "Tak" leaves the option as it was: nothing written that turns it off.
         QVERIFY(ProgramOptions::load(QDir(settings).filePath(QStringLiteral("karvento.ini")))
                     .cbKopiujPrzebiegDoHistorii);
+
+        // Without --yes and without a terminal the question takes the default
+        // it names, so nobody's option is turned off unasked.
+        const QString other = env.newDirectory(QStringLiteral("cli-db2"));
+        oldCompany(other, QStringLiteral("haslo42"));
+        QProcess q;
+        q.setProcessEnvironment(environment);
+        q.start(program, {QStringLiteral("upgrade"), QStringLiteral("--company"),
+                          QStringLiteral("stara"), QStringLiteral("--location"), other,
+                          QStringLiteral("--db-password"), QStringLiteral("haslo42")});
+        q.closeWriteChannel();
+        QVERIFY(q.waitForFinished(120000));
+        const QString asked = QString::fromUtf8(q.readAllStandardError());
+        QVERIFY2(q.exitCode() == 0, qPrintable(asked));
+        QVERIFY2(asked.contains(QStringLiteral("[Tak – domyślnie; brak terminala]")),
+                 qPrintable(asked));
+        QVERIFY(ProgramOptions::load(QDir(settings).filePath(QStringLiteral("karvento.ini")))
+                    .cbKopiujPrzebiegDoHistorii);
     }
 };
 

@@ -170,8 +170,11 @@ private slots:
         QTest::newRow("drive path") << "C:firma" << bad;
         QTest::newRow("dot") << "." << bad;
         QTest::newRow("dot dot") << ".." << bad;
-        QTest::newRow("control") << "a\nb" << bad;
-        QTest::newRow("engine folder") << "netfiledir" << bad;
+        QTest::newRow("control") << "a\nb"
+                                 << "Nazwa nie może zawierać znaków tabulacji ani końca wiersza.";
+        QTest::newRow("engine folder")
+            << "netfiledir"
+            << "Nazwa NetFileDir jest zarezerwowana dla programu. Podaj inną nazwę folderu firmy.";
         QTest::newRow("empty") << ""
                                << "Nazwa firmy lub katalogu niepoprawna.";
         QTest::newRow("blank") << "   "
@@ -204,6 +207,11 @@ private slots:
         QVERIFY(!CompanyAdministration::checkNewCompany(QString(51, u'n'), QStringLiteral("f")));
         QCOMPARE(env.ui().last().text,
                  QStringLiteral("Nazwa firmy jest zbyt długa (maksymalnie 50 znaków)."));
+        // A name is one line: the company list could not show another.
+        QVERIFY(!CompanyAdministration::checkNewCompany(QStringLiteral("Nowa\tlinia"),
+                                                        QStringLiteral("f")));
+        QCOMPARE(env.ui().last().text,
+                 QStringLiteral("Nazwa nie może zawierać znaków tabulacji ani końca wiersza."));
     }
 
     void folderHoldingTablesOfAnUnlistedCompanyIsNotOverwritten() {

@@ -241,6 +241,12 @@ private slots:
             << "JAN" << QString(101, u'x') << "abc"
             << "abc" << int(UserField::Description)
             << "Opis jest zbyt długi (najwyżej 100 znaków). Popraw pole.";
+        QTest::newRow("tab in description")
+            << "JAN"
+            << "opis\nADMIN\tfałszywy"
+            << "abc"
+            << "abc" << int(UserField::Description)
+            << "Opis nie może zawierać znaków tabulacji ani końca wiersza. Popraw pole.";
         QTest::newRow("no password") << "JAN"
                                      << ""
                                      << "   "
