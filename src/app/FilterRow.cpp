@@ -22,8 +22,14 @@ namespace kv {
 
 namespace {
 
-// The period filter in force is white, the other one grey.
-const QString kActiveList = QStringLiteral("QComboBox { background: white; }");
+// The period filter in force is white, the other one grey. A list's open
+// list keeps the usual look, so the entry under the mouse stays readable.
+const QString kOpenList =
+    QStringLiteral(" QComboBox QAbstractItemView { background: white; color: black;"
+                   " selection-background-color: #308cc6; selection-color: white; }"
+                   " QComboBox::item:selected { background: #308cc6; color: white; }");
+const QString kActiveList = QStringLiteral("QComboBox { background: white; }") + kOpenList;
+const QString kInactiveList = QStringLiteral("QComboBox { background: #999999; }") + kOpenList;
 const QString kActiveField = QStringLiteral("background: white;");
 const QString kInactive = QStringLiteral("background: #999999;");
 
@@ -37,6 +43,18 @@ QToolButton* clearButton(const char* name) {
 }
 
 // Runs the action when Enter is pressed in the watched widget.
+// A filter list changes only when the user means it: a wheel notch over a
+// closed list, on the way to the grid, must not filter the register.
+class NoWheelFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        return event->type() == QEvent::Wheel || QObject::eventFilter(watched, event);
+    }
+};
+
 class EnterFilter : public QObject {
 public:
     EnterFilter(QObject* parent, std::function<void()> onEnter)
@@ -116,6 +134,10 @@ QWidget* TfMain::buildVehicleFilterPanel() {
 }
 
 void TfMain::wireFilterRow() {
+    for (QComboBox* list :
+         {m_cbPojazd, m_cbCurrentMonth, m_cbCurrentYear, m_statusFilter, m_fleetFilter})
+        if (list)
+            list->installEventFilter(new NoWheelFilter(list));
     connect(m_cbPojazd, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_applyingFilters)
             vehicleSelectorChanged();
@@ -170,8 +192,8 @@ void TfMain::monthYearChanged() {
 }
 
 void TfMain::markPeriodFilter(bool monthAndYear) {
-    m_cbCurrentYear->setStyleSheet(monthAndYear ? kActiveList : kInactive);
-    m_cbCurrentMonth->setStyleSheet(monthAndYear ? kActiveList : kInactive);
+    m_cbCurrentYear->setStyleSheet(monthAndYear ? kActiveList : kInactiveList);
+    m_cbCurrentMonth->setStyleSheet(monthAndYear ? kActiveList : kInactiveList);
     m_filtrOd->lineEdit()->setStyleSheet(monthAndYear ? kInactive : kActiveField);
     m_filtrDo->lineEdit()->setStyleSheet(monthAndYear ? kInactive : kActiveField);
 }

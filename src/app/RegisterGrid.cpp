@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTableView>
 
 namespace kv {
@@ -132,11 +133,15 @@ bool RegisterGrid::refresh() {
 }
 
 void RegisterGrid::showRows() {
+    // New rows keep the columns where they were: after a click on a title
+    // far to the right, that title must still be there to click again.
+    const int across = m_view->horizontalScrollBar()->value();
     m_syncing = true;
     m_model->setRows(m_controller.query().result());
     m_syncing = false;
     highlightSortColumn();
     showCurrentRow();
+    m_view->horizontalScrollBar()->setValue(across);
 }
 
 void RegisterGrid::showCurrentRow() {

@@ -202,7 +202,11 @@ void TfMain::attachCommandMenu(QWidget* view) {
     };
     for (const Item& item : items) {
         auto* a = new QAction(item.text, view);
-        if (!item.shortcut.isEmpty() && QLatin1String(item.command) != u"SBUsun")
+        // Delete is the grid's own key (the register asks before deleting);
+        // the menu only names it.
+        if (QLatin1String(item.command) == u"SBUsun")
+            a->setText(item.text + u'\t' + item.shortcut);
+        else if (!item.shortcut.isEmpty())
             a->setShortcut(QKeySequence(item.shortcut));
         a->setShortcutContext(Qt::WidgetShortcut);
         QPushButton* button = m_commandButtons.value(QLatin1String(item.command));

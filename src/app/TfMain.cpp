@@ -36,6 +36,9 @@ TfMain::TfMain(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
     if (!m_usable)
         return;
     buildWindow();
+    // Smaller than this the filter row and the command buttons overlap; a
+    // stored smaller size grows to it.
+    setMinimumSize(1000, 600);
     resize(1000, 700);
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - rect().center());

@@ -17,9 +17,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 
 using namespace kv;
@@ -256,6 +258,28 @@ private slots:
         QCOMPARE(v.rates.at(0), QStringLiteral("0,8358"));
         QCOMPARE(v.rates.at(3), QStringLiteral("0,4200"));
         QCOMPARE(v.rates.at(19), QStringLiteral("0,0000"));
+    }
+
+    void sortingByAFarColumnKeepsItInView() {
+        RegisterController controller(*db, RegisterId::Vehicles);
+        QTableView view;
+        view.resize(400, 300);
+        RegisterGrid grid(&view, controller);
+        grid.refresh();
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QScrollBar* across = view.horizontalScrollBar();
+        across->setValue(across->maximum());
+        const int scrolled = across->value();
+        QVERIFY(scrolled > 0);
+        const int last = view.model()->columnCount() - 1;
+        emit view.horizontalHeader()->sectionClicked(last);
+        QCOMPARE(across->value(), scrolled);
+        // The second click on the same title, still in view, turns the order.
+        const QString first = view.model()->index(0, last).data().toString();
+        emit view.horizontalHeader()->sectionClicked(last);
+        QCOMPARE(across->value(), scrolled);
+        QCOMPARE(view.model()->index(view.model()->rowCount() - 1, last).data().toString(), first);
     }
 
     void moduleNamesTheRateColumnsAndOpensTheDictionary() {
