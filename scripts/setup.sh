@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-charts-dev libgl1-mesa-dev
+    qt6-base-dev libqt6opengl6-dev qt6-charts-dev libgl1-mesa-dev
     libsqlcipher-dev sqlcipher
     libbenchmark-dev
     xvfb xauth fonts-dejavu-core
@@ -21,7 +21,14 @@ if [ ${#missing[@]} -eq 0 ]; then
 fi
 
 SUDO=""
-if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        echo "setup: missing packages: ${missing[*]}" >&2
+        echo "setup: run this script as root (there is no sudo here)" >&2
+        exit 1
+    fi
+    SUDO="sudo"
+fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

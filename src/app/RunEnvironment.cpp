@@ -7,16 +7,17 @@
 #include "support/Clock.h"
 #include "support/OsFileLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <memory>
+
+#include <unistd.h>
 
 #include <sqlite3.h>
 
 namespace kv {
 
 namespace {
-
-const QString kRunHoldFile = QStringLiteral("KARVENTO.RUN");
 
 std::unique_ptr<OsFileLock>& instanceLock() {
     static std::unique_ptr<OsFileLock> lock;
@@ -61,7 +62,10 @@ bool acquireSingleInstance() {
     auto& lock = instanceLock();
     if (lock && lock->isLocked())
         return true; // this copy holds it already
-    lock = std::make_unique<OsFileLock>(settingsFile(QStringLiteral("karvento.instance")));
+    // One copy per user: in a settings folder shared by the computer's users,
+    // another user's copy must not stop this one.
+    lock = std::make_unique<OsFileLock>(
+        settingsFile(QStringLiteral("karvento.%1.instance").arg(::getuid())));
     return lock->tryLockExclusive();
 }
 
@@ -104,11 +108,13 @@ EngineStart engineStartFailure(const QString& engineMessage) {
 EngineStart startEngineSession() {
     engine::EngineSession& session = engine::EngineSession::defaultSession();
     session.setControlDirectory(settingsDirectory());
-    const QString dir = settingsFile(QStringLiteral("tmpFile/") + runStartStamp());
+    // The process number keeps two copies started in the same second apart.
+    const QString dir = settingsFile(QStringLiteral("tmpFile/%1-%2")
+                                         .arg(runStartStamp())
+                                         .arg(QCoreApplication::applicationPid()));
     if (QDir().mkdir(dir) || QDir(dir).exists()) {
         runDirectory() = dir;
-        runHold() = std::make_unique<OsFileLock>(QDir(dir).filePath(kRunHoldFile));
-        runHold()->tryLockShared();
+        runHold() = OsFileLock::holdDirectory(dir);
         session.setPrivateDirectory(dir);
     }
     const QString failure = probeEngine();
@@ -140,7 +146,7 @@ void removeTemporaryDirectories() {
         const QString path = tmp.filePath(entry);
         // A directory another running copy still uses stays: removing it would
         // pull the ground from under that copy's engine.
-        if (OsFileLock::isHeld(QDir(path).filePath(kRunHoldFile)))
+        if (OsFileLock::isDirectoryHeld(path))
             continue;
         QDir(path).removeRecursively();
     }

@@ -5,6 +5,7 @@
 #include "data/engine/Connection.h"
 #include "data/engine/DatabaseError.h"
 #include "data/engine/EngineSession.h"
+#include "support/OsFileLock.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -77,8 +78,11 @@ bool insertInitialCompanyData(const QString& companyDirectory, const QString& pa
     // the two table files atomic across both.
     QTemporaryDir privateDirectory(settingsFile(QStringLiteral("tmpFile/newCompanyXXXXXX")));
     EngineSession session(QStringLiteral("tmpSessionNewCompany"));
-    if (privateDirectory.isValid())
+    std::unique_ptr<OsFileLock> hold;
+    if (privateDirectory.isValid()) {
+        hold = OsFileLock::holdDirectory(privateDirectory.path());
         session.setPrivateDirectory(privateDirectory.path());
+    }
     session.addPassword(password);
     Connection c(&session);
     try {

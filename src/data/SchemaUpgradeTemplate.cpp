@@ -3,6 +3,7 @@
 #include "data/Schema.h"
 #include "data/SettingsPaths.h"
 #include "data/TableMaintenance.h"
+#include "support/OsFileLock.h"
 #include "support/TFileOperations.h"
 
 #include <QDir>
@@ -25,6 +26,7 @@ bool addTableFromTemplate(const QString& directory, const QString& tableFile,
     QTemporaryDir scratch(settingsFile(QStringLiteral("tmpFile/upgrade-XXXXXX")));
     if (!scratch.isValid())
         return false;
+    const std::unique_ptr<OsFileLock> hold = OsFileLock::holdDirectory(scratch.path());
     const QString staged = scratch.filePath(tableFile);
     if (!QFile::copy(source, staged))
         return false;

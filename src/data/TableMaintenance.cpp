@@ -48,9 +48,7 @@ public:
             m_session.setPrivateDirectory(priv);
             // Held while the session lives, so that another program's clean-up
             // of the temporary folders leaves it alone.
-            m_hold =
-                std::make_unique<OsFileLock>(QDir(priv).filePath(QStringLiteral("KARVENTO.RUN")));
-            m_hold->tryLockShared();
+            m_hold = OsFileLock::holdDirectory(priv);
         }
         m_session.setControlDirectory(EngineSession::networkControlDirectoryFor(directory));
         m_session.addPassword(password);

@@ -4,14 +4,29 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kv {
 
+int OsFileLock::openForLocking(const QString& fileName) {
+    const QByteArray path = QFile::encodeName(fileName);
+    // A lock file is shared by every user of a database folder: whoever makes
+    // it lets all the others open it, and a file another user made is locked
+    // through a read-only descriptor (flock needs no write access).
+    int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0)
+        ::fchmod(fd, 0666); // beyond the umask; errors leave the umask's mode
+    else
+        fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    return fd;
+}
+
 bool OsFileLock::lock(int operation) {
     unlock();
-    const QByteArray path = QFile::encodeName(m_path);
-    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    const int fd = openForLocking(m_path);
     if (fd < 0)
         return false;
     if (::flock(fd, operation | LOCK_NB) != 0) {
@@ -35,6 +50,20 @@ void OsFileLock::unlock() {
     ::flock(m_fd, LOCK_UN);
     ::close(m_fd);
     m_fd = -1;
+}
+
+namespace {
+const QString kHoldFile = QStringLiteral("KARVENTO.RUN");
+}
+
+std::unique_ptr<OsFileLock> OsFileLock::holdDirectory(const QString& directory) {
+    auto hold = std::make_unique<OsFileLock>(directory + u'/' + kHoldFile);
+    hold->tryLockShared();
+    return hold;
+}
+
+bool OsFileLock::isDirectoryHeld(const QString& directory) {
+    return isHeld(directory + u'/' + kHoldFile);
 }
 
 bool OsFileLock::isHeld(const QString& path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 namespace kv {
 
@@ -24,6 +25,15 @@ public:
     // Whether some process holds a lock on the file now (probes with an
     // exclusive lock that is dropped at once). A missing file is not held.
     static bool isHeld(const QString& path);
+
+    // A scratch directory in use: held while the returned lock lives, so the
+    // clean-up of temporary folders (at any program's end) leaves it alone.
+    static std::unique_ptr<OsFileLock> holdDirectory(const QString& directory);
+    static bool isDirectoryHeld(const QString& directory);
+
+    // Opens (creating when missing, open to every user) a file to flock;
+    // -1 when it cannot be opened at all.
+    static int openForLocking(const QString& fileName);
 
 private:
     bool lock(int operation);

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 
@@ -45,6 +46,19 @@ private slots:
         QVERIFY(answer.contains("refused"));
         second->waitForFinished(10000);
         releaseSingleInstance();
+    }
+
+    void lockFilesAreOpenToEveryUserOfTheFolder() {
+        // Another user's program must be able to take the same lock.
+        const QString path =
+            QDir(env.newDirectory(QStringLiteral("mode"))).filePath(QStringLiteral("KARVENTO.LCK"));
+        OsFileLock lock(path);
+        QVERIFY(lock.tryLockShared());
+        const QFile::Permissions p = QFileInfo(path).permissions();
+        QVERIFY(p.testFlag(QFile::WriteGroup) && p.testFlag(QFile::WriteOther));
+        OsFileLock other(path);
+        QVERIFY(other.tryLockShared());
+        QVERIFY(!OsFileLock(path).tryLockExclusive());
     }
 
     void temporaryDirectoriesOfLiveProgramsStay() {

@@ -1,5 +1,7 @@
 #include "data/engine/PresenceLock.h"
 
+#include "support/OsFileLock.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -36,8 +38,7 @@ QString keyFor(const QString& directory) {
 }
 
 int openLockFile(const QString& key) {
-    const QByteArray path = QFile::encodeName(PresenceLock::lockFilePath(key));
-    return ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    return OsFileLock::openForLocking(PresenceLock::lockFilePath(key));
 }
 
 } // namespace
