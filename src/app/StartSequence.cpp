@@ -17,6 +17,7 @@
 #include "data/TmyDataBase.h"
 #include "data/engine/DatabaseError.h"
 #include "data/engine/EngineSession.h"
+#include "fleet/CompanyData.h"
 #include "support/Clock.h"
 #include "support/DateNumbers.h"
 #include "support/TVxGridStorage.h"
@@ -202,17 +203,10 @@ void TfMain::stepPrepareFilters() {
 void TfMain::stepLoadReminderNotes() {}
 
 void TfMain::stepShowCompanyHeader() {
-    try {
-        const ResultSet r = TmyDataBase::current()->select(
-            QStringLiteral("SELECT * FROM firma.DB WHERE IDFIRMA = %1")
-                .arg(TmyDataBase::kCompanyRecord));
-        const QString name = r.isEmpty() ? QString() : r.text(0, QStringLiteral("NAZWA"));
-        m_lFirma->setToolTip(name);
-        m_lFirma->setText(
-            m_lFirma->fontMetrics().elidedText(name, Qt::ElideRight, m_lFirma->maximumWidth()));
-    } catch (const DatabaseError& e) {
-        reportDatabaseError(e.message(), true, 1);
-    }
+    const QString name = readCompanyHeaderName(*TmyDataBase::current());
+    m_lFirma->setToolTip(name);
+    m_lFirma->setText(
+        m_lFirma->fontMetrics().elidedText(name, Qt::ElideRight, m_lFirma->maximumWidth()));
 }
 
 void TfMain::stepApplyPermissions() {

@@ -17,6 +17,8 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+// The re-key function is declared only for builds with the codec.
+#define SQLITE_HAS_CODEC 1
 #include <sqlite3.h>
 
 namespace kv {
@@ -141,9 +143,12 @@ bool setTablePassword(const QString& directory, const QString& tableFile,
         openTable(c, directory, base, false);
         const auto hold = holdExclusively(c, base);
         c.attachTable(base);
-        // The key is hex digits only, so writing it into the pragma is safe.
-        c.execute(QStringLiteral("PRAGMA \"%1\".rekey = \"%2\"")
-                      .arg(base, engine::rawKeyForPassword(newPassword)));
+        // The key goes to the engine as data, never through statement text.
+        const QByteArray key = engine::rawKeyForPassword(newPassword).toLatin1();
+        const QByteArray name = base.toUtf8();
+        if (sqlite3_rekey_v2(c.handle(), name.constData(), key.constData(),
+                             static_cast<int>(key.size())) != SQLITE_OK)
+            throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(c.handle())));
         c.detachAll();
         return true;
     } catch (const DatabaseError& e) {

@@ -58,6 +58,16 @@ const ChangeTemplate& companyUpdateShape() {
     return t;
 }
 
+QString readCompanyHeaderName(TmyDataBase& db) {
+    try {
+        const ResultSet r = db.select(selectSql());
+        return r.isEmpty() ? QString() : r.text(0, QStringLiteral("NAZWA"));
+    } catch (const DatabaseError& e) {
+        reportDatabaseError(e.message(), true, 1);
+        return {};
+    }
+}
+
 std::optional<CompanyRecord> readCompanyRecord(TmyDataBase& db) {
     ResultSet rows;
     try {

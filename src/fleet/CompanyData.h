@@ -35,6 +35,10 @@ inline const QString kCompanyUpdateQuery = QStringLiteral("DBFUpdateFirma");
 // failure of that: code 500). A failure while reading is reported with code
 // 2. Nothing on failure.
 std::optional<CompanyRecord> readCompanyRecord(TmyDataBase& db);
+
+// The company's name for the main window's header, read without creating the
+// row ("" when there is none); a database error is reported with code 1.
+QString readCompanyHeaderName(TmyDataBase& db);
 // Writes every column of the row; a failure is reported with code 3.
 bool saveCompanyRecord(TmyDataBase& db, const CompanyRecord& record);
 

@@ -150,6 +150,18 @@ private slots:
         QCOMPARE(runCompanyData(*db, form, true, host.host()), CompanyDataOutcome::ReadFailed);
         QVERIFY(form.events.isEmpty());
         QVERIFY(test::readErrorLog().contains(QStringLiteral("[0000000002]  ")));
+        // The header reads nothing either, and says so under its own code.
+        QCOMPARE(readCompanyHeaderName(*db), QString());
+        QVERIFY(test::readErrorLog().contains(QStringLiteral("[0000000001]  ")));
+    }
+
+    void headerShowsTheNameWithoutMakingARow() {
+        db = test::openTemplateCompany(env, QStringLiteral("header"));
+        QCOMPARE(readCompanyHeaderName(*db), QString());
+        QCOMPARE(db->select(QStringLiteral("SELECT COUNT(*) FROM firma")).value(0, 0).toInt(), 0);
+        db->exec(
+            QStringLiteral("INSERT INTO firma.DB (IDFIRMA, NAZWA) VALUES (1, 'Termalis \"Ł\"')"));
+        QCOMPARE(readCompanyHeaderName(*db), QStringLiteral("Termalis \"Ł\""));
     }
 };
 
