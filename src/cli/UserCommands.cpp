@@ -128,6 +128,20 @@ int runAdd(CliContext& c, const QStringList& args) {
     return exitCodeOf(result);
 }
 
+// Logs in as an administrator, finds the user the command names and acts on
+// it; a refusal on the way is written and answered.
+int onNamedUser(CliContext& c, const QString& name,
+                const std::function<int(UserAdministration&, const UserRecord&)>& act) {
+    const auto db = logIn(c, true);
+    if (!db)
+        return Refused;
+    UserAdministration admin(*db);
+    const std::optional<UserRecord> user = findUser(c, admin, name);
+    if (!user)
+        return Refused;
+    return act(admin, *user);
+}
+
 int runPasswd(CliContext& c, const QStringList& args) {
     if (args.size() != 1 || !c.has(QStringLiteral("--new-password")))
         return c.usage(
@@ -135,34 +149,24 @@ int runPasswd(CliContext& c, const QStringList& args) {
     const QString password = c.option(QStringLiteral("--new-password"));
     if (checkUserEdit({args.first(), {}, password, password}) != UserField::None)
         return Refused;
-    const auto db = logIn(c, true);
-    if (!db)
-        return Refused;
-    UserAdministration admin(*db);
-    const std::optional<UserRecord> user = findUser(c, admin, args.first());
-    if (!user)
-        return Refused;
-    // The description stays as it is.
-    const Result result = admin.changeUser({user->name, user->description, password, password});
-    if (result == Result::Done)
-        c.out() << QStringLiteral("Zmieniono hasło użytkownika %1.").arg(user->name) << Qt::endl;
-    return exitCodeOf(result);
+    return onNamedUser(c, args.first(), [&](UserAdministration& admin, const UserRecord& user) {
+        // The description stays as it is.
+        const Result result = admin.changeUser({user.name, user.description, password, password});
+        if (result == Result::Done)
+            c.out() << QStringLiteral("Zmieniono hasło użytkownika %1.").arg(user.name) << Qt::endl;
+        return exitCodeOf(result);
+    });
 }
 
 int runDelete(CliContext& c, const QStringList& args) {
     if (args.size() != 1)
         return c.usage(QStringLiteral("Użycie: karvento-cli users delete NAZWA"));
-    const auto db = logIn(c, true);
-    if (!db)
-        return Refused;
-    UserAdministration admin(*db);
-    const std::optional<UserRecord> user = findUser(c, admin, args.first());
-    if (!user)
-        return Refused;
-    const Result result = admin.deleteUser(*user, currentLogin().userName);
-    if (result == Result::Done)
-        c.out() << QStringLiteral("Usunięto użytkownika %1.").arg(user->name) << Qt::endl;
-    return exitCodeOf(result);
+    return onNamedUser(c, args.first(), [&](UserAdministration& admin, const UserRecord& user) {
+        const Result result = admin.deleteUser(user, currentLogin().userName);
+        if (result == Result::Done)
+            c.out() << QStringLiteral("Usunięto użytkownika %1.").arg(user.name) << Qt::endl;
+        return exitCodeOf(result);
+    });
 }
 
 int runPermission(CliContext& c, const QStringList& args, bool granted) {
@@ -175,23 +179,18 @@ int runPermission(CliContext& c, const QStringList& args, bool granted) {
         return c.refuse(QStringLiteral("Numer uprawnienia musi być liczbą od 0 do 53."));
     if (number >= 28 && number <= 30)
         return c.refuse(QStringLiteral("Uprawnienia 28, 29 i 30 nie są używane."));
-    const auto db = logIn(c, true);
-    if (!db)
-        return Refused;
-    UserAdministration admin(*db);
-    const std::optional<UserRecord> user = findUser(c, admin, args.first());
-    if (!user)
-        return Refused;
-    if (user->name == kAdministratorName)
-        return c.refuse(QStringLiteral("Użytkownik ADMIN ma zawsze wszystkie uprawnienia."));
-    if (!admin.setPermission(user->name, number, granted))
-        return c.refuse(QStringLiteral("Nie udało się zapisać zmiany uprawnień."));
-    c.out() << (granted ? QStringLiteral("Nadano uprawnienie %1 użytkownikowi %2.")
-                        : QStringLiteral("Odebrano uprawnienie %1 użytkownikowi %2."))
-                   .arg(number)
-                   .arg(user->name)
-            << Qt::endl;
-    return Ok;
+    return onNamedUser(c, args.first(), [&](UserAdministration& admin, const UserRecord& user) {
+        if (user.name == kAdministratorName)
+            return c.refuse(QStringLiteral("Użytkownik ADMIN ma zawsze wszystkie uprawnienia."));
+        if (!admin.setPermission(user.name, number, granted))
+            return c.refuse(QStringLiteral("Nie udało się zapisać zmiany uprawnień."));
+        c.out() << (granted ? QStringLiteral("Nadano uprawnienie %1 użytkownikowi %2.")
+                            : QStringLiteral("Odebrano uprawnienie %1 użytkownikowi %2."))
+                       .arg(number)
+                       .arg(user.name)
+                << Qt::endl;
+        return int(Ok);
+    });
 }
 
 } // namespace

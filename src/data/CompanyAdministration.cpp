@@ -123,14 +123,8 @@ bool CompanyAdministration::checkNewCompany(const QString& name, const QString& 
         tell(QStringLiteral("Nazwa firmy lub katalogu niepoprawna."));
         return false;
     }
-    if (name.size() > kCompanyNameMaxLength) {
-        tell(QStringLiteral("Nazwa firmy jest zbyt długa (maksymalnie 50 znaków)."));
+    if (!checkNewName(name))
         return false;
-    }
-    if (hasControlCharacters(name)) {
-        tell(kControlCharactersText);
-        return false;
-    }
     if (const QString problem = companyFolderProblem(folder); !problem.isEmpty()) {
         tell(problem);
         return false;
