@@ -69,3 +69,19 @@ QString readErrorLog() {
 }
 
 } // namespace kv::test
+
+namespace kv::test {
+
+BusyWriter::BusyWriter(const QString& companyDirectory) : m_process(std::make_unique<QProcess>()) {
+    m_process->start(helperProgram(QStringLiteral("kv-engine-helper")),
+                     {QStringLiteral("insertloop"), companyDirectory, schema::kTemplatePassword,
+                      QStringLiteral("W")});
+    m_started = m_process->waitForReadyRead(20000);
+}
+
+BusyWriter::~BusyWriter() {
+    m_process->kill();
+    m_process->waitForFinished();
+}
+
+} // namespace kv::test

@@ -3,6 +3,7 @@
 #include "data/TmyDataBase.h"
 #include "support/ScriptedUserInterface.h"
 
+#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
@@ -43,5 +44,21 @@ QString readErrorLog();
 
 // Path of a helper program built with the tests.
 QString helperProgram(const QString& name);
+
+// Another program inserting rows into a company's tables in a loop for as
+// long as this object lives.
+class BusyWriter {
+public:
+    explicit BusyWriter(const QString& companyDirectory);
+    ~BusyWriter();
+    BusyWriter(const BusyWriter&) = delete;
+    BusyWriter& operator=(const BusyWriter&) = delete;
+    // True once the writer has started writing.
+    bool started() const { return m_started; }
+
+private:
+    std::unique_ptr<QProcess> m_process;
+    bool m_started = false;
+};
 
 } // namespace kv::test

@@ -230,11 +230,8 @@ private slots:
     void backupTakenWhileAnotherProgramWritesIsWhole() {
         auto db = openCompany(QStringLiteral("busy"));
         QVERIFY(db);
-        QProcess writer;
-        writer.start(test::helperProgram(QStringLiteral("kv-engine-helper")),
-                     {QStringLiteral("insertloop"), company, schema::kTemplatePassword,
-                      QStringLiteral("W")});
-        QVERIFY(writer.waitForReadyRead(20000));
+        const test::BusyWriter writer(company);
+        QVERIFY(writer.started());
         int previous = -1;
         for (int round = 1; round <= 3; ++round) {
             QTest::qWait(60);
@@ -248,8 +245,6 @@ private slots:
             QVERIFY(rows >= previous);
             previous = rows;
         }
-        writer.kill();
-        writer.waitForFinished();
         QVERIFY(previous > 0);
         QVERIFY(env.ui().messages().isEmpty());
     }

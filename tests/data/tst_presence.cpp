@@ -91,11 +91,8 @@ private slots:
 
     void copiesTakenWhileAnotherProgramWritesAreWhole() {
         const QString dir = test::makeTemplateCompany(env.newDirectory(QStringLiteral("copy")));
-        QProcess writer;
-        writer.start(
-            test::helperProgram(QStringLiteral("kv-engine-helper")),
-            {QStringLiteral("insertloop"), dir, schema::kTemplatePassword, QStringLiteral("W")});
-        QVERIFY(writer.waitForReadyRead(20000));
+        const test::BusyWriter writer(dir);
+        QVERIFY(writer.started());
         EngineSession s;
         s.addPassword(schema::kTemplatePassword);
         Connection c(&s);
@@ -117,17 +114,12 @@ private slots:
             previous = rows;
         }
         QVERIFY(previous > 0);
-        writer.kill();
-        writer.waitForFinished();
     }
 
     void writersWaitWhileATableIsCopied() {
         const QString dir = test::makeTemplateCompany(env.newDirectory(QStringLiteral("hold")));
-        QProcess writer;
-        writer.start(
-            test::helperProgram(QStringLiteral("kv-engine-helper")),
-            {QStringLiteral("insertloop"), dir, schema::kTemplatePassword, QStringLiteral("W")});
-        QVERIFY(writer.waitForReadyRead(20000));
+        const test::BusyWriter writer(dir);
+        QVERIFY(writer.started());
         EngineSession s;
         s.addPassword(schema::kTemplatePassword);
         Connection c(&s);
@@ -154,8 +146,6 @@ private slots:
         QCOMPARE(atEnd, atStart);
         // ...and the writer goes on once it is let go.
         QTRY_VERIFY_WITH_TIMEOUT(rows() > atEnd, 20000);
-        writer.kill();
-        writer.waitForFinished();
     }
 
     void twoProgramsInsertingLoseNothing() {
