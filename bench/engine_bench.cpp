@@ -6,14 +6,14 @@
 // made once per run in a temporary folder, and the settings directory points at
 // another temporary folder, so a run touches nothing of a real installation.
 
-#include "data/Schema.h"
-#include "data/SettingsPaths.h"
-#include "data/TemplateBuilder.h"
-#include "data/engine/Connection.h"
-#include "data/engine/DatabaseError.h"
-#include "data/engine/EngineSession.h"
-#include "data/engine/KeyDerivation.h"
-#include "data/engine/ResultSet.h"
+#include "schema/Schema.h"
+#include "schema/TemplateBuilder.h"
+#include "storage/SettingsPaths.h"
+#include "storage/engine/Connection.h"
+#include "storage/engine/DatabaseError.h"
+#include "storage/engine/EngineSession.h"
+#include "storage/engine/KeyDerivation.h"
+#include "storage/engine/ResultSet.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -7,15 +7,15 @@
 // It builds its data in a temporary folder: a company with 10,000 vehicles,
 // and one with 500 vehicles, 200 persons and 100,000 trips over four years.
 
-#include "app/RegisterController.h"
-#include "app/RegisterTableModel.h"
-#include "data/Query.h"
-#include "data/Schema.h"
-#include "data/SqlSnippets.h"
-#include "data/TemplateBuilder.h"
-#include "data/TmyDataBase.h"
-#include "data/engine/Connection.h"
-#include "data/engine/EngineSession.h"
+#include "framework/RegisterController.h"
+#include "framework/RegisterTableModel.h"
+#include "schema/Schema.h"
+#include "schema/TemplateBuilder.h"
+#include "storage/DataModule.h"
+#include "storage/Query.h"
+#include "storage/SqlSnippets.h"
+#include "storage/engine/Connection.h"
+#include "storage/engine/EngineSession.h"
 #include "support/Clock.h"
 
 #include <QCoreApplication>
@@ -140,7 +140,7 @@ struct Figures {
     size_t bytes;
 };
 
-Figures measure(TmyDataBase& db, RegisterId id, int repetitions) {
+Figures measure(DataModule& db, RegisterId id, int repetitions) {
     RegisterController reg(db, id);
     RegisterTableModel model(reg.descriptor());
     reg.writeStatementLines();
@@ -190,14 +190,14 @@ int main(int argc, char** argv) {
     fillTrips(QDir(tripsLocation).filePath(QStringLiteral("firma")), 100000);
 
     {
-        TmyDataBase db;
+        DataModule db;
         db.setLocation(vehiclesLocation);
         db.openCompanyDatabase(QStringLiteral("firma"));
         report("vehicles, 10,000", measure(db, RegisterId::Vehicles, repetitions));
     }
     {
         Clock::setFixed(QDateTime(QDate(2024, 6, 1), QTime(12, 0)));
-        TmyDataBase db;
+        DataModule db;
         db.setLocation(tripsLocation);
         db.openCompanyDatabase(QStringLiteral("firma")); // the period is the year 2024
         db.addQuery(QStringLiteral("DBFPrzejazdy"), ConnectionKind::Company, tripLines());

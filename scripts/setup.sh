@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config ccache
     qt6-base-dev libqt6opengl6-dev qt6-charts-dev libgl1-mesa-dev
     libsqlcipher-dev sqlcipher
     libbenchmark-dev

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "data/ErrorLog.h"
-#include "data/Schema.h"
-#include "data/SettingsPaths.h"
+#include "schema/Schema.h"
+#include "storage/ErrorLog.h"
+#include "storage/SettingsPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,8 +55,8 @@ QString helperProgram(const QString& name) {
 
 namespace kv::test {
 
-std::unique_ptr<TmyDataBase> openCompanyIn(const QString& location, const QString& folder) {
-    auto db = std::make_unique<TmyDataBase>();
+std::unique_ptr<DataModule> openCompanyIn(const QString& location, const QString& folder) {
+    auto db = std::make_unique<DataModule>();
     db->setLocation(location);
     if (!db->openCompanyDatabase(folder))
         return nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/TmyDataBase.h"
-#include "support/ScriptedUserInterface.h"
+#include "ScriptedUserInterface.h"
+#include "storage/DataModule.h"
 
 #include <QProcess>
 #include <QString>
@@ -37,7 +37,7 @@ QString makeTemplateCompany(const QString& directory);
 
 // A data module on the location with the company folder opened; null when the
 // company cannot be opened.
-std::unique_ptr<TmyDataBase> openCompanyIn(const QString& location, const QString& folder);
+std::unique_ptr<DataModule> openCompanyIn(const QString& location, const QString& folder);
 
 // The whole error log of the settings directory ("" when there is none).
 QString readErrorLog();

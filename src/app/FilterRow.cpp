@@ -1,14 +1,14 @@
 // The main window's filters: the vehicle selector, the month and year lists,
 // the date range, and the status and fleet filters of the vehicle register.
 // The rules live in RegisterFilters; this file only ties widgets to them.
-#include "app/TfMain.h"
+#include "app/MainWindow.h"
 
-#include "app/RegisterFilters.h"
-#include "data/TmyDataBase.h"
+#include "framework/RegisterFilters.h"
+#include "options/ProgramOptions.h"
+#include "storage/DataModule.h"
 #include "support/DateNumbers.h"
 #include "support/gui/ConfirmedChoice.h"
 #include "support/gui/DateField.h"
-#include "users/ProgramOptions.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -78,7 +78,7 @@ private:
 
 } // namespace
 
-QWidget* TfMain::buildVehicleFilterPanel() {
+QWidget* MainWindow::buildVehicleFilterPanel() {
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("vehicleFilters"));
     auto* layout = new QHBoxLayout(panel);
@@ -133,7 +133,7 @@ QWidget* TfMain::buildVehicleFilterPanel() {
     return panel;
 }
 
-void TfMain::wireFilterRow() {
+void MainWindow::wireFilterRow() {
     for (QComboBox* list :
          {m_cbPojazd, m_cbCurrentMonth, m_cbCurrentYear, m_statusFilter, m_fleetFilter})
         if (list)
@@ -153,7 +153,7 @@ void TfMain::wireFilterRow() {
     }
 }
 
-void TfMain::fillVehicleSelector(bool toAll) {
+void MainWindow::fillVehicleSelector(bool toAll) {
     if (!m_filters)
         return;
     const QString remembered = toAll ? QString() : m_cbPojazd->currentText();
@@ -167,7 +167,7 @@ void TfMain::fillVehicleSelector(bool toAll) {
     vehicleSelectorChanged();
 }
 
-void TfMain::vehicleSelectorChanged() {
+void MainWindow::vehicleSelectorChanged() {
     if (!m_filters)
         return;
     const QString chosen = m_cbPojazd->currentIndex() > 0 ? m_cbPojazd->currentText() : QString();
@@ -177,7 +177,7 @@ void TfMain::vehicleSelectorChanged() {
     refreshVisibleRegister();
 }
 
-void TfMain::monthYearChanged() {
+void MainWindow::monthYearChanged() {
     if (!m_filters)
         return;
     markPeriodFilter(true);
@@ -191,14 +191,14 @@ void TfMain::monthYearChanged() {
     refreshVisibleRegister();
 }
 
-void TfMain::markPeriodFilter(bool monthAndYear) {
+void MainWindow::markPeriodFilter(bool monthAndYear) {
     m_cbCurrentYear->setStyleSheet(monthAndYear ? kActiveList : kInactiveList);
     m_cbCurrentMonth->setStyleSheet(monthAndYear ? kActiveList : kInactiveList);
     m_filtrOd->lineEdit()->setStyleSheet(monthAndYear ? kInactive : kActiveField);
     m_filtrDo->lineEdit()->setStyleSheet(monthAndYear ? kInactive : kActiveField);
 }
 
-void TfMain::dateRangeChanged() {
+void MainWindow::dateRangeChanged() {
     if (!m_filters)
         return;
     markPeriodFilter(false);

@@ -1,7 +1,7 @@
 #include "app/KarventoApplication.h"
 
-#include "data/ErrorReport.h"
-#include "data/engine/DatabaseError.h"
+#include "storage/ErrorReport.h"
+#include "storage/engine/DatabaseError.h"
 
 #include <QHelpEvent>
 #include <QStatusTipEvent>

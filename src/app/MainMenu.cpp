@@ -1,11 +1,11 @@
 // The main menu. Items of parts of the program that are not available yet are
 // present but disabled, so the menu shows the whole program from the start.
-#include "app/TfMain.h"
+#include "app/MainWindow.h"
 
-#include "data/SettingsPaths.h"
-#include "support/TVxGridStorage.h"
+#include "options/gui/OptionsDialog.h"
+#include "storage/SettingsPaths.h"
+#include "support/GridLayoutStore.h"
 #include "support/UserInterface.h"
-#include "users/TfOpcjeProgramu.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -26,8 +26,8 @@ QString key(const QString& text) {
 }
 } // namespace
 
-QAction* TfMain::addMenuAction(QMenu* menu, const QString& text, const QString& shortcut,
-                               bool available) {
+QAction* MainWindow::addMenuAction(QMenu* menu, const QString& text, const QString& shortcut,
+                                   bool available) {
     QAction* a = menu->addAction(text);
     if (!shortcut.isEmpty())
         a->setShortcut(QKeySequence(shortcut));
@@ -38,16 +38,16 @@ QAction* TfMain::addMenuAction(QMenu* menu, const QString& text, const QString& 
     return a;
 }
 
-void TfMain::buildMenus() {
+void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
 
     QMenu* dane = bar->addMenu(QStringLiteral("&Dane"));
     connect(addMenuAction(dane, QStringLiteral("Opcje")), &QAction::triggered, this, [this] {
-        TfOpcjeProgramu::edit(this);
+        OptionsDialog::edit(this);
         openSection(Section::Start);
     });
     connect(addMenuAction(dane, QStringLiteral("Wyloguj się...")), &QAction::triggered, this,
-            &TfMain::logOut);
+            &MainWindow::logOut);
     dane->addSeparator();
     connect(addMenuAction(dane, QStringLiteral("Zakończ")), &QAction::triggered, this,
             &QWidget::close);
@@ -154,7 +154,7 @@ void TfMain::buildMenus() {
     QMenu* admin = bar->addMenu(QStringLiteral("&Administracja"));
     admin->setObjectName(QStringLiteral("menuAdministracja"));
     connect(addMenuAction(admin, QStringLiteral("Zarządzanie użytkownikami")), &QAction::triggered,
-            this, &TfMain::administerUsers);
+            this, &MainWindow::administerUsers);
     addMenuAction(admin, QStringLiteral("Administracja bazą danych"), {}, false);
     addMenuAction(admin, QStringLiteral("Archiwizacja bazy danych"), {}, false);
 
@@ -179,7 +179,7 @@ void TfMain::buildMenus() {
             });
     connect(
         addMenuAction(pomoc, QStringLiteral("Otwórz log błędów error.log"), QStringLiteral("F12")),
-        &QAction::triggered, this, &TfMain::openErrorLog);
+        &QAction::triggered, this, &MainWindow::openErrorLog);
     addMenuAction(pomoc, QStringLiteral("Porada dnia"), {}, false);
     pomoc->addSeparator();
     connect(addMenuAction(pomoc, QStringLiteral("O prog&ramie")), &QAction::triggered, this,

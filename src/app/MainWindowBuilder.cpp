@@ -1,7 +1,7 @@
 // Building the main window's widgets: section bar, pages, command row, filter
 // row and status bar. Object names follow the program's component names so
 // that later modules and tests find what they fill.
-#include "app/TfMain.h"
+#include "app/MainWindow.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -80,7 +80,7 @@ QWidget* placeholderPage(const QString& name, const QString& text) {
 
 } // namespace
 
-void TfMain::buildWindow() {
+void MainWindow::buildWindow() {
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -98,15 +98,15 @@ void TfMain::buildWindow() {
     connect(m_commandButtons.value(QStringLiteral("SBKopiuj")), &QPushButton::clicked, this,
             [this] { commandAdd(true); });
     connect(m_commandButtons.value(QStringLiteral("SBEdytuj")), &QPushButton::clicked, this,
-            &TfMain::commandEdit);
+            &MainWindow::commandEdit);
     connect(m_commandButtons.value(QStringLiteral("SBUsun")), &QPushButton::clicked, this,
-            &TfMain::commandDelete);
+            &MainWindow::commandDelete);
     connect(m_commandButtons.value(QStringLiteral("SBPodglad")), &QPushButton::clicked, this,
-            &TfMain::commandPreview);
+            &MainWindow::commandPreview);
     openSection(Section::Start);
 }
 
-QWidget* TfMain::buildSectionBar() {
+QWidget* MainWindow::buildSectionBar() {
     auto* bar = new QFrame;
     bar->setObjectName(QStringLiteral("sectionBar"));
     bar->setStyleSheet(QLatin1String(kSectionBarStyle));
@@ -135,9 +135,9 @@ QWidget* TfMain::buildSectionBar() {
     return bar;
 }
 
-QWidget* TfMain::buildSectionWithRegisters(Section section, const QString& pageName,
-                                           const QString& innerName, const QString& startName,
-                                           const QString& startHint) {
+QWidget* MainWindow::buildSectionWithRegisters(Section section, const QString& pageName,
+                                               const QString& innerName, const QString& startName,
+                                               const QString& startHint) {
     auto* page = new QWidget;
     page->setObjectName(pageName);
     auto* layout = new QHBoxLayout(page);
@@ -206,7 +206,7 @@ QWidget* TfMain::buildSectionWithRegisters(Section section, const QString& pageN
     return page;
 }
 
-QWidget* TfMain::buildPages() {
+QWidget* MainWindow::buildPages() {
     m_zakladki = new QStackedWidget;
     m_zakladki->setObjectName(QStringLiteral("zakladki"));
 
@@ -309,7 +309,7 @@ QWidget* TfMain::buildPages() {
     return m_zakladki;
 }
 
-QWidget* TfMain::buildCommandRow() {
+QWidget* MainWindow::buildCommandRow() {
     auto* row = new QFrame;
     row->setObjectName(QStringLiteral("commandRow"));
     row->setStyleSheet(QStringLiteral("QFrame#commandRow { background: #f3f6fa; "
@@ -354,7 +354,7 @@ QWidget* TfMain::buildCommandRow() {
     return row;
 }
 
-QWidget* TfMain::buildFilterRow() {
+QWidget* MainWindow::buildFilterRow() {
     auto* row = new QFrame;
     row->setObjectName(QStringLiteral("filterRow"));
     auto* rows = new QVBoxLayout(row);
@@ -417,7 +417,7 @@ QWidget* TfMain::buildFilterRow() {
     return row;
 }
 
-void TfMain::buildStatusBar() {
+void MainWindow::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(true);

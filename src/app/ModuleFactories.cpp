@@ -1,9 +1,9 @@
 #include "app/ModuleFactories.h"
 
-#include "app/MainWindowServices.h"
-#include "fleet/DictionaryModule.h"
-#include "fleet/EmployeeModule.h"
-#include "fleet/VehicleModule.h"
+#include "dictionaries/gui/DictionaryModule.h"
+#include "fleet/gui/EmployeeModule.h"
+#include "fleet/gui/VehicleModule.h"
+#include "framework/gui/MainWindowServices.h"
 #include "users/Permissions.h"
 
 namespace kv {

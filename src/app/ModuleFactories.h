@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/RegisterModule.h"
+#include "framework/gui/RegisterModule.h"
 
 #include <QList>
 #include <functional>
@@ -13,11 +13,11 @@ namespace kv {
 class MainWindowServices;
 class RegisterController;
 class RegisterGrid;
-class TmyDataBase;
+class DataModule;
 
 // What a register module is made with.
 struct ModuleContext {
-    TmyDataBase& db;
+    DataModule& db;
     RegisterController& controller;
     RegisterGrid& grid;
     MainWindowServices& services;

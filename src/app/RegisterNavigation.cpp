@@ -1,21 +1,21 @@
 // Registers in the main window: setting them up, opening them, the record
 // commands acting on the one on screen, the grids' pop-up menu, and the
 // permissions that enable all of it.
-#include "app/TfMain.h"
+#include "app/MainWindow.h"
 
 #include "app/ModuleFactories.h"
-#include "app/RegisterController.h"
-#include "app/RegisterFilters.h"
-#include "app/RegisterGrid.h"
-#include "app/RegisterModule.h"
-#include "data/TmyDataBase.h"
-#include "support/TVxGridStorage.h"
+#include "framework/RegisterController.h"
+#include "framework/RegisterFilters.h"
+#include "framework/gui/RegisterGrid.h"
+#include "framework/gui/RegisterModule.h"
+#include "options/ProgramOptions.h"
+#include "storage/DataModule.h"
+#include "support/GridLayoutStore.h"
 #include "support/gui/TableViewGridAdapter.h"
 #include "users/PermissionControls.h"
 #include "users/PermissionLoading.h"
 #include "users/Permissions.h"
-#include "users/ProgramOptions.h"
-#include "users/TfUserzy.h"
+#include "users/gui/UsersWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -30,19 +30,19 @@
 
 namespace kv {
 
-void TfMain::setUpRegisters() {
+void MainWindow::setUpRegisters() {
     if (m_registersReady)
         return;
     m_registersReady = true;
-    TmyDataBase& db = *TmyDataBase::current();
+    DataModule& db = *DataModule::current();
     m_filters = std::make_unique<RegisterFilters>(db);
     for (const ModuleFactory& factory : registerModuleFactories()) {
         RegisterSlot& slot = m_registers[static_cast<int>(factory.id)];
         slot.controller = std::make_unique<RegisterController>(db, factory.id);
         auto* view = findChild<QTableView*>(registerDescriptor(factory.id).grid);
         slot.grid = new RegisterGrid(view, *slot.controller, this);
-        connect(slot.grid, &RegisterGrid::editRequested, this, &TfMain::commandEdit);
-        connect(slot.grid, &RegisterGrid::deleteRequested, this, &TfMain::commandDelete);
+        connect(slot.grid, &RegisterGrid::editRequested, this, &MainWindow::commandEdit);
+        connect(slot.grid, &RegisterGrid::deleteRequested, this, &MainWindow::commandDelete);
         attachCommandMenu(slot.grid->view());
         ModuleContext context{db, *slot.controller, *slot.grid, *this, this};
         slot.module = factory.make(context);
@@ -58,27 +58,27 @@ void TfMain::setUpRegisters() {
     updateRegisterButtons();
 }
 
-QString TfMain::companyName() const {
+QString MainWindow::companyName() const {
     return m_lFirma->toolTip();
 }
 
-void TfMain::refreshVehicleFilterLists() {
+void MainWindow::refreshVehicleFilterLists() {
     const QVariant chosen = m_fleetFilter->currentData();
     m_fleetFilter->clear();
-    if (const auto fleets = TmyDataBase::current()->reopenLookup(QStringLiteral("DBFNrFloty")))
+    if (const auto fleets = DataModule::current()->reopenLookup(QStringLiteral("DBFNrFloty")))
         for (int i = 0; i < fleets->rowCount(); ++i)
             m_fleetFilter->addItem(fleets->text(i, QStringLiteral("OPIS")),
                                    fleets->value(i, QStringLiteral("KOD")).toInt());
     m_fleetFilter->setCurrentIndex(chosen.isValid() ? m_fleetFilter->findData(chosen) : -1);
 }
 
-void TfMain::highlightButton(const QString& buttonName) {
+void MainWindow::highlightButton(const QString& buttonName) {
     for (QToolButton* b : std::as_const(m_registerButtons))
         b->setChecked(b->objectName() == buttonName);
 }
 
-void TfMain::addSectionCommand(const QString& buttonName, const QString& menuItem,
-                               std::function<void()> handler) {
+void MainWindow::addSectionCommand(const QString& buttonName, const QString& menuItem,
+                                   std::function<void()> handler) {
     m_availableButtons.insert(buttonName);
     if (QToolButton* b = m_registerButtons.value(buttonName)) {
         b->setEnabled(true);
@@ -97,12 +97,12 @@ void TfMain::addSectionCommand(const QString& buttonName, const QString& menuIte
     }
 }
 
-bool TfMain::isRegisterAvailable(RegisterId id) const {
+bool MainWindow::isRegisterAvailable(RegisterId id) const {
     auto it = m_registers.find(static_cast<int>(id));
     return it != m_registers.end() && it->second.module;
 }
 
-void TfMain::updateRegisterButtons() {
+void MainWindow::updateRegisterButtons() {
     for (const RegisterDescriptor& d : allRegisters()) {
         const bool available = isRegisterAvailable(d.id);
         if (QToolButton* b = m_registerButtons.value(QStringLiteral("RB") + d.page))
@@ -112,7 +112,7 @@ void TfMain::updateRegisterButtons() {
     }
 }
 
-std::optional<RegisterId> TfMain::visibleRegister() const {
+std::optional<RegisterId> MainWindow::visibleRegister() const {
     QWidget* page = m_zakladki->currentWidget();
     for (const RegisterDescriptor& d : allRegisters()) {
         QWidget* registerPage = m_registerPages.value(static_cast<int>(d.id));
@@ -128,7 +128,7 @@ std::optional<RegisterId> TfMain::visibleRegister() const {
     return std::nullopt;
 }
 
-void TfMain::openRegister(RegisterId id) {
+void MainWindow::openRegister(RegisterId id) {
     if (!isRegisterAvailable(id))
         return;
     const RegisterDescriptor& d = registerDescriptor(id);
@@ -143,19 +143,19 @@ void TfMain::openRegister(RegisterId id) {
     setCommandState(true, currentLogin().permissions.has(d.writePermission));
 }
 
-void TfMain::refreshVisibleRegister() {
+void MainWindow::refreshVisibleRegister() {
     if (const std::optional<RegisterId> id = visibleRegister())
         m_registers[static_cast<int>(*id)].grid->refresh();
 }
 
-void TfMain::commandAdd(bool copyMode) {
+void MainWindow::commandAdd(bool copyMode) {
     const std::optional<RegisterId> id = visibleRegister();
     if (!id || !m_commandButtons.value(QStringLiteral("SBDodaj"))->isEnabled())
         return;
     m_registers[static_cast<int>(*id)].module->add(copyMode);
 }
 
-void TfMain::commandEdit() {
+void MainWindow::commandEdit() {
     const std::optional<RegisterId> id = visibleRegister();
     if (!id)
         return;
@@ -167,12 +167,12 @@ void TfMain::commandEdit() {
     m_registers[static_cast<int>(*id)].module->edit();
 }
 
-void TfMain::commandPreview() {
+void MainWindow::commandPreview() {
     if (const std::optional<RegisterId> id = visibleRegister())
         m_registers[static_cast<int>(*id)].module->preview();
 }
 
-void TfMain::commandDelete() {
+void MainWindow::commandDelete() {
     const std::optional<RegisterId> id = visibleRegister();
     if (!id || !m_commandButtons.value(QStringLiteral("SBUsun"))->isEnabled())
         return;
@@ -184,7 +184,7 @@ void TfMain::commandDelete() {
     slot.module->afterDelete();
 }
 
-void TfMain::attachCommandMenu(QWidget* view) {
+void MainWindow::attachCommandMenu(QWidget* view) {
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
     struct Item {
         const char* command;
@@ -218,7 +218,7 @@ void TfMain::attachCommandMenu(QWidget* view) {
     }
 }
 
-void TfMain::applyPermissions() {
+void MainWindow::applyPermissions() {
     const PermissionSet& p = currentLogin().permissions;
     // Registers: their buttons and "Widok" items need the read permission.
     QSet<QAction*> unavailableRegisters;
@@ -265,9 +265,9 @@ void TfMain::applyPermissions() {
         b->setEnabled(p.has(registerDescriptor(RegisterId::Vehicles).readPermission));
 }
 
-void TfMain::administerUsers() {
-    TfUserzy::administer(this);
-    TmyDataBase& db = *TmyDataBase::current();
+void MainWindow::administerUsers() {
+    UsersWindow::administer(this);
+    DataModule& db = *DataModule::current();
     reloadLoggedInUser(db);
     const LoginState& login = currentLogin();
     m_lUzytkownik->setText(login.userName + QStringLiteral(", ") + login.userDescription);

@@ -1,34 +1,34 @@
 // The start sequence (when the window is shown after creation or a log-out)
 // and the welcome steps (after its first paint). Steps that belong to other
 // parts of the program run through one named method each.
-#include "app/TfMain.h"
+#include "app/MainWindow.h"
 
-#include "app/RegisterController.h"
-#include "app/RegisterGrid.h"
-#include "app/RegisterModule.h"
-#include "data/BackupPrompt.h"
-#include "data/DatabaseLocation.h"
-#include "data/ErrorReport.h"
-#include "data/SchemaUpgrade.h"
-#include "data/SettingsPaths.h"
-#include "data/TfTutorial1.h"
-#include "data/TfWskazBaze.h"
-#include "data/TinfoDBProblem.h"
-#include "data/TmyDataBase.h"
-#include "data/engine/DatabaseError.h"
-#include "data/engine/EngineSession.h"
 #include "fleet/CompanyData.h"
+#include "framework/RegisterController.h"
+#include "framework/gui/RegisterGrid.h"
+#include "framework/gui/RegisterModule.h"
+#include "location/BackupPrompt.h"
+#include "location/DatabaseLocation.h"
+#include "location/gui/DatabaseLocationDialog.h"
+#include "location/gui/DatabaseProblemGuide.h"
+#include "location/gui/FirstStartGuide.h"
+#include "options/ProgramOptions.h"
+#include "schema/upgrades/SchemaUpgrade.h"
+#include "storage/DataModule.h"
+#include "storage/ErrorReport.h"
+#include "storage/SettingsPaths.h"
+#include "storage/engine/DatabaseError.h"
+#include "storage/engine/EngineSession.h"
 #include "support/Clock.h"
 #include "support/DateNumbers.h"
-#include "support/TVxGridStorage.h"
+#include "support/GridLayoutStore.h"
 #include "support/UserInterface.h"
 #include "support/gui/DateField.h"
 #include "support/gui/TableViewGridAdapter.h"
 #include "users/PermissionLoading.h"
 #include "users/Permissions.h"
-#include "users/ProgramOptions.h"
-#include "users/TfLogin.h"
-#include "users/TfUserzy.h"
+#include "users/gui/LoginDialog.h"
+#include "users/gui/UsersWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -46,7 +46,7 @@ const QString kNotepadDefault = QStringLiteral("Tutaj możesz zapisywać dowolne
                                                "dostępne po ponownym uruchomieniu programu");
 } // namespace
 
-void TfMain::loadNotepads() {
+void MainWindow::loadNotepads() {
     QFile order(settingsFile(QStringLiteral("trescZlecenia.txt")));
     m_orderText->clear();
     if (order.open(QIODevice::ReadOnly))
@@ -58,7 +58,7 @@ void TfMain::loadNotepads() {
         m_notepad->setPlainText(QString::fromUtf8(notepad.readAll()));
 }
 
-void TfMain::saveNotepads() {
+void MainWindow::saveNotepads() {
     if (QFile f(settingsFile(QStringLiteral("trescZlecenia.txt"))); f.open(QIODevice::WriteOnly))
         f.write(m_orderText->toPlainText().toUtf8());
     if (QFile f(settingsFile(QStringLiteral("podrecznyNotatnik.txt")));
@@ -66,21 +66,21 @@ void TfMain::saveNotepads() {
         f.write(m_notepad->toPlainText().toUtf8());
 }
 
-void TfMain::runStartSequence() {
+void MainWindow::runStartSequence() {
     if (!m_startSequencePending)
         return;
     // Grid layouts, the two notepads and the options.
     // The widths the grids have now are the defaults that "restore default
     // widths" returns to; the stored widths replace them.
     setUpRegisters();
-    m_gridStorage = std::make_unique<TVxGridStorage>(optionsFilePath());
+    m_gridStorage = std::make_unique<GridLayoutStore>(optionsFilePath());
     for (const auto& [id, slot] : m_registers)
         if (slot.grid)
             m_gridStorage->registerDataGrid(
                 std::make_unique<TableViewGridAdapter>(slot.grid->view()),
                 registerDescriptor(static_cast<RegisterId>(id)).grid);
     m_gridStorage->registerDataGrid(
-        std::make_unique<TableViewGridAdapter>(TfUserzy::instanceFor(this)->grid()),
+        std::make_unique<TableViewGridAdapter>(UsersWindow::instanceFor(this)->grid()),
         QStringLiteral("UserzyGRID"));
     m_gridStorage->load();
     loadNotepads();
@@ -89,7 +89,7 @@ void TfMain::runStartSequence() {
         resize(programOptions().mainWinWidth, programOptions().mainWinHeight);
     m_sizeRestorePending = false;
 
-    TmyDataBase* db = TmyDataBase::current();
+    DataModule* db = DataModule::current();
     db->switchFuelTables(false);
     db->filters().selectedVehicleId = 0;
     db->filters().selectedVehicleNr.clear();
@@ -129,10 +129,10 @@ void TfMain::runStartSequence() {
     stepShowCompanyHeader();
 
     // The welcome steps run once the window has painted.
-    QTimer::singleShot(0, this, &TfMain::runWelcomeSteps);
+    QTimer::singleShot(0, this, &MainWindow::runWelcomeSteps);
 }
 
-void TfMain::runWelcomeSteps() {
+void MainWindow::runWelcomeSteps() {
     if (!m_startSequencePending)
         return;
     setWindowTitle(QStringLiteral("Karvento   v3.0"));
@@ -147,22 +147,22 @@ void TfMain::runWelcomeSteps() {
     emit ready();
 }
 
-bool TfMain::stepCheckLocation() {
+bool MainWindow::stepCheckLocation() {
     LocationCheck result = checkLocation(currentDatabaseLocation());
     if (result != LocationCheck::Usable) {
         // First run (no database yet) gets the guide; a database that does not
         // open gets the explanation of what may be wrong. Then the user
         // creates or points to a database.
         if (result == LocationCheck::Missing)
-            TfTutorial1(this).exec();
+            FirstStartGuide(this).exec();
         else
-            TinfoDBProblem(this, currentDatabaseLocation().location).exec();
-        TfWskazBaze::run(true, this);
+            DatabaseProblemGuide(this, currentDatabaseLocation().location).exec();
+        DatabaseLocationDialog::run(true, this);
         result = checkLocation(currentDatabaseLocation());
     }
     if (result == LocationCheck::Usable) {
         engine::EngineSession::defaultSession().addPassword(currentDatabaseLocation().password);
-        TmyDataBase::current()->setLocation(currentDatabaseLocation().location);
+        DataModule::current()->setLocation(currentDatabaseLocation().location);
         return true;
     }
     ui().information(QStringLiteral("Informacja"),
@@ -171,16 +171,17 @@ bool TfMain::stepCheckLocation() {
     return false;
 }
 
-bool TfMain::stepLogin() {
-    TfLogin::setDatabaseWindowHook([](QWidget* parent) { TfWskazBaze::run(false, parent); });
-    return TfLogin::run(this) == TfLogin::Result::Accepted;
+bool MainWindow::stepLogin() {
+    LoginDialog::setDatabaseWindowHook(
+        [](QWidget* parent) { DatabaseLocationDialog::run(false, parent); });
+    return LoginDialog::run(this) == LoginDialog::Result::Accepted;
 }
 
-void TfMain::stepRunUpgrades() {
-    runSchemaUpgrades(*TmyDataBase::current());
+void MainWindow::stepRunUpgrades() {
+    runSchemaUpgrades(*DataModule::current());
 }
 
-void TfMain::stepPrepareFilters() {
+void MainWindow::stepPrepareFilters() {
     const ProgramOptions& o = programOptions();
     m_cbCurrentYear->clear();
     m_cbCurrentYear->addItem(QStringLiteral("(Wszystkie)"));
@@ -200,29 +201,29 @@ void TfMain::stepPrepareFilters() {
         m_cbPojazd->setCurrentIndex(index); // runs the selector's change
 }
 
-void TfMain::stepLoadReminderNotes() {}
+void MainWindow::stepLoadReminderNotes() {}
 
-void TfMain::stepShowCompanyHeader() {
-    const QString name = readCompanyHeaderName(*TmyDataBase::current());
+void MainWindow::stepShowCompanyHeader() {
+    const QString name = readCompanyHeaderName(*DataModule::current());
     m_lFirma->setToolTip(name);
     m_lFirma->setText(
         m_lFirma->fontMetrics().elidedText(name, Qt::ElideRight, m_lFirma->maximumWidth()));
 }
 
-void TfMain::stepApplyPermissions() {
-    loadPermissions(*TmyDataBase::current());
+void MainWindow::stepApplyPermissions() {
+    loadPermissions(*DataModule::current());
     applyPermissions();
 }
-void TfMain::stepOfferBackup() {
-    offerBackup(*TmyDataBase::current());
+void MainWindow::stepOfferBackup() {
+    offerBackup(*DataModule::current());
 }
-void TfMain::stepTipOfTheDay() {
+void MainWindow::stepTipOfTheDay() {
     // The tip window comes with the notes; what follows it stays: the options
     // are saved, so the login just made (its company, the end of the first
     // start's hints) is kept even if the program never closes normally.
     saveProgramOptions();
 }
-void TfMain::stepDeadlineCheck() {}
-void TfMain::stepShowDueNotes() {}
+void MainWindow::stepDeadlineCheck() {}
+void MainWindow::stepShowDueNotes() {}
 
 } // namespace kv

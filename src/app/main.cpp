@@ -1,10 +1,10 @@
 // Program entry: splash window, application set-up, the main window and the
 // data module, then the message loop.
 #include "app/KarventoApplication.h"
-#include "app/TfMain.h"
-#include "app/TfSplashScreen.h"
-#include "data/TmyDataBase.h"
-#include "support/dialogs/DialogUserInterface.h"
+#include "app/MainWindow.h"
+#include "app/SplashScreen.h"
+#include "storage/DataModule.h"
+#include "support/gui/dialogs/DialogUserInterface.h"
 
 #include <QTimer>
 
@@ -20,17 +20,17 @@ int main(int argc, char** argv) {
     dialogs.install();
 
     // A second copy ends before anything of its own is on screen.
-    if (!kv::TfMain::claimSingleInstance(app.arguments()))
+    if (!kv::MainWindow::claimSingleInstance(app.arguments()))
         return 0;
 
-    kv::TfSplashScreen splash;
+    kv::SplashScreen splash;
     splash.show();
     QApplication::processEvents();
 
-    kv::TfMain window(app.arguments());
+    kv::MainWindow window(app.arguments());
     if (!window.isUsable())
         return 0;
-    kv::TmyDataBase database;
+    kv::DataModule database;
 
     QTimer::singleShot(1000, &splash, &QWidget::close);
     window.show();

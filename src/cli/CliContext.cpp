@@ -1,6 +1,6 @@
 #include "cli/CliContext.h"
 
-#include "data/DatabaseLocation.h"
+#include "location/DatabaseLocation.h"
 
 #include <QDir>
 

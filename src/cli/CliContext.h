@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/DatabaseLocation.h"
+#include "location/DatabaseLocation.h"
 
 #include <QHash>
 #include <QString>

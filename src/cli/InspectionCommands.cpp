@@ -1,9 +1,9 @@
 // "tables" and "sql": looking into a directory of tables without the program.
 #include "cli/CliCommands.h"
 
-#include "data/Schema.h"
-#include "data/engine/Connection.h"
-#include "data/engine/DatabaseError.h"
+#include "schema/Schema.h"
+#include "storage/engine/Connection.h"
+#include "storage/engine/DatabaseError.h"
 #include "support/CsvWriter.h"
 
 #include <QDir>

@@ -2,10 +2,10 @@
 // companies without the program's window, with the same checks and messages.
 #include "cli/CliCommands.h"
 
-#include "data/CompanyAdministration.h"
-#include "data/DatabaseCreation.h"
-#include "data/DatabaseLocation.h"
-#include "data/DatabaseSetup.h"
+#include "location/CompanyAdministration.h"
+#include "location/DatabaseCreation.h"
+#include "location/DatabaseLocation.h"
+#include "location/DatabaseSetup.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,14 +2,14 @@
 // company made by an older version, without the program's window.
 #include "cli/CliCommands.h"
 
-#include "data/BackupCopy.h"
-#include "data/CompanyAdministration.h"
-#include "data/DatabaseCreation.h"
-#include "data/DatabaseLocation.h"
-#include "data/ErrorLog.h"
-#include "data/SchemaUpgrade.h"
-#include "data/TmyDataBase.h"
-#include "data/engine/EngineSession.h"
+#include "location/BackupCopy.h"
+#include "location/CompanyAdministration.h"
+#include "location/DatabaseCreation.h"
+#include "location/DatabaseLocation.h"
+#include "schema/upgrades/SchemaUpgrade.h"
+#include "storage/DataModule.h"
+#include "storage/ErrorLog.h"
+#include "storage/engine/EngineSession.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +22,7 @@ namespace {
 
 // The company of --company in the location, opened as the program opens it
 // after a login; null after a refusal already written.
-std::unique_ptr<TmyDataBase> openCompany(CliContext& c, const QString& usage) {
+std::unique_ptr<DataModule> openCompany(CliContext& c, const QString& usage) {
     const QString folder = c.option(QStringLiteral("--company"));
     if (folder.isEmpty()) {
         c.usage(usage);
@@ -52,7 +52,7 @@ std::unique_ptr<TmyDataBase> openCompany(CliContext& c, const QString& usage) {
     engine::EngineSession::defaultSession().addPassword(password);
     // Tables the upgrade adds are protected with this password.
     currentDatabaseLocation() = {location, password};
-    auto db = std::make_unique<TmyDataBase>();
+    auto db = std::make_unique<DataModule>();
     db->setLocation(location);
     if (!db->openCompanyDatabase(folder)) {
         c.refuse(QStringLiteral("Nie udało się otworzyć firmy %1.").arg(folder));
@@ -66,7 +66,7 @@ int runBackup(CliContext& c, const QStringList& args) {
         "Użycie: karvento-cli backup --company FOLDER [--location KATALOG] [--db-password HASŁO]");
     if (!args.isEmpty())
         return c.usage(usage);
-    const std::unique_ptr<TmyDataBase> db = openCompany(c, usage);
+    const std::unique_ptr<DataModule> db = openCompany(c, usage);
     if (!db)
         return Refused;
     const QString folder = makeBackup(*db); // failures are shown on the terminal
@@ -90,7 +90,7 @@ int runUpgrade(CliContext& c, const QStringList& args) {
                        "[--db-password HASŁO] [--yes]");
     if (!args.isEmpty())
         return c.usage(usage);
-    const std::unique_ptr<TmyDataBase> db = openCompany(c, usage);
+    const std::unique_ptr<DataModule> db = openCompany(c, usage);
     if (!db)
         return Refused;
     const qint64 logSize = QFileInfo(errorLogPath()).size();

@@ -4,12 +4,12 @@
 // checks and messages are the window's, from the same core.
 #include "cli/CliCommands.h"
 
-#include "data/DatabaseLocation.h"
-#include "data/TmyDataBase.h"
+#include "location/DatabaseLocation.h"
+#include "options/ProgramOptions.h"
+#include "storage/DataModule.h"
 #include "users/LoginSession.h"
 #include "users/PermissionLoading.h"
 #include "users/Permissions.h"
-#include "users/ProgramOptions.h"
 #include "users/UserAdministration.h"
 
 #include <QDir>
@@ -25,7 +25,7 @@ const QString kNoPermissionText = QStringLiteral("Brak uprawnień do wykonania w
 
 // The open company with the user logged in; the refusal is written when the
 // login cannot be made.
-std::unique_ptr<TmyDataBase> logIn(CliContext& c, bool administrator) {
+std::unique_ptr<DataModule> logIn(CliContext& c, bool administrator) {
     const std::optional<DatabaseLocation> usable = c.usableLocation();
     if (!usable)
         return nullptr;
@@ -43,7 +43,7 @@ std::unique_ptr<TmyDataBase> logIn(CliContext& c, bool administrator) {
         return nullptr;
     }
 
-    auto db = std::make_unique<TmyDataBase>();
+    auto db = std::make_unique<DataModule>();
     LoginSession session(*db);
     const std::optional<QList<LoginCompany>> companies = session.prepare(where);
     if (!companies) {

@@ -1,7 +1,7 @@
 // karvento-cli: the program's headless commands.
-#include "app/RunEnvironment.h"
 #include "cli/CliCommands.h"
 #include "cli/TerminalUserInterface.h"
+#include "storage/RunEnvironment.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -1,8 +1,8 @@
 #include "fleet/CompanyData.h"
 
-#include "data/ErrorReport.h"
-#include "data/TmyDataBase.h"
-#include "data/engine/DatabaseError.h"
+#include "storage/DataModule.h"
+#include "storage/ErrorReport.h"
+#include "storage/engine/DatabaseError.h"
 
 namespace kv {
 
@@ -18,7 +18,7 @@ QList<TemplateColumn> templateColumns() {
 
 QString selectSql() {
     return QStringLiteral("SELECT * FROM firma.DB WHERE IDFIRMA = %1")
-        .arg(TmyDataBase::kCompanyRecord);
+        .arg(DataModule::kCompanyRecord);
 }
 
 void call(const std::function<void()>& f) {
@@ -58,7 +58,7 @@ const ChangeTemplate& companyUpdateShape() {
     return t;
 }
 
-QString readCompanyHeaderName(TmyDataBase& db) {
+QString readCompanyHeaderName(DataModule& db) {
     try {
         const ResultSet r = db.select(selectSql());
         return r.isEmpty() ? QString() : r.text(0, QStringLiteral("NAZWA"));
@@ -68,7 +68,7 @@ QString readCompanyHeaderName(TmyDataBase& db) {
     }
 }
 
-std::optional<CompanyRecord> readCompanyRecord(TmyDataBase& db) {
+std::optional<CompanyRecord> readCompanyRecord(DataModule& db) {
     ResultSet rows;
     try {
         rows = db.select(selectSql());
@@ -79,7 +79,7 @@ std::optional<CompanyRecord> readCompanyRecord(TmyDataBase& db) {
     if (rows.isEmpty()) {
         try {
             db.exec(QStringLiteral("INSERT INTO firma.DB (IDFIRMA) VALUES(%1)")
-                        .arg(TmyDataBase::kCompanyRecord));
+                        .arg(DataModule::kCompanyRecord));
         } catch (const DatabaseError& e) {
             reportDatabaseError(e.message(), true, 500);
             return std::nullopt;
@@ -99,11 +99,11 @@ std::optional<CompanyRecord> readCompanyRecord(TmyDataBase& db) {
     return record;
 }
 
-bool saveCompanyRecord(TmyDataBase& db, const CompanyRecord& record) {
+bool saveCompanyRecord(DataModule& db, const CompanyRecord& record) {
     try {
         Query& q = db.query(kCompanyUpdateQuery);
         fillSlots(q, companyUpdateShape(),
-                  {{QStringLiteral("KEY"), QString::number(TmyDataBase::kCompanyRecord)}});
+                  {{QStringLiteral("KEY"), QString::number(DataModule::kCompanyRecord)}});
         db.execute(q, record.values);
         return true;
     } catch (const DatabaseError& e) {
@@ -112,7 +112,7 @@ bool saveCompanyRecord(TmyDataBase& db, const CompanyRecord& record) {
     }
 }
 
-CompanyDataOutcome runCompanyData(TmyDataBase& db, CompanyFormView& form, bool mayWrite,
+CompanyDataOutcome runCompanyData(DataModule& db, CompanyFormView& form, bool mayWrite,
                                   const CompanyDataHost& host) {
     call(host.showCompanyPage);
     // A row that cannot be read is never shown as an empty form: saving that

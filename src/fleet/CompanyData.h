@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/ChangeTemplate.h"
+#include "storage/ChangeTemplate.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,7 +9,7 @@
 
 namespace kv {
 
-class TmyDataBase;
+class DataModule;
 
 // The company's own data: the single row of firma.DB (IDFIRMA 1), every
 // column a text.
@@ -34,13 +34,13 @@ inline const QString kCompanyUpdateQuery = QStringLiteral("DBFUpdateFirma");
 // Reads the company row, creating it first when the table has none (a
 // failure of that: code 500). A failure while reading is reported with code
 // 2. Nothing on failure.
-std::optional<CompanyRecord> readCompanyRecord(TmyDataBase& db);
+std::optional<CompanyRecord> readCompanyRecord(DataModule& db);
 
 // The company's name for the main window's header, read without creating the
 // row ("" when there is none); a database error is reported with code 1.
-QString readCompanyHeaderName(TmyDataBase& db);
+QString readCompanyHeaderName(DataModule& db);
 // Writes every column of the row; a failure is reported with code 3.
-bool saveCompanyRecord(TmyDataBase& db, const CompanyRecord& record);
+bool saveCompanyRecord(DataModule& db, const CompanyRecord& record);
 
 // The company data window as the "Dane Firmy" command sees it.
 class CompanyFormView {
@@ -76,7 +76,7 @@ enum class CompanyDataOutcome {
 // The "Dane Firmy" command. With the write permission the window edits the
 // row and a confirmed window is saved, after which the header is read again;
 // without it the window shows the row read-only and nothing is written.
-CompanyDataOutcome runCompanyData(TmyDataBase& db, CompanyFormView& form, bool mayWrite,
+CompanyDataOutcome runCompanyData(DataModule& db, CompanyFormView& form, bool mayWrite,
                                   const CompanyDataHost& host);
 
 } // namespace kv

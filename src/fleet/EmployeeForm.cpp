@@ -1,6 +1,6 @@
 #include "fleet/EmployeeForm.h"
 
-#include "data/engine/ResultSet.h"
+#include "storage/engine/ResultSet.h"
 
 namespace kv {
 

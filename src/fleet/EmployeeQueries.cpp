@@ -1,7 +1,7 @@
 #include "fleet/EmployeeQueries.h"
 
-#include "data/TmyDataBase.h"
 #include "fleet/CompanyData.h"
+#include "storage/DataModule.h"
 
 namespace kv {
 
@@ -44,7 +44,7 @@ const ChangeTemplate& employeeUpdateShape() {
     return t;
 }
 
-void registerEmployeeQueries(TmyDataBase& db) {
+void registerEmployeeQueries(DataModule& db) {
     db.addQuery(QStringLiteral("DBFosobowa"), ConnectionKind::Company, gridLines());
     db.addQuery(kEmployeeInsertQuery, ConnectionKind::Company, employeeInsertShape().lines);
     db.addQuery(kEmployeeUpdateQuery, ConnectionKind::Company, employeeUpdateShape().lines);

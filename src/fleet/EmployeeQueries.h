@@ -1,15 +1,15 @@
 #pragma once
 
-#include "data/ChangeTemplate.h"
+#include "storage/ChangeTemplate.h"
 
 namespace kv {
 
-class TmyDataBase;
+class DataModule;
 
 // The statements of the "Słowniki" section's master data: the employee
 // register (grid query DBFosobowa, insert and update) and the company data's
 // update (DBFUpdateFirma).
-void registerEmployeeQueries(TmyDataBase& db);
+void registerEmployeeQueries(DataModule& db);
 
 // The employee's insert (:PARAM0 .. :PARAM10 in column order) and update
 // (the same, and the old number as :PARAM11 in its WHERE).

@@ -1,8 +1,8 @@
 #include "fleet/EmployeeRegister.h"
 
-#include "app/RegisterController.h"
-#include "data/TmyDataBase.h"
 #include "fleet/EmployeeQueries.h"
+#include "framework/RegisterController.h"
+#include "storage/DataModule.h"
 
 namespace kv {
 
@@ -11,7 +11,7 @@ namespace {
 const QString kNumber = QStringLiteral("NREW");
 
 EditSteps employeeSteps(RegisterController& reg, EmployeeFormView& form, bool numberEditable) {
-    TmyDataBase& db = reg.database();
+    DataModule& db = reg.database();
     // The number the record is saved under: as typed without the blanks
     // around it, or the record's own when the window may not change it.
     auto savedNumber = [&reg, &form, numberEditable] {

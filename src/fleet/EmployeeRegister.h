@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/EditCycle.h"
 #include "fleet/EmployeeForm.h"
+#include "framework/EditCycle.h"
 
 namespace kv {
 

@@ -1,6 +1,6 @@
 #include "fleet/VehicleForm.h"
 
-#include "data/engine/ResultSet.h"
+#include "storage/engine/ResultSet.h"
 #include "support/DateNumbers.h"
 #include "support/Numbers.h"
 

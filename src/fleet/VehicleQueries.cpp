@@ -1,7 +1,7 @@
 #include "fleet/VehicleQueries.h"
 
-#include "data/SqlSnippets.h"
-#include "data/TmyDataBase.h"
+#include "storage/DataModule.h"
+#include "storage/SqlSnippets.h"
 
 namespace kv {
 
@@ -70,7 +70,7 @@ const ChangeTemplate& vehicleUpdateShape() {
     return t;
 }
 
-void registerVehicleQueries(TmyDataBase& db) {
+void registerVehicleQueries(DataModule& db) {
     db.addQuery(QStringLiteral("DBFpojazdy"), ConnectionKind::Company, gridLines());
     db.addQuery(QStringLiteral("DBFInsertPojazdy"), ConnectionKind::Company,
                 vehicleInsertShape().lines);

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "data/ChangeTemplate.h"
+#include "storage/ChangeTemplate.h"
 
 namespace kv {
 
-class TmyDataBase;
+class DataModule;
 
 // The vehicle register's statements: the grid query DBFpojazdy and the insert
 // and update templates.
-void registerVehicleQueries(TmyDataBase& db);
+void registerVehicleQueries(DataModule& db);
 
 const ChangeTemplate& vehicleInsertShape();
 const ChangeTemplate& vehicleUpdateShape();

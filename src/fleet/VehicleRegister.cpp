@@ -1,8 +1,8 @@
 #include "fleet/VehicleRegister.h"
 
-#include "app/RegisterController.h"
-#include "data/TmyDataBase.h"
 #include "fleet/VehicleQueries.h"
+#include "framework/RegisterController.h"
+#include "storage/DataModule.h"
 
 namespace kv {
 
@@ -20,7 +20,7 @@ QList<KeyedItem> itemsOf(const std::shared_ptr<const ResultSet>& rows, const cha
 
 } // namespace
 
-VehicleLists loadVehicleLists(TmyDataBase& db, const QString& companyName) {
+VehicleLists loadVehicleLists(DataModule& db, const QString& companyName) {
     VehicleLists lists;
     lists.fleets = itemsOf(db.reopenLookup(QStringLiteral("DBFNrFloty")), "KOD", "OPIS");
     lists.drivers = itemsOf(db.reopenLookup(QStringLiteral("DBFKiero")), "NREW", "NAZWISKO");
@@ -35,7 +35,7 @@ VehicleLists loadVehicleLists(TmyDataBase& db, const QString& companyName) {
 EditSteps vehicleEditSteps(RegisterController& reg, VehicleFormView& form,
                            std::function<VehicleLists()> lists,
                            std::function<void(bool insert)> afterSave) {
-    TmyDataBase& db = reg.database();
+    DataModule& db = reg.database();
     EditSteps s;
     s.fill = [&reg, &form, lists](bool fromCurrent) {
         const auto rows = reg.query().result();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/EditCycle.h"
 #include "fleet/VehicleForm.h"
+#include "framework/EditCycle.h"
 
 #include <QList>
 #include <QString>
@@ -10,7 +10,7 @@
 namespace kv {
 
 class RegisterController;
-class TmyDataBase;
+class DataModule;
 
 // An entry of a list keyed by a dictionary code or an employee number.
 struct KeyedItem {
@@ -27,7 +27,7 @@ struct VehicleLists {
 };
 
 // Reloads the lists (fleet numbers, drivers, vehicle kinds) and the owner list.
-VehicleLists loadVehicleLists(TmyDataBase& db, const QString& companyName);
+VehicleLists loadVehicleLists(DataModule& db, const QString& companyName);
 
 // The vehicle edit window as the add and edit cycle sees it.
 class VehicleFormView {

@@ -2,9 +2,9 @@
 // firmyblank.D_, odleglosci.D_) and, given the folder of the readable sources,
 // of the demonstration company data/demo: binary table files are never kept
 // in git.
-#include "data/DemoDataBuilder.h"
-#include "data/TemplateBuilder.h"
-#include "data/engine/DatabaseError.h"
+#include "schema/TemplateBuilder.h"
+#include "storage/engine/DatabaseError.h"
+#include "tools/demo/DemoDataBuilder.h"
 
 #include <QCoreApplication>
 #include <QDir>

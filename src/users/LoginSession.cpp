@@ -1,16 +1,16 @@
 #include "users/LoginSession.h"
 
-#include "data/CompanyAdministration.h"
-#include "data/ErrorLog.h"
-#include "data/ErrorReport.h"
-#include "data/TableMaintenance.h"
-#include "data/TmyDataBase.h"
-#include "data/engine/DatabaseError.h"
-#include "data/engine/EngineSession.h"
+#include "location/CompanyAdministration.h"
+#include "options/ProgramOptions.h"
+#include "storage/DataModule.h"
+#include "storage/ErrorLog.h"
+#include "storage/ErrorReport.h"
+#include "storage/TableMaintenance.h"
+#include "storage/engine/DatabaseError.h"
+#include "storage/engine/EngineSession.h"
 #include "support/UserInterface.h"
 #include "users/PasswordHash.h"
 #include "users/Permissions.h"
-#include "users/ProgramOptions.h"
 #include "users/UserQueries.h"
 
 #include <QDir>
@@ -24,7 +24,7 @@ constexpr int kLoginCode = 222;
 
 } // namespace
 
-LoginSession::LoginSession(TmyDataBase& db) : m_db(db) {
+LoginSession::LoginSession(DataModule& db) : m_db(db) {
     registerUserQueries(db);
 }
 
@@ -140,7 +140,7 @@ void LoginSession::replaceOlderPasswordForm(const QString& user, const QString& 
     }
 }
 
-bool LoginSession::checkLocationAfterConfiguration(TmyDataBase& db) {
+bool LoginSession::checkLocationAfterConfiguration(DataModule& db) {
     if (checkLocation(currentDatabaseLocation()) == LocationCheck::Usable) {
         db.closeAllQueries();
         return true;

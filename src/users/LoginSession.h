@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/DatabaseLocation.h"
+#include "location/DatabaseLocation.h"
 
 #include <QList>
 #include <QString>
@@ -8,7 +8,7 @@
 
 namespace kv {
 
-class TmyDataBase;
+class DataModule;
 
 // A company as the login offers it: NAZWA shown, DIR its folder.
 struct LoginCompany {
@@ -40,7 +40,7 @@ public:
         DatabaseFailure, // reported; not counted as an attempt
     };
 
-    explicit LoginSession(TmyDataBase& db);
+    explicit LoginSession(DataModule& db);
 
     // What happens before the login is offered: the engine session keeps the
     // database password alone, the stale lock files of the location go, and
@@ -68,7 +68,7 @@ public:
     // After the database window: true when the stored location is usable (the
     // caller then prepares the login again); otherwise the closing message has
     // been shown and the program must end.
-    static bool checkLocationAfterConfiguration(TmyDataBase& db);
+    static bool checkLocationAfterConfiguration(DataModule& db);
 
 private:
     Outcome refuse();
@@ -76,7 +76,7 @@ private:
     void replaceOlderPasswordForm(const QString& user, const QString& password,
                                   const QString& description);
 
-    TmyDataBase& m_db;
+    DataModule& m_db;
     int m_failed = 0;
     bool m_accepted = false;
 };

@@ -1,7 +1,7 @@
 #include "users/PasswordHash.h"
 
-#include "data/TVxCrypt.h"
-#include "data/engine/KeyDerivation.h"
+#include "location/PasswordScrambler.h"
+#include "storage/engine/KeyDerivation.h"
 #include "support/CodePage1250.h"
 
 #include <QRandomGenerator>
@@ -84,7 +84,7 @@ bool isPasswordHash(const QString& stored) {
 }
 
 QString encipheredLoginForm(const QString& typed) {
-    return fromCodePage1250(TVxCrypt::encipher(toCodePage1250(typed), kLoginKey));
+    return fromCodePage1250(PasswordScrambler::encipher(toCodePage1250(typed), kLoginKey));
 }
 
 PasswordMatch matchPassword(const QString& stored, const QString& typed) {

@@ -1,6 +1,6 @@
 #include "users/PermissionControls.h"
 
-#include "data/Registers.h"
+#include "framework/Registers.h"
 
 namespace kv {
 

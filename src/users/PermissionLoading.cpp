@@ -1,8 +1,8 @@
 #include "users/PermissionLoading.h"
 
-#include "data/ErrorReport.h"
-#include "data/TmyDataBase.h"
-#include "data/engine/DatabaseError.h"
+#include "storage/DataModule.h"
+#include "storage/ErrorReport.h"
+#include "storage/engine/DatabaseError.h"
 #include "users/UserQueries.h"
 
 namespace kv {
@@ -15,7 +15,7 @@ int permissionNumberOf(const QVariant& upr) {
     return ok && number >= 0 && number < PermissionSet::kCount ? number : -1;
 }
 
-PermissionSet readGrantedPermissions(TmyDataBase& db, const QString& user) {
+PermissionSet readGrantedPermissions(DataModule& db, const QString& user) {
     registerUserQueries(db);
     PermissionSet set;
     const auto rows = db.open(db.query(userquery::Rights), {user});
@@ -27,7 +27,7 @@ PermissionSet readGrantedPermissions(TmyDataBase& db, const QString& user) {
     return set;
 }
 
-bool loadPermissions(TmyDataBase& db, LoginState& login) {
+bool loadPermissions(DataModule& db, LoginState& login) {
     PermissionSet& set = login.permissions;
     if (login.userName == kAdministratorName) {
         set.setAll(true);
@@ -43,7 +43,7 @@ bool loadPermissions(TmyDataBase& db, LoginState& login) {
     return true;
 }
 
-void reloadLoggedInUser(TmyDataBase& db, LoginState& login) {
+void reloadLoggedInUser(DataModule& db, LoginState& login) {
     registerUserQueries(db);
     try {
         const auto rows = db.open(db.query(userquery::User), {login.userName});

@@ -1,8 +1,8 @@
 #include "users/UserAdministration.h"
 
-#include "data/ErrorReport.h"
-#include "data/TmyDataBase.h"
-#include "data/engine/DatabaseError.h"
+#include "storage/DataModule.h"
+#include "storage/ErrorReport.h"
+#include "storage/engine/DatabaseError.h"
 #include "support/UserInterface.h"
 #include "users/PasswordHash.h"
 #include "users/PermissionLoading.h"
@@ -15,7 +15,7 @@ const QString kCaution = QStringLiteral("Uwaga");
 const QString kRightsTable = QStringLiteral("uprawnienia");
 } // namespace
 
-UserAdministration::UserAdministration(TmyDataBase& db) : m_db(db) {
+UserAdministration::UserAdministration(DataModule& db) : m_db(db) {
     registerUserQueries(db);
 }
 

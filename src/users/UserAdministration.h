@@ -9,7 +9,7 @@
 
 namespace kv {
 
-class TmyDataBase;
+class DataModule;
 
 // One row of userzy.DB as the administration shows it.
 struct UserRecord {
@@ -37,7 +37,7 @@ public:
         Failed,    // reported
     };
 
-    explicit UserAdministration(TmyDataBase& db);
+    explicit UserAdministration(DataModule& db);
 
     // Every user by name; nothing after a failure (code 210).
     std::optional<QList<UserRecord>> users();
@@ -64,7 +64,7 @@ public:
 private:
     bool grantInitialPermissions(const QString& user);
 
-    TmyDataBase& m_db;
+    DataModule& m_db;
 };
 
 inline const QString kDuplicateUserText =

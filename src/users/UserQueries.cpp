@@ -1,10 +1,10 @@
 #include "users/UserQueries.h"
 
-#include "data/TmyDataBase.h"
+#include "storage/DataModule.h"
 
 namespace kv {
 
-void registerUserQueries(TmyDataBase& db) {
+void registerUserQueries(DataModule& db) {
     const auto add = [&db](const QString& name, const QStringList& lines) {
         if (!db.hasQuery(name))
             db.addQuery(name, ConnectionKind::Company, lines);

@@ -4,7 +4,7 @@
 
 namespace kv {
 
-class TmyDataBase;
+class DataModule;
 
 // The data module's statements of the users and their permissions. Every
 // text reaches them as a parameter: :PARAM0 is always the user name.
@@ -25,6 +25,6 @@ inline const QString DeleteAllRights = QStringLiteral("DBFDeleteAllRights");
 // Adds the statements above to the data module as query components on the
 // company connection. Components already there are left alone, so calling it
 // again (the command-line tool and the tests do) changes nothing.
-void registerUserQueries(TmyDataBase& db);
+void registerUserQueries(DataModule& db);
 
 } // namespace kv

@@ -3,15 +3,15 @@
 #include "users/LoginFixture.h"
 
 #include "app/KarventoApplication.h"
-#include "app/TfMain.h"
-#include "data/DatabaseCreation.h"
-#include "data/DatabaseLocation.h"
-#include "data/ErrorLog.h"
-#include "data/Schema.h"
-#include "data/TmyDataBase.h"
+#include "app/MainWindow.h"
+#include "location/DatabaseCreation.h"
+#include "location/DatabaseLocation.h"
+#include "options/ProgramOptions.h"
+#include "schema/Schema.h"
+#include "storage/DataModule.h"
+#include "storage/ErrorLog.h"
 #include "users/Permissions.h"
-#include "users/ProgramOptions.h"
-#include "users/TfLogin.h"
+#include "users/gui/LoginDialog.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -74,7 +74,7 @@ private slots:
         QVERIFY(first.waitForReadyRead(20000));
         QVERIFY(first.readAll().contains("ready"));
         {
-            TfMain allowed({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
+            MainWindow allowed({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
             QVERIFY(allowed.isUsable());
         }
         QString shown;
@@ -86,18 +86,18 @@ private slots:
                 }
         });
         {
-            TfMain refused({QStringLiteral("karvento")});
+            MainWindow refused({QStringLiteral("karvento")});
             QVERIFY(!refused.isUsable());
         }
         QCOMPARE(shown, QStringLiteral("Informacja|Karvento jest już uruchomiony!"));
         ::kill(static_cast<pid_t>(first.processId()), SIGKILL);
         QVERIFY(first.waitForFinished(10000));
-        TfMain next({QStringLiteral("karvento")});
+        MainWindow next({QStringLiteral("karvento")});
         QVERIFY(next.isUsable());
     }
 
     void windowStartsAtItsDesignSizeWithCommandsOff() {
-        TfMain window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
+        MainWindow window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
         QVERIFY(window.isUsable());
         QCOMPARE(window.size(), QSize(1000, 700));
         for (const char* name : {"SBDodaj", "SBEdytuj", "SBUsun", "SBKopiuj", "SBPodglad"})
@@ -120,7 +120,7 @@ private slots:
     }
 
     void registersNotInThisVersionStayOffWhateverTheUserHolds() {
-        TfMain window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
+        MainWindow window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
         currentLogin().permissions.setAll(true);
         window.applyPermissions();
         const auto item = [&](const QString& text) -> QAction* {
@@ -149,7 +149,7 @@ private slots:
     }
 
     void hintsOfControlsReachTheStatusBar() {
-        TfMain window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
+        MainWindow window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
         auto* hint = window.findChild<QLabel*>(QStringLiteral("statusHint"));
         // The month list has only a short hint; it shows there all the same.
         auto* month = window.findChild<QComboBox*>(QStringLiteral("CBCurrentMonth"));
@@ -172,10 +172,10 @@ private slots:
         };
         const QByteArray before = contents();
         QVERIFY(!before.isEmpty());
-        TmyDataBase database;
-        TfMain window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
+        DataModule database;
+        MainWindow window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
         bool loginShown = false;
-        test::whenShown<TfLogin>([&](TfLogin* login) {
+        test::whenShown<LoginDialog>([&](LoginDialog* login) {
             loginShown = true;
             login->reject();
         });
@@ -197,10 +197,10 @@ private slots:
         QVERIFY(writeUpgradeMarkers(QDir(location).filePath(QStringLiteral("firma"))));
         QFile::remove(optionsFilePath());
         QVERIFY(saveLocationAndPassword({location, schema::kTemplatePassword}));
-        TmyDataBase database;
-        TfMain window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
+        DataModule database;
+        MainWindow window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
         bool loggedIn = false;
-        test::whenShown<TfLogin>([&](TfLogin* login) {
+        test::whenShown<LoginDialog>([&](LoginDialog* login) {
             QTest::keyClicks(login->userField(), QStringLiteral("admin"));
             QTest::keyClicks(login->passwordField(), QStringLiteral("zebux"));
             login->okButton()->click();
@@ -217,7 +217,7 @@ private slots:
     }
 
     void closingAsksWhileTheOptionIsOn() {
-        TfMain window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
+        MainWindow window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
         programOptions().pytajPrzedZamknieciem = true;
         env.ui().clear();
         env.ui().queueAnswer(false);
@@ -230,7 +230,7 @@ private slots:
         QVERIFY(QFile::exists(optionsFilePath()));
         programOptions().pytajPrzedZamknieciem = false;
         env.ui().clear();
-        TfMain quiet({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
+        MainWindow quiet({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
         QVERIFY(quiet.close());
         QVERIFY(env.ui().messages().isEmpty());
     }

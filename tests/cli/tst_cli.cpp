@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
 #include "CliRun.h"
-#include "data/Schema.h"
+#include "schema/Schema.h"
 
 #include <QDir>
 #include <QFileInfo>

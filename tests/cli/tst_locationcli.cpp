@@ -1,11 +1,11 @@
 #include "TestSupport.h"
 
 #include "CliRun.h"
-#include "data/CompanyAdministration.h"
-#include "data/DatabaseLocation.h"
-#include "data/DatabaseSetup.h"
-#include "data/SettingsPaths.h"
-#include "data/TableMaintenance.h"
+#include "location/CompanyAdministration.h"
+#include "location/DatabaseLocation.h"
+#include "location/DatabaseSetup.h"
+#include "storage/SettingsPaths.h"
+#include "storage/TableMaintenance.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,11 +1,11 @@
 #include "TestSupport.h"
 
 #include "CliRun.h"
-#include "data/CompanyAdministration.h"
-#include "data/Schema.h"
-#include "data/SettingsPaths.h"
-#include "data/TemplateBuilder.h"
-#include "users/ProgramOptions.h"
+#include "location/CompanyAdministration.h"
+#include "options/ProgramOptions.h"
+#include "schema/Schema.h"
+#include "schema/TemplateBuilder.h"
+#include "storage/SettingsPaths.h"
 
 #include <QDir>
 #include <QFile>

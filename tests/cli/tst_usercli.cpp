@@ -2,8 +2,8 @@
 #include "users/LoginFixture.h"
 
 #include "CliRun.h"
-#include "data/Schema.h"
-#include "data/engine/Connection.h"
+#include "schema/Schema.h"
+#include "storage/engine/Connection.h"
 #include "users/PasswordHash.h"
 
 #include <QDir>

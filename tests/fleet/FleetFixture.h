@@ -2,10 +2,10 @@
 
 #include "TestSupport.h"
 
-#include "data/ErrorLog.h"
-#include "data/Schema.h"
-#include "data/TmyDataBase.h"
-#include "data/engine/EngineSession.h"
+#include "schema/Schema.h"
+#include "storage/DataModule.h"
+#include "storage/ErrorLog.h"
+#include "storage/engine/EngineSession.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +16,7 @@ namespace kv::test {
 
 // A company made from the empty templates in a fresh location, opened in a
 // data module of its own.
-inline std::unique_ptr<TmyDataBase> openTemplateCompany(TestEnvironment& env, const QString& name) {
+inline std::unique_ptr<DataModule> openTemplateCompany(TestEnvironment& env, const QString& name) {
     engine::EngineSession::defaultSession().addPassword(schema::kTemplatePassword);
     const QString location = env.newDirectory(name);
     makeTemplateCompany(QDir(location).filePath(QStringLiteral("firma")));

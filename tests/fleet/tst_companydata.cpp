@@ -58,7 +58,7 @@ CompanyRecord sampleCompany() {
 class TestCompanyData : public QObject {
     Q_OBJECT
     test::TestEnvironment env;
-    std::unique_ptr<TmyDataBase> db;
+    std::unique_ptr<DataModule> db;
 
     int companyRows() {
         return static_cast<int>(

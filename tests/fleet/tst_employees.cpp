@@ -1,10 +1,10 @@
 #include "FleetFixture.h"
 
-#include "app/EditCycle.h"
-#include "app/RegisterController.h"
-#include "app/RegisterTableModel.h"
 #include "fleet/EmployeeRegister.h"
 #include "fleet/VehicleRegister.h"
+#include "framework/EditCycle.h"
+#include "framework/RegisterController.h"
+#include "framework/RegisterTableModel.h"
 
 using namespace kv;
 
@@ -54,7 +54,7 @@ const QString kDuplicate = QStringLiteral("Istnieje już osoba o podanym numerze
 class TestEmployees : public QObject {
     Q_OBJECT
     test::TestEnvironment env;
-    std::unique_ptr<TmyDataBase> db;
+    std::unique_ptr<DataModule> db;
 
     bool add(RegisterController& reg, ScriptedEmployeeForm& form,
              QList<std::optional<EmployeeFormValues>> script, bool copy = false) {

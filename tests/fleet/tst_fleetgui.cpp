@@ -1,11 +1,11 @@
 #include "FleetFixture.h"
 #include "support/ModalWindows.h"
 
-#include "app/MainWindowServices.h"
-#include "fleet/CompanyDataModule.h"
-#include "fleet/TfFirma.h"
-#include "fleet/TfOsobowa.h"
-#include "fleet/TfPojazdy.h"
+#include "fleet/gui/CompanyDataDialog.h"
+#include "fleet/gui/CompanyDataModule.h"
+#include "fleet/gui/EmployeeDialog.h"
+#include "fleet/gui/VehicleDialog.h"
+#include "framework/gui/MainWindowServices.h"
 #include "support/gui/WindowEditable.h"
 #include "users/Permissions.h"
 
@@ -70,7 +70,7 @@ private slots:
     void init() { env.ui().clear(); }
 
     void fleetDictionaryButtonFollowsPreviewAndPermission() {
-        TfPojazdy window;
+        VehicleDialog window;
         bool allowed = true;
         window.editFleetDictionary = [] { return VehicleLists{}; };
         window.canEditFleetDictionary = [&] { return allowed; };
@@ -96,14 +96,14 @@ private slots:
     }
 
     void employeeWindowStartsInTheRightField() {
-        TfOsobowa w;
+        EmployeeDialog w;
         EmployeeFormValues v;
         v.nrew = QStringLiteral("N-1");
         v.nazwisko = QStringLiteral("Nowak");
 
         // Editing without the option: the number is locked, typing goes to the surname.
         w.load(v, false);
-        whenShown<TfOsobowa>([](TfOsobowa* dialog) {
+        whenShown<EmployeeDialog>([](EmployeeDialog* dialog) {
             QTRY_COMPARE(focusName(), QStringLiteral("fNAZWISKO"));
             QVERIFY(!dialog->findChild<QLineEdit*>(QStringLiteral("fNREW"))->isEnabled());
             dialog->reject();
@@ -111,7 +111,7 @@ private slots:
         QVERIFY(!w.confirm());
 
         w.load(v, true);
-        whenShown<TfOsobowa>([](TfOsobowa* dialog) {
+        whenShown<EmployeeDialog>([](EmployeeDialog* dialog) {
             QTRY_COMPARE(focusName(), QStringLiteral("fNREW"));
             auto* number = dialog->findChild<QLineEdit*>(QStringLiteral("fNREW"));
             QCOMPARE(number->selectedText(), QStringLiteral("N-1"));
@@ -121,11 +121,11 @@ private slots:
     }
 
     void employeeWindowChecksAndTrims() {
-        TfOsobowa w;
+        EmployeeDialog w;
         EmployeeFormValues v;
         v.nrew = QStringLiteral("  N 2 ");
         w.load(v, true);
-        whenShown<TfOsobowa>([this](TfOsobowa* dialog) {
+        whenShown<EmployeeDialog>([this](EmployeeDialog* dialog) {
             auto* surname = dialog->findChild<QLineEdit*>(QStringLiteral("fNAZWISKO"));
             QTRY_COMPARE(focusName(), QStringLiteral("fNREW"));
             enter(QApplication::focusWidget()); // Enter saves: the surname is missing
@@ -152,7 +152,7 @@ private slots:
 
         currentLogin().permissions.setAll(true);
         currentLogin().permissions.set(permission::CompanyDataWrite, false);
-        whenShown<TfFirma>([](TfFirma* dialog) {
+        whenShown<CompanyDataDialog>([](CompanyDataDialog* dialog) {
             QCOMPARE(visibleButtons(dialog), QStringList{QStringLiteral("&OK")});
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fNAZWA"));
             QVERIFY(name->isReadOnly());
@@ -172,7 +172,7 @@ private slots:
         // With the permission the name is typed, saved and the header read again.
         currentLogin().permissions.set(permission::CompanyDataWrite, true);
         main.calls.clear();
-        whenShown<TfFirma>([this](TfFirma* dialog) {
+        whenShown<CompanyDataDialog>([this](CompanyDataDialog* dialog) {
             QCOMPARE(visibleButtons(dialog),
                      (QStringList{QStringLiteral("&Zapisz"), QStringLiteral("&Anuluj")}));
             QTRY_COMPARE(focusName(), QStringLiteral("fNAZWA"));

@@ -7,10 +7,10 @@
 //                                a half-written file)
 //   holdfile PATH -               hold a shared OS lock on a file until killed
 //   instance SETTINGS -           take the program's single-instance lock, wait
-#include "app/RunEnvironment.h"
-#include "data/SettingsPaths.h"
-#include "data/engine/Connection.h"
-#include "data/engine/DatabaseError.h"
+#include "storage/RunEnvironment.h"
+#include "storage/SettingsPaths.h"
+#include "storage/engine/Connection.h"
+#include "storage/engine/DatabaseError.h"
 #include "support/OsFileLock.h"
 
 #include <QCoreApplication>

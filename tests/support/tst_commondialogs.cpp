@@ -1,10 +1,10 @@
 #include "ModalWindows.h"
-#include "support/dialogs/DialogUserInterface.h"
-#include "support/dialogs/TfPleaseWait.h"
-#include "support/dialogs/TinfoForm.h"
-#include "support/dialogs/TitleBand.h"
-#include "support/dialogs/TpromptForm.h"
-#include "support/dialogs/TquestionForm.h"
+#include "support/gui/dialogs/DialogUserInterface.h"
+#include "support/gui/dialogs/InfoDialog.h"
+#include "support/gui/dialogs/ProgressDialog.h"
+#include "support/gui/dialogs/PromptDialog.h"
+#include "support/gui/dialogs/QuestionDialog.h"
+#include "support/gui/dialogs/TitleBand.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -43,7 +43,7 @@ private slots:
 
     void informationShowsCaptionAndMessageAsGiven() {
         QString title, band, message, focused;
-        whenShown<TinfoForm>([&](TinfoForm* form) {
+        whenShown<InfoDialog>([&](InfoDialog* form) {
             title = form->windowTitle();
             band = form->findChild<QLabel*>(QStringLiteral("Tytul"))->text();
             message = form->findChild<QLabel*>(QStringLiteral("tresc"))->text();
@@ -76,21 +76,21 @@ private slots:
         QFETCH(QSize, promptSize);
         const QString message = textOfLength(length);
         QSize shown;
-        whenShown<TinfoForm>([&](TinfoForm* form) {
+        whenShown<InfoDialog>([&](InfoDialog* form) {
             shown = form->size();
             QTest::keyClick(form, Qt::Key_Escape);
         });
         ui->information(QStringLiteral("Informacja"), message);
         QCOMPARE(shown, informationSize);
 
-        whenShown<TquestionForm>([&](TquestionForm* form) {
+        whenShown<QuestionDialog>([&](QuestionDialog* form) {
             shown = form->size();
             QTest::keyClick(form, Qt::Key_Escape);
         });
         ui->question(QStringLiteral("Pytanie"), message);
         QCOMPARE(shown, informationSize);
 
-        whenShown<TpromptForm>([&](TpromptForm* form) {
+        whenShown<PromptDialog>([&](PromptDialog* form) {
             shown = form->size();
             QTest::keyClick(form, Qt::Key_Escape);
         });
@@ -99,9 +99,9 @@ private slots:
     }
 
     void sizeShrinksAgainForAShortMessage() {
-        whenShown<TinfoForm>([](TinfoForm* form) { form->okButton()->click(); });
+        whenShown<InfoDialog>([](InfoDialog* form) { form->okButton()->click(); });
         ui->information(QStringLiteral("Uwaga"), textOfLength(300));
-        whenShown<TinfoForm>([](TinfoForm* form) { form->okButton()->click(); });
+        whenShown<InfoDialog>([](InfoDialog* form) { form->okButton()->click(); });
         ui->information(QStringLiteral("Uwaga"), textOfLength(10));
         QCOMPARE(ui->infoForm().size(), QSize(450, 250));
     }
@@ -109,7 +109,7 @@ private slots:
     void informationWhileTerminatingShowsNothing() {
         ui->setTerminating(true);
         bool shown = false;
-        QPointer<QTimer> watch = whenShown<TinfoForm>([&](TinfoForm* form) {
+        QPointer<QTimer> watch = whenShown<InfoDialog>([&](InfoDialog* form) {
             shown = true;
             form->reject();
         });
@@ -123,8 +123,8 @@ private slots:
 
     void informationDuringAnotherGetsItsOwnWindow() {
         QString outerMessage, innerMessage;
-        whenShown<TinfoForm>([&](TinfoForm* outer) {
-            whenShown<TinfoForm>([&](TinfoForm* inner) {
+        whenShown<InfoDialog>([&](InfoDialog* outer) {
+            whenShown<InfoDialog>([&](InfoDialog* inner) {
                 QVERIFY(inner != outer);
                 innerMessage = inner->message();
                 inner->okButton()->click();
@@ -139,26 +139,26 @@ private slots:
     }
 
     void questionAnswers() {
-        const auto answer = [this](std::function<void(TquestionForm*)> action) {
-            whenShown<TquestionForm>(action);
+        const auto answer = [this](std::function<void(QuestionDialog*)> action) {
+            whenShown<QuestionDialog>(action);
             return ui->question(QStringLiteral("Pytanie"), QStringLiteral("Usunąć wpis?"));
         };
-        QVERIFY(answer([](TquestionForm* f) { f->yesButton()->click(); }));
-        QVERIFY(answer([](TquestionForm* f) { QTest::keyClick(f, Qt::Key_Return); }));
-        QVERIFY(answer([](TquestionForm* f) { QTest::keyClick(f, Qt::Key_T, Qt::AltModifier); }));
+        QVERIFY(answer([](QuestionDialog* f) { f->yesButton()->click(); }));
+        QVERIFY(answer([](QuestionDialog* f) { QTest::keyClick(f, Qt::Key_Return); }));
+        QVERIFY(answer([](QuestionDialog* f) { QTest::keyClick(f, Qt::Key_T, Qt::AltModifier); }));
         // After a "Tak" the answer starts again as "Nie".
-        QVERIFY(!answer([](TquestionForm* f) { f->noButton()->click(); }));
-        QVERIFY(answer([](TquestionForm* f) { f->yesButton()->click(); }));
-        QVERIFY(!answer([](TquestionForm* f) { QTest::keyClick(f, Qt::Key_Escape); }));
-        QVERIFY(answer([](TquestionForm* f) { f->yesButton()->click(); }));
-        QVERIFY(!answer([](TquestionForm* f) { f->close(); }));
+        QVERIFY(!answer([](QuestionDialog* f) { f->noButton()->click(); }));
+        QVERIFY(answer([](QuestionDialog* f) { f->yesButton()->click(); }));
+        QVERIFY(!answer([](QuestionDialog* f) { QTest::keyClick(f, Qt::Key_Escape); }));
+        QVERIFY(answer([](QuestionDialog* f) { f->yesButton()->click(); }));
+        QVERIFY(!answer([](QuestionDialog* f) { f->close(); }));
         QCOMPARE(ui->questionForm().yesButton()->text(), QStringLiteral("  &Tak   "));
         QCOMPARE(ui->questionForm().noButton()->text(), QStringLiteral("  &Nie   "));
     }
 
     void promptConfirmsWithEnterAndCancelsWithEscape() {
         bool selectedAll = false;
-        whenShown<TpromptForm>([&](TpromptForm* form) {
+        whenShown<PromptDialog>([&](PromptDialog* form) {
             QLineEdit* entry = form->findChild<QLineEdit*>(QStringLiteral("wynik"));
             selectedAll = entry->hasFocus() && entry->selectedText() == QStringLiteral("Firma");
             QTest::keyClicks(entry, QStringLiteral("Nowa firma"));
@@ -169,21 +169,21 @@ private slots:
                  std::optional<QString>(QStringLiteral("Nowa firma")));
         QVERIFY(selectedAll);
 
-        whenShown<TpromptForm>([](TpromptForm* form) {
+        whenShown<PromptDialog>([](PromptDialog* form) {
             QTest::keyClicks(form->entry(), QStringLiteral("abc"));
             QTest::keyClick(form->entry(), Qt::Key_Escape);
         });
         QCOMPARE(ui->prompt(QStringLiteral("Firma"), QStringLiteral("Nazwa:"), QString(), false),
                  std::nullopt);
 
-        whenShown<TpromptForm>([](TpromptForm* form) { form->cancelButton()->click(); });
+        whenShown<PromptDialog>([](PromptDialog* form) { form->cancelButton()->click(); });
         QCOMPARE(ui->prompt(QStringLiteral("Firma"), QStringLiteral("Nazwa:"), QStringLiteral("x"),
                             false),
                  std::nullopt);
 
         // No initial value: the entry starts empty, not with the last answer.
         QString initial = QStringLiteral("?");
-        whenShown<TpromptForm>([&](TpromptForm* form) {
+        whenShown<PromptDialog>([&](PromptDialog* form) {
             initial = form->entry()->text();
             form->okButton()->click();
         });
@@ -195,13 +195,13 @@ private slots:
     void passwordModeLastsForOnePrompt() {
         QLineEdit::EchoMode mode = QLineEdit::Normal;
         QString shown;
-        const auto typeAndConfirm = [&](TpromptForm* form) {
+        const auto typeAndConfirm = [&](PromptDialog* form) {
             mode = form->entry()->echoMode();
             QTest::keyClicks(form->entry(), QStringLiteral("tajne"));
             shown = form->entry()->displayText();
             form->okButton()->click();
         };
-        whenShown<TpromptForm>(typeAndConfirm);
+        whenShown<PromptDialog>(typeAndConfirm);
         QCOMPARE(
             ui->prompt(QStringLiteral("Hasło"), QStringLiteral("Podaj hasło"), QString(), true),
             std::optional<QString>(QStringLiteral("tajne")));
@@ -209,7 +209,7 @@ private slots:
         QVERIFY(shown != QStringLiteral("tajne"));
         QVERIFY(!ui->promptForm().passwordMode());
 
-        whenShown<TpromptForm>(typeAndConfirm);
+        whenShown<PromptDialog>(typeAndConfirm);
         QCOMPARE(ui->prompt(QStringLiteral("Firma"), QStringLiteral("Nazwa"), QString(), false),
                  std::optional<QString>(QStringLiteral("tajne")));
         QCOMPARE(mode, QLineEdit::Normal);
@@ -217,7 +217,7 @@ private slots:
 
         // Cancelling a password prompt clears the mode as well.
         ui->promptForm().setPasswordMode();
-        whenShown<TpromptForm>([](TpromptForm* form) { form->reject(); });
+        whenShown<PromptDialog>([](PromptDialog* form) { form->reject(); });
         ui->promptForm().ask(QStringLiteral("Hasło"), QStringLiteral("Podaj hasło"));
         QVERIFY(!ui->promptForm().passwordMode());
     }
@@ -230,7 +230,7 @@ private slots:
         QWidget alreadyDisabled;
         alreadyDisabled.setEnabled(false);
         alreadyDisabled.show();
-        TfPleaseWait& wait = ui->pleaseWait();
+        ProgressDialog& wait = ui->pleaseWait();
 
         ui->progressJob(QStringLiteral("Sprawdzanie terminów"));
         ui->progressShow(10);
@@ -266,7 +266,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         ui->progressShow(40);
         bool progressVisible = true, mainEnabled = true;
-        whenShown<TinfoForm>([&](TinfoForm* form) {
+        whenShown<InfoDialog>([&](InfoDialog* form) {
             progressVisible = ui->pleaseWait().isVisible();
             mainEnabled = main.isEnabled();
             form->okButton()->click();

@@ -1,5 +1,5 @@
 #include "ModalWindows.h"
-#include "support/ScriptedUserInterface.h"
+#include "ScriptedUserInterface.h"
 #include "support/gui/DateField.h"
 #include "support/gui/EditDialog.h"
 #include "support/gui/WindowEditable.h"

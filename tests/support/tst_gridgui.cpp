@@ -1,4 +1,4 @@
-#include "support/TVxGridStorage.h"
+#include "support/GridLayoutStore.h"
 #include "support/gui/GridWheelHandler.h"
 #include "support/gui/TableViewGridAdapter.h"
 
@@ -40,7 +40,7 @@ private slots:
     void adapterBindsTheStorageToTheView() {
         auto view = std::make_unique<QTableView>();
         view->setModel(&model);
-        TVxGridStorage storage(QTemporaryDir().filePath(QStringLiteral("karvento.ini")));
+        GridLayoutStore storage(QTemporaryDir().filePath(QStringLiteral("karvento.ini")));
         storage.registerDataGrid(std::make_unique<TableViewGridAdapter>(view.get()),
                                  QStringLiteral("PojazdyGrid"));
         const int designWidth = view->columnWidth(0);

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
+#include "support/GridLayoutStore.h"
 #include "support/IniFile.h"
-#include "support/TVxGridStorage.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,7 +47,7 @@ private slots:
     void roundTripThroughTheSettingsFile() {
         const QString path = settingsFile(QStringLiteral("[OPTIONS]\npytajPrzedKasowaniem=1\n"
                                                          "[DBGRID]\nKosztyGrid=1,2\n"));
-        TVxGridStorage storage(path);
+        GridLayoutStore storage(path);
         auto pojazdy = widths({64, 120, 80});
         auto sumy = widths({50, 60});
         storage.registerDataGrid(std::make_unique<FakeGrid>(pojazdy),
@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(ini.readString("OPTIONS", "pytajPrzedKasowaniem"), QStringLiteral("1"));
 
         // The next start: grids at their design widths, then the stored ones.
-        TVxGridStorage next(path);
+        GridLayoutStore next(path);
         auto pojazdy2 = widths({64, 120, 80});
         auto sumy2 = widths({50, 60});
         next.registerDataGrid(std::make_unique<FakeGrid>(pojazdy2), QStringLiteral("PojazdyGrid"));
@@ -92,7 +92,7 @@ private slots:
     void unfitLinesAreIgnored() {
         QFETCH(QString, line);
         QFETCH(QList<int>, result);
-        TVxGridStorage storage(
+        GridLayoutStore storage(
             settingsFile(line.isNull() ? line : QStringLiteral("[DBGRID]\n") + line + u'\n'));
         auto grid = widths({64, 120, 80});
         storage.registerDataGrid(std::make_unique<FakeGrid>(grid), QStringLiteral("PojazdyGrid"));
@@ -101,11 +101,11 @@ private slots:
     }
 
     void unwritableFileFailsToSave() {
-        QVERIFY(!TVxGridStorage(env.settingsDir() + QStringLiteral("/brak/karvento.ini")).save());
+        QVERIFY(!GridLayoutStore(env.settingsDir() + QStringLiteral("/brak/karvento.ini")).save());
     }
 
     void restoreDefaultsBringsBackTheLastRegistration() {
-        TVxGridStorage storage(settingsFile(QString()));
+        GridLayoutStore storage(settingsFile(QString()));
         QList<int> design(45, 50);
         design[1] = 0; // no remembered width: left as it is
         storage.registerDataGrid(std::make_unique<FakeGrid>(widths(QList<int>(45, 1))),
@@ -122,7 +122,7 @@ private slots:
 
     void gridWithoutColumnsKeepsItsStoredLine() {
         const QString path = settingsFile(QStringLiteral("[DBGRID]\nPojazdyGrid=7,8,9\n"));
-        TVxGridStorage storage(path);
+        GridLayoutStore storage(path);
         storage.registerDataGrid(std::make_unique<FakeGrid>(widths({})),
                                  QStringLiteral("PojazdyGrid"));
         QVERIFY(storage.save());

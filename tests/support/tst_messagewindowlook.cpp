@@ -1,4 +1,4 @@
-#include "support/dialogs/MessageWindowLook.h"
+#include "support/MessageWindowLook.h"
 
 #include <QTest>
 

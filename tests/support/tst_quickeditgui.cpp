@@ -1,9 +1,9 @@
 #include "ModalWindows.h"
+#include "ScriptedUserInterface.h"
 #include "support/DateNumbers.h"
-#include "support/ScriptedUserInterface.h"
-#include "support/dialogs/TfSzybkaEdycja.h"
 #include "support/gui/DateField.h"
 #include "support/gui/NumberField.h"
+#include "support/gui/dialogs/QuickEditDialog.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -19,10 +19,10 @@ using kv::test::whenShown;
 class TestQuickEditGui : public QObject {
     Q_OBJECT
     std::unique_ptr<ScopedScriptedUi> messages;
-    std::unique_ptr<TfSzybkaEdycja> window;
+    std::unique_ptr<QuickEditDialog> window;
 
-    bool editWith(std::function<void(TfSzybkaEdycja*)> action) {
-        whenShown<TfSzybkaEdycja>(action);
+    bool editWith(std::function<void(QuickEditDialog*)> action) {
+        whenShown<QuickEditDialog>(action);
         return window->edit();
     }
 
@@ -30,7 +30,7 @@ private slots:
     void init() {
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
         messages = std::make_unique<ScopedScriptedUi>();
-        window = std::make_unique<TfSzybkaEdycja>();
+        window = std::make_unique<QuickEditDialog>();
     }
     void cleanup() {
         window.reset();
@@ -69,7 +69,7 @@ private slots:
         window->setCaption(QStringLiteral("Zmień stan licznika"));
         window->setOdometerText(QStringLiteral("100"));
         QString typedShown;
-        QVERIFY(editWith([&](TfSzybkaEdycja* w) {
+        QVERIFY(editWith([&](QuickEditDialog* w) {
             // The whole entry is selected, so typing replaces it.
             QTest::keyClicks(w->odometerEntry(), typed);
             typedShown = w->odometerText();
@@ -87,7 +87,7 @@ private slots:
         window->setDateText(QStringLiteral("15.03.2024"));
         window->setDateToText(QStringLiteral("14.03.2024"));
         bool stayedOpen = false, focusOnFrom = false;
-        QVERIFY(editWith([&](TfSzybkaEdycja* w) {
+        QVERIFY(editWith([&](QuickEditDialog* w) {
             QTest::keyClick(w->dateToEntry()->lineEdit(), Qt::Key_Return);
             stayedOpen = w->isVisible();
             focusOnFrom = w->dateEntry()->lineEdit()->hasFocus();
@@ -108,7 +108,7 @@ private slots:
         window->setDateText(QStringLiteral("15.03.2024"));
         window->setDateToText(QString());
         bool focusOnTo = false;
-        QVERIFY(!editWith([&](TfSzybkaEdycja* w) {
+        QVERIFY(!editWith([&](QuickEditDialog* w) {
             w->saveButton()->click();
             focusOnTo = w->dateToEntry()->lineEdit()->hasFocus();
             QTest::keyClick(w, Qt::Key_Escape);
@@ -122,8 +122,8 @@ private slots:
     void cancelAfterASaveLeavesTheFlagClear() {
         window->setEntries(false, true, false);
         window->setDateText(QStringLiteral("01.02.2024"));
-        QVERIFY(editWith([](TfSzybkaEdycja* w) { w->saveButton()->click(); }));
-        QVERIFY(!editWith([](TfSzybkaEdycja* w) { w->cancelButton()->click(); }));
+        QVERIFY(editWith([](QuickEditDialog* w) { w->saveButton()->click(); }));
+        QVERIFY(!editWith([](QuickEditDialog* w) { w->cancelButton()->click(); }));
         QVERIFY(!window->saved());
     }
 
@@ -132,7 +132,7 @@ private slots:
         window->setDateText(QStringLiteral("01.02.2024"));
         bool odometer = true, date = false, dateTo = true, dateFocused = false;
         QString selected;
-        QVERIFY(!editWith([&](TfSzybkaEdycja* w) {
+        QVERIFY(!editWith([&](QuickEditDialog* w) {
             odometer = w->odometerEntry()->isVisible();
             date = w->dateEntry()->isVisible();
             dateTo = w->dateToEntry()->isVisible();

@@ -2,8 +2,8 @@
 
 #include "TestSupport.h"
 
-#include "data/Schema.h"
-#include "data/engine/Connection.h"
+#include "schema/Schema.h"
+#include "storage/engine/Connection.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,15 +1,15 @@
 #include "TestSupport.h"
 #include "users/LoginFixture.h"
 
-#include "data/DatabaseLocation.h"
-#include "data/ErrorLog.h"
-#include "data/Schema.h"
-#include "data/TmyDataBase.h"
-#include "data/engine/EngineSession.h"
+#include "location/DatabaseLocation.h"
+#include "options/ProgramOptions.h"
+#include "schema/Schema.h"
+#include "storage/DataModule.h"
+#include "storage/ErrorLog.h"
+#include "storage/engine/EngineSession.h"
 #include "users/LoginSession.h"
 #include "users/PasswordHash.h"
 #include "users/PermissionLoading.h"
-#include "users/ProgramOptions.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,14 +26,14 @@ class TestLogin : public QObject {
     Q_OBJECT
     test::TestEnvironment env;
     QString location;
-    std::unique_ptr<TmyDataBase> db;
+    std::unique_ptr<DataModule> db;
     const LoginCompany firma{"Firma testowa", "firma"};
 
     // A fresh location, a data module on it and a prepared session; with
     // openCompany the tests can write to the company's tables at once.
     std::unique_ptr<LoginSession> newSession(const QString& name, bool openCompany = true) {
         location = test::makeLoginLocation(env, name);
-        db = std::make_unique<TmyDataBase>();
+        db = std::make_unique<DataModule>();
         auto session = std::make_unique<LoginSession>(*db);
         if (!session->prepare({location, schema::kTemplatePassword}))
             return nullptr;
@@ -115,7 +115,7 @@ private slots:
     void prepareListsTheCompaniesAndPreselects() {
         location = test::makeLoginLocation(env, "prepare", {{"Zeta", "zeta"}, {"Alfa", "alfa"}});
         QFile(QDir(location).filePath("PDOXUSRS.LCK")).open(QIODevice::WriteOnly);
-        db = std::make_unique<TmyDataBase>();
+        db = std::make_unique<DataModule>();
         LoginSession session(*db);
         engine::EngineSession::defaultSession().addPassword("inne");
         const auto companies = session.prepare({location + u'/', schema::kTemplatePassword});
@@ -134,7 +134,7 @@ private slots:
 
         // A password that does not open the list: code 330, and the program ends.
         env.ui().clear();
-        TmyDataBase other;
+        DataModule other;
         QVERIFY(!LoginSession(other).prepare({location, "zlehaslo"}));
         engine::EngineSession::defaultSession().addPassword(schema::kTemplatePassword);
         QVERIFY(test::readErrorLog().contains("[0000000330]"));
@@ -298,7 +298,7 @@ private slots:
 
     void locationCheckAfterTheDatabaseWindow() {
         location = test::makeLoginLocation(env, "after");
-        db = std::make_unique<TmyDataBase>();
+        db = std::make_unique<DataModule>();
         currentDatabaseLocation() = {location, schema::kTemplatePassword};
         QVERIFY(LoginSession::checkLocationAfterConfiguration(*db));
         QVERIFY(env.ui().messages().isEmpty());

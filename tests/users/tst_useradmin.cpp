@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 #include "users/LoginFixture.h"
 
-#include "data/ErrorLog.h"
-#include "data/Schema.h"
-#include "data/TmyDataBase.h"
-#include "data/engine/EngineSession.h"
+#include "schema/Schema.h"
+#include "storage/DataModule.h"
+#include "storage/ErrorLog.h"
+#include "storage/engine/EngineSession.h"
 #include "users/LoginSession.h"
 #include "users/PasswordHash.h"
 #include "users/PermissionBoxes.h"
@@ -24,11 +24,11 @@ using Result = UserAdministration::Result;
 class TestUserAdministration : public QObject {
     Q_OBJECT
     test::TestEnvironment env;
-    std::unique_ptr<TmyDataBase> db;
+    std::unique_ptr<DataModule> db;
 
     UserAdministration openCompany(const QString& name) {
         const QString location = test::makeLoginLocation(env, name);
-        db = std::make_unique<TmyDataBase>();
+        db = std::make_unique<DataModule>();
         db->setLocation(location);
         if (!db->openCompanyDatabase("firma"))
             qFatal("cannot open the company");

@@ -2,15 +2,15 @@
 #include "support/ModalWindows.h"
 #include "users/LoginFixture.h"
 
-#include "data/DatabaseLocation.h"
-#include "data/Schema.h"
-#include "data/TmyDataBase.h"
-#include "data/engine/EngineSession.h"
+#include "location/DatabaseLocation.h"
+#include "options/ProgramOptions.h"
+#include "schema/Schema.h"
+#include "storage/DataModule.h"
+#include "storage/engine/EngineSession.h"
 #include "users/PasswordHash.h"
-#include "users/ProgramOptions.h"
-#include "users/TfLogin.h"
-#include "users/TfUserEdit.h"
-#include "users/TfUserzy.h"
+#include "users/gui/LoginDialog.h"
+#include "users/gui/UserEditDialog.h"
+#include "users/gui/UsersWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,13 +29,13 @@ class TestUsersGui : public QObject {
     Q_OBJECT
     test::TestEnvironment env;
     QString location;
-    std::unique_ptr<TmyDataBase> db;
+    std::unique_ptr<DataModule> db;
 
     void useLocation(const QString& name,
                      const QList<test::CompanySpec>& companies = {{"Firma testowa", "firma"}}) {
         location = test::makeLoginLocation(env, name, companies);
         currentDatabaseLocation() = {location, schema::kTemplatePassword};
-        db = std::make_unique<TmyDataBase>();
+        db = std::make_unique<DataModule>();
     }
     static void type(QLineEdit* field, const QString& text) {
         field->setFocus();
@@ -58,7 +58,7 @@ class TestUsersGui : public QObject {
         currentLogin().forget();
         currentLogin().userName = kAdministratorName;
     }
-    QStringList gridNames(TfUserzy* w) {
+    QStringList gridNames(UsersWindow* w) {
         QStringList names;
         for (int row = 0; row < w->grid()->model()->rowCount(); ++row)
             names.append(w->grid()->model()->index(row, 0).data().toString());
@@ -72,7 +72,7 @@ private slots:
         engine::EngineSession::defaultSession().addPassword(schema::kTemplatePassword);
         env.ui().clear();
         programOptions() = ProgramOptions{};
-        TfLogin::setDatabaseWindowHook({});
+        LoginDialog::setDatabaseWindowHook({});
     }
     void cleanup() {
         db.reset();
@@ -82,10 +82,10 @@ private slots:
     void loginShowsCompaniesAndHints() {
         useLocation("show", {{"Zeta", "zeta"}, {"Alfa", "alfa"}});
         programOptions().firmaDir = "zeta";
-        TfLogin window(*db);
+        LoginDialog window(*db);
         window.userField()->setText("stare");
         bool checked = false;
-        whenShown<TfLogin>([&](TfLogin* w) {
+        whenShown<LoginDialog>([&](LoginDialog* w) {
             QCOMPARE(w->windowTitle(), QStringLiteral("Karvento   3.0"));
             QVERIFY(w->userField()->text().isEmpty());
             QVERIFY(w->userHint()->isVisible());
@@ -105,25 +105,25 @@ private slots:
             checked = true;
             QTest::keyClick(w->userField(), Qt::Key_Escape);
         });
-        QCOMPARE(window.showModal(), TfLogin::Result::Terminate);
+        QCOMPARE(window.showModal(), LoginDialog::Result::Terminate);
         QVERIFY(checked);
 
         programOptions().cbFirstLog = false;
-        whenShown<TfLogin>([](TfLogin* w) {
+        whenShown<LoginDialog>([](LoginDialog* w) {
             QVERIFY(!w->userHint()->isVisible());
             QVERIFY(!w->passwordHint()->isVisible());
             w->reject();
         });
-        QCOMPARE(window.showModal(), TfLogin::Result::Refused);
+        QCOMPARE(window.showModal(), LoginDialog::Result::Refused);
     }
 
     void threeWrongPasswordsCloseTheWindow() {
         useLocation("wrong");
-        TfLogin window(*db);
+        LoginDialog window(*db);
         int visibleAfterFirst = -1;
         bool hiddenWhileTyping = false;
         QString selected;
-        whenShown<TfLogin>([&](TfLogin* w) {
+        whenShown<LoginDialog>([&](LoginDialog* w) {
             type(w->userField(), "admin");
             type(w->passwordField(), "zle");
             enter(w->passwordField());
@@ -137,7 +137,7 @@ private slots:
             type(w->passwordField(), "zebu");
             enter(w->userField());
         });
-        QCOMPARE(window.showModal(), TfLogin::Result::Refused);
+        QCOMPARE(window.showModal(), LoginDialog::Result::Refused);
         QCOMPARE(visibleAfterFirst, 1);
         QCOMPARE(selected, QStringLiteral("admin"));
         QVERIFY(hiddenWhileTyping);
@@ -147,13 +147,13 @@ private slots:
 
     void enterWithTheRightPasswordLogsIn() {
         useLocation("right");
-        TfLogin window(*db);
-        whenShown<TfLogin>([](TfLogin* w) {
+        LoginDialog window(*db);
+        whenShown<LoginDialog>([](LoginDialog* w) {
             type(w->userField(), "admin");
             type(w->passwordField(), "zebux");
             enter(w->passwordField());
         });
-        QCOMPARE(window.showModal(), TfLogin::Result::Accepted);
+        QCOMPARE(window.showModal(), LoginDialog::Result::Accepted);
         QCOMPARE(currentLogin().userName, QStringLiteral("ADMIN"));
         QCOMPARE(currentLogin().companyName, QStringLiteral("Firma testowa"));
         QVERIFY(isPasswordHash(db->select("SELECT HASLO FROM userzy").text(0, "HASLO")));
@@ -162,10 +162,10 @@ private slots:
     void preparationFailureEndsWithoutShowing() {
         useLocation("unprepared");
         currentDatabaseLocation().password = "zlehaslo";
-        TmyDataBase fresh;
-        TfLogin window(fresh);
-        QPointer<QTimer> watcher = whenShown<TfLogin>([](TfLogin* w) { w->reject(); });
-        QCOMPARE(window.showModal(), TfLogin::Result::Terminate);
+        DataModule fresh;
+        LoginDialog window(fresh);
+        QPointer<QTimer> watcher = whenShown<LoginDialog>([](LoginDialog* w) { w->reject(); });
+        QCOMPARE(window.showModal(), LoginDialog::Result::Terminate);
         QVERIFY(env.ui().last().caption == "Błąd bazy danych");
         QVERIFY(watcher && watcher->isActive()); // never shown
         delete watcher;
@@ -174,24 +174,24 @@ private slots:
     void configuringTheDatabaseReloadsOrEnds() {
         useLocation("first");
         const QString second = test::makeLoginLocation(env, "second", {{"Druga", "druga"}});
-        TfLogin window(*db);
+        LoginDialog window(*db);
         // Without the database window the user is told so and the list stays.
-        whenShown<TfLogin>([&](TfLogin* w) {
+        whenShown<LoginDialog>([&](LoginDialog* w) {
             w->configureButton()->click();
             QCOMPARE(w->companyList()->currentText(), QStringLiteral("Firma testowa"));
-            TfLogin::setDatabaseWindowHook([&](QWidget*) {
+            LoginDialog::setDatabaseWindowHook([&](QWidget*) {
                 currentDatabaseLocation() = {second, schema::kTemplatePassword};
             });
             w->configureButton()->click();
             QCOMPARE(w->companyList()->count(), 1);
             QCOMPARE(w->companyList()->currentText(), QStringLiteral("Druga"));
             QVERIFY(w->isVisible());
-            TfLogin::setDatabaseWindowHook([&](QWidget*) {
+            LoginDialog::setDatabaseWindowHook([&](QWidget*) {
                 currentDatabaseLocation() = {env.newDirectory("pusto"), QString()};
             });
             w->configureButton()->click();
         });
-        QCOMPARE(window.showModal(), TfLogin::Result::Terminate);
+        QCOMPARE(window.showModal(), LoginDialog::Result::Terminate);
         QCOMPARE(env.ui().messages().first().text,
                  "Okno konfiguracji bazy danych nie jest jeszcze dostępne.");
         QCOMPARE(env.ui().last().text, QStringLiteral("Nie udało się określić lokalizacji i hasła "
@@ -199,9 +199,9 @@ private slots:
     }
 
     void userEditChecksBeforeConfirming() {
-        TfUserEdit window;
+        UserEditDialog window;
         window.prepareForEdit("JAN", "Kierowca");
-        whenShown<TfUserEdit>([](TfUserEdit* w) {
+        whenShown<UserEditDialog>([](UserEditDialog* w) {
             QVERIFY(!w->nameField()->isEnabled());
             QCOMPARE(QApplication::focusWidget(), w->descriptionField());
             QCOMPARE(w->repeatField()->echoMode(), QLineEdit::Password);
@@ -219,7 +219,7 @@ private slots:
         QCOMPARE(window.values().password, QStringLiteral("abc"));
 
         window.prepareForAdd();
-        whenShown<TfUserEdit>([](TfUserEdit* w) {
+        whenShown<UserEditDialog>([](UserEditDialog* w) {
             QCOMPARE(QApplication::focusWidget(), w->nameField());
             QVERIFY(w->passwordField()->text().isEmpty());
             QTest::keyClick(w->nameField(), Qt::Key_Escape);
@@ -230,10 +230,10 @@ private slots:
     void administrationAddsUsersAndGrantsAtOnce() {
         useLocation("admin");
         logInAsAdmin();
-        TfUserzy window(*db);
+        UsersWindow window(*db);
         QStringList listed;
         QStringList reopened;
-        whenShown<TfUserzy>([&](TfUserzy* w) {
+        whenShown<UsersWindow>([&](UsersWindow* w) {
             QCOMPARE(w->windowTitle(), QStringLiteral("Zarządzanie użytkownikami"));
             QCOMPARE(w->pages()->currentIndex(), 0);
             QCOMPARE(w->grid()->objectName(), QStringLiteral("UserzyGRID"));
@@ -241,7 +241,7 @@ private slots:
                      "ID Użytkownika");
             QVERIFY(!w->box(0)->isEnabled() && !w->box(0)->isChecked());
             // "Dodaj", then the same name once more: refused, values kept, cancelled.
-            whenShown<TfUserEdit>([](TfUserEdit* e) {
+            whenShown<UserEditDialog>([](UserEditDialog* e) {
                 e->nameField()->setText("jan");
                 e->descriptionField()->setText("Kierowca");
                 e->passwordField()->setText("abc");
@@ -249,11 +249,11 @@ private slots:
                 e->saveButton()->click();
             });
             w->addButton()->click();
-            whenShown<TfUserEdit>([&](TfUserEdit* e) {
+            whenShown<UserEditDialog>([&](UserEditDialog* e) {
                 e->nameField()->setText("Jan");
                 e->passwordField()->setText("xyz");
                 e->repeatField()->setText("xyz");
-                whenShown<TfUserEdit>([&](TfUserEdit* again) {
+                whenShown<UserEditDialog>([&](UserEditDialog* again) {
                     reopened = {again->nameField()->text(), again->passwordField()->text()};
                     again->reject();
                 });
@@ -297,17 +297,17 @@ private slots:
         db->exec("INSERT INTO uprawnienia (NAZWA, UPR) VALUES ('EWA', '5')");
         // The main window's administration window is made once and kept.
         QWidget owner;
-        QCOMPARE(TfUserzy::instanceFor(&owner), TfUserzy::instanceFor(&owner));
-        TfUserzy* window = TfUserzy::instanceFor(nullptr);
+        QCOMPARE(UsersWindow::instanceFor(&owner), UsersWindow::instanceFor(&owner));
+        UsersWindow* window = UsersWindow::instanceFor(nullptr);
         QStringList afterDelete;
-        whenShown<TfUserzy>([&](TfUserzy* w) {
+        whenShown<UsersWindow>([&](UsersWindow* w) {
             // The administrator and the logged-in user stay.
             w->grid()->selectRow(0);
             w->deleteButton()->click();
             QCOMPARE(env.ui().last().text, QStringLiteral("Nie można usunąć konta ADMIN."));
             // Enter on the grid edits the current user.
             w->grid()->selectRow(1);
-            whenShown<TfUserEdit>([](TfUserEdit* e) {
+            whenShown<UserEditDialog>([](UserEditDialog* e) {
                 QCOMPARE(e->nameField()->text(), QStringLiteral("EWA"));
                 QVERIFY(!e->nameField()->isEnabled());
                 e->descriptionField()->setText("Księgowa");

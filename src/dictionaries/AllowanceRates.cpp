@@ -1,0 +1,40 @@
+#include "dictionaries/AllowanceRates.h"
+
+#include "dictionaries/RateTable.h"
+#include "storage/DataModule.h"
+#include "support/Numbers.h"
+
+namespace kv {
+
+AllowanceRates::AllowanceRates(DataModule& db) : m_db(db) {}
+
+bool AllowanceRates::reload() {
+    // A failed read counts as read: the lookups answer 0 rather than retry
+    // (and report) once for every trip on screen.
+    m_loaded = true;
+    return m_db.loadRateTable();
+}
+
+void AllowanceRates::ensureLoaded() {
+    if (!m_loaded)
+        reload();
+}
+
+double AllowanceRates::rate(int dateNumber, int vehicleKind, int capacity) {
+    ensureLoaded();
+    return m_db.rates().rateFor(dateNumber, vehicleKind, capacity);
+}
+
+double AllowanceRates::amount(double distance, int dateNumber, int vehicleKind, int capacity) {
+    return RateTable::amountFor(distance, rate(dateNumber, vehicleKind, capacity));
+}
+
+QString AllowanceRates::rateText(int dateNumber, int vehicleKind, int capacity) {
+    return formatNumber(rate(dateNumber, vehicleKind, capacity), 4);
+}
+
+QString AllowanceRates::amountText(double distance, int dateNumber, int vehicleKind, int capacity) {
+    return formatNumber(amount(distance, dateNumber, vehicleKind, capacity), 2);
+}
+
+} // namespace kv

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "framework/Registers.h"
+
+#include <QString>
+#include <functional>
+
+namespace kv {
+
+// What the register modules may ask of the main window.
+class MainWindowServices {
+public:
+    virtual ~MainWindowServices() = default;
+
+    // Rebuilds the vehicle selector; true returns it to "(Wszystkie)".
+    virtual void rebuildVehicleSelector(bool toAllVehicles) = 0;
+    // The company's name as the main window shows it.
+    virtual QString companyName() const = 0;
+    // Reads the company record again into the header (after company data changes).
+    virtual void refreshCompanyHeader() = 0;
+    // Shows a section with its start page.
+    virtual void showSectionStart(Section section) = 0;
+    // Draws a register-column button highlighted (white caption).
+    virtual void highlightButton(const QString& buttonName) = 0;
+    // Makes a register-column button that is not a register ("RBSlBiblioteka",
+    // "RBSlDaneFirmy") and its "Widok" menu item available, running the
+    // handler when used. The permissions still decide whether it is enabled.
+    virtual void addSectionCommand(const QString& buttonName, const QString& menuItem,
+                                   std::function<void()> handler) = 0;
+
+    // Reloads the lists of the vehicle register's filter panel.
+    virtual void refreshVehicleFilterLists() = 0;
+
+    // Opens the dictionary window on one list (its code, e.g. "FLOTA"); set by
+    // the dictionaries module, empty until then. Edit windows' "[...]" buttons
+    // use it and reload their list afterwards.
+    std::function<void(const QString& dictionaryCode)> openDictionary;
+};
+
+} // namespace kv

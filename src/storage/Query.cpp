@@ -1,0 +1,41 @@
+#include "storage/Query.h"
+
+namespace kv {
+
+Query::Query(QString name, ConnectionKind connection, QStringList lines)
+    : m_name(std::move(name)), m_connection(connection), m_lines(lines),
+      m_original(std::move(lines)) {}
+
+void Query::setLine(int index, const QString& text) {
+    Q_ASSERT_X(index >= 0 && index < m_lines.size(), "Query::setLine", qPrintable(m_name));
+    if (index >= 0 && index < m_lines.size())
+        m_lines[index] = text;
+}
+
+bool Query::replaceInLine(int index, const QString& from, const QString& to) {
+    if (index < 0 || index >= m_lines.size())
+        return false;
+    const int at = m_lines.at(index).indexOf(from);
+    if (at < 0)
+        return false;
+    m_lines[index].replace(at, from.size(), to);
+    return true;
+}
+
+void Query::setResult(std::shared_ptr<const ResultSet> result) {
+    m_result = std::move(result);
+    m_currentRow = m_result && m_result->rowCount() > 0 ? 0 : -1;
+}
+
+void Query::close() {
+    m_result.reset();
+    m_currentRow = -1;
+}
+
+QVariant Query::currentValue(const QString& column) const {
+    if (!m_result || m_currentRow < 0)
+        return {};
+    return m_result->value(m_currentRow, column);
+}
+
+} // namespace kv
