@@ -8,6 +8,7 @@
 // and one with 500 vehicles, 200 persons and 100,000 trips over four years.
 
 #include "framework/RegisterController.h"
+#include "framework/RegisterStates.h"
 #include "framework/RegisterTableModel.h"
 #include "schema/Schema.h"
 #include "schema/TemplateBuilder.h"
@@ -111,8 +112,8 @@ void fillTrips(const QString& company, int trips) {
 
 // A trips statement laid out on the register's lines (vehicle 8, period 9,
 // extra 10, sort 12 and 13).
-QStringList tripLines() {
-    return {
+StatementTemplate tripLines() {
+    StatementTemplate t(QStringList{
         QStringLiteral("SELECT P.IDPRZEJAZD AS IDPRZEJAZD, P.DATA AS DATA, A.NRREJ AS NRREJ, "
                        "A.MARKA AS MARKA, C.OPIS AS OPIS, A.POJEMNOSC AS POJEMNOSC,"),
         QStringLiteral("P.ODLEGLOSC AS ODLEGLOSC, P.TRASA AS TRASA, P.CELWYJAZDU AS CELWYJAZDU, "
@@ -124,13 +125,11 @@ QStringList tripLines() {
         QStringLiteral("LEFT OUTER JOIN pojazdy.DB AS A ON A.IDPOJAZD = P.IDPOJAZD"),
         QStringLiteral("LEFT OUTER JOIN osobowa.DB AS B ON B.NREW = P.IDKIEROWCY"),
         QStringLiteral("LEFT OUTER JOIN slowniki.DB AS C ON C.KOD = A.RODZAJ"),
-        QStringLiteral("WHERE 1 = 1"),
-        QString(),
-        QString(),
-        QString(),
-        QStringLiteral("ORDER BY"),
-        QString(),
-        QString()};
+        QStringLiteral("WHERE 1 = 1")});
+    t.slot(kVehicleSlot).slot(kPeriodSlot).slot(QStringLiteral("extra"));
+    t << QStringLiteral("ORDER BY");
+    t.slot(kSortSlot).slot(kDirectionSlot);
+    return t;
 }
 
 struct Figures {
@@ -202,7 +201,7 @@ int main(int argc, char** argv) {
         db.openCompanyDatabase(QStringLiteral("firma")); // the period is the year 2024
         db.addQuery(QStringLiteral("DBFPrzejazdy"), ConnectionKind::Company, tripLines());
         report("trips of 2024 (of 100,000)", measure(db, RegisterId::Trips, repetitions));
-        db.viewState(RegisterId::Trips).periodFragment.clear();
+        registerState(db, RegisterId::Trips).periodFragment.clear();
         report("all trips, 100,000", measure(db, RegisterId::Trips, std::min(repetitions, 3)));
     }
     return 0;

@@ -1,22 +1,17 @@
-// The main window's filters: the vehicle selector, the month and year lists,
-// the date range, and the status and fleet filters of the vehicle register.
-// The rules live in RegisterFilters; this file only ties widgets to them.
-#include "app/MainWindow.h"
+#include "app/FilterRow.h"
 
 #include "framework/RegisterFilters.h"
 #include "options/ProgramOptions.h"
-#include "storage/DataModule.h"
-#include "support/DateNumbers.h"
 #include "support/gui/ConfirmedChoice.h"
 #include "support/gui/DateField.h"
+#include "support/gui/WidgetFilters.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QToolButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
 
 namespace kv {
 
@@ -32,178 +27,195 @@ const QString kActiveList = QStringLiteral("QComboBox { background: white; }") +
 const QString kInactiveList = QStringLiteral("QComboBox { background: #999999; }") + kOpenList;
 const QString kActiveField = QStringLiteral("background: white;");
 const QString kInactive = QStringLiteral("background: #999999;");
+const QString kAll = QStringLiteral("(Wszystkie)");
 
-QToolButton* clearButton(const char* name) {
-    auto* b = new QToolButton;
-    b->setObjectName(QLatin1String(name));
-    b->setText(QStringLiteral("×"));
-    b->setToolTip(QStringLiteral("Wyczyść filtr"));
-    b->setStatusTip(QStringLiteral("Wyczyść filtr"));
-    return b;
+// A list wide enough for its longest entry, "(Wszystkie)" included.
+void fitToEntries(QComboBox* box) {
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 }
-
-// Runs the action when Enter is pressed in the watched widget.
-// A filter list changes only when the user means it: a wheel notch over a
-// closed list, on the way to the grid, must not filter the register.
-class NoWheelFilter : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        return event->type() == QEvent::Wheel || QObject::eventFilter(watched, event);
-    }
-};
-
-class EnterFilter : public QObject {
-public:
-    EnterFilter(QObject* parent, std::function<void()> onEnter)
-        : QObject(parent), m_onEnter(std::move(onEnter)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                m_onEnter();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> m_onEnter;
-};
 
 } // namespace
 
-QWidget* MainWindow::buildVehicleFilterPanel() {
-    auto* panel = new QWidget;
-    panel->setObjectName(QStringLiteral("vehicleFilters"));
-    auto* layout = new QHBoxLayout(panel);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Status pojazdu")));
-    m_statusFilter = new QComboBox;
-    m_statusFilter->setObjectName(QStringLiteral("filtrSTATUSPOJAZDU"));
-    m_statusFilter->setToolTip(QStringLiteral("Filtruj wg statusu pojazdu"));
-    m_statusFilter->addItems({QStringLiteral("Aktywny"), QStringLiteral("Nieaktywny"),
-                              QStringLiteral("Sprzedany"), QStringLiteral("Zniszczony"),
-                              QStringLiteral("Inne"),
-                              QStringLiteral("(Wszystkie prócz aktywnych)")});
-    m_statusFilter->setCurrentIndex(-1);
-    layout->addWidget(m_statusFilter);
-    QToolButton* clearStatus = clearButton("SBStatusWyczysc");
-    layout->addWidget(clearStatus);
-    layout->addSpacing(16);
-    layout->addWidget(new QLabel(QStringLiteral("Numer Floty")));
-    m_fleetFilter = new QComboBox;
-    m_fleetFilter->setObjectName(QStringLiteral("filtrNRFLOTY"));
-    m_fleetFilter->setToolTip(QStringLiteral("Filtruj pojazdy wg numer floty"));
-    m_fleetFilter->setMinimumContentsLength(14);
-    layout->addWidget(m_fleetFilter);
-    QToolButton* clearFleet = clearButton("SBFlotaWyczysc");
-    layout->addWidget(clearFleet);
-    layout->addStretch(1);
+FilterRow::FilterRow(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("filterRow"));
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(8, 4, 8, 4);
+    rows->setSpacing(2);
+    auto* layout = new QHBoxLayout;
+    const QString enterHint = QStringLiteral("Wybór zatwierdź klawiszem ENTER");
 
-    auto refreshVehicles = [this] {
-        if (auto it = m_registers.find(static_cast<int>(RegisterId::Vehicles));
-            it != m_registers.end() && it->second.grid)
-            refreshVisibleRegister();
-    };
-    connect(m_statusFilter, &QComboBox::activated, this, [this, refreshVehicles](int index) {
-        m_filters->setVehicleStatusFilter(index);
-        refreshVehicles();
-    });
-    connect(clearStatus, &QToolButton::clicked, this, [this, refreshVehicles] {
-        m_statusFilter->setCurrentIndex(-1);
-        m_filters->setVehicleStatusFilter(-1);
-        refreshVehicles();
-    });
-    connect(m_fleetFilter, &QComboBox::activated, this, [this, refreshVehicles](int) {
-        const QVariant key = m_fleetFilter->currentData();
-        m_filters->setFleetFilter(key.isValid() ? key.toInt() : -1);
-        refreshVehicles();
-    });
-    connect(clearFleet, &QToolButton::clicked, this, [this, refreshVehicles] {
-        m_fleetFilter->setCurrentIndex(-1);
-        m_filters->setFleetFilter(-1);
-        refreshVehicles();
-    });
-    return panel;
+    layout->addWidget(new QLabel(QStringLiteral("Dane dla pojazdu:")));
+    m_vehicle = new QComboBox;
+    m_vehicle->setObjectName(QStringLiteral("CBPojazd"));
+    m_vehicle->setMinimumWidth(130);
+    fitToEntries(m_vehicle);
+    layout->addWidget(m_vehicle);
+    layout->addSpacing(10);
+
+    layout->addWidget(new QLabel(QStringLiteral("Miesiąc / Rok:")));
+    m_month = new QComboBox;
+    m_month->setObjectName(QStringLiteral("CBCurrentMonth"));
+    m_month->setToolTip(enterHint);
+    m_month->addItem(kAll);
+    for (const char* m : {"Styczeń", "Luty", "Marzec", "Kwiecień", "Maj", "Czerwiec", "Lipiec",
+                          "Sierpień", "Wrzesień", "Październik", "Listopad", "Grudzień"})
+        m_month->addItem(QString::fromUtf8(m));
+    fitToEntries(m_month);
+    layout->addWidget(m_month);
+    m_year = new QComboBox;
+    m_year->setObjectName(QStringLiteral("CBcurrentYear"));
+    m_year->setToolTip(enterHint);
+    m_year->addItem(kAll);
+    fitToEntries(m_year);
+    layout->addWidget(m_year);
+    layout->addSpacing(10);
+
+    layout->addWidget(new QLabel(QStringLiteral("Data od-do:")));
+    m_from = new DateField;
+    m_from->setObjectName(QStringLiteral("filtrOd"));
+    m_to = new DateField;
+    m_to->setObjectName(QStringLiteral("filtrDo"));
+    for (DateField* e : {m_from, m_to}) {
+        e->setMaximumWidth(130);
+        layout->addWidget(e);
+    }
+    layout->addStretch(1);
+    rows->addLayout(layout);
+
+    // The company, the chosen vehicle and the user.
+    auto* labels = new QHBoxLayout;
+    m_company = new QLabel;
+    m_company->setObjectName(QStringLiteral("lFirma"));
+    m_company->setStyleSheet(QStringLiteral("font-weight: bold; color: #2d5b8a;"));
+    m_company->setMaximumWidth(420);
+    m_vehicleLabel = new QLabel(QStringLiteral("-"));
+    m_vehicleLabel->setObjectName(QStringLiteral("lPojazd"));
+    m_user = new QLabel;
+    m_user->setObjectName(QStringLiteral("lUzytkownik"));
+    m_user->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    labels->addWidget(m_company);
+    labels->addSpacing(20);
+    labels->addWidget(m_vehicleLabel, 1);
+    labels->addWidget(m_user);
+    rows->addLayout(labels);
+    wire();
 }
 
-void MainWindow::wireFilterRow() {
-    for (QComboBox* list :
-         {m_cbPojazd, m_cbCurrentMonth, m_cbCurrentYear, m_statusFilter, m_fleetFilter})
-        if (list)
-            list->installEventFilter(new NoWheelFilter(list));
-    connect(m_cbPojazd, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_applyingFilters)
+QList<QComboBox*> FilterRow::lists() const {
+    return {m_vehicle, m_month, m_year};
+}
+
+void FilterRow::wire() {
+    for (QComboBox* list : lists())
+        ignoreWheel(list);
+    connect(m_vehicle, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_applying)
             vehicleSelectorChanged();
     });
     // Arrow keys on the closed list and Enter apply a choice; a click in the
     // open list waits for Enter, as the lists' hint says.
-    for (QComboBox* box : {m_cbCurrentMonth, m_cbCurrentYear})
+    for (QComboBox* box : {m_month, m_year})
         onConfirmedChoice(box, [this] { monthYearChanged(); });
-    for (DateField* field : {m_filtrOd, m_filtrDo}) {
-        field->lineEdit()->installEventFilter(
-            new EnterFilter(field, [this] { dateRangeChanged(); }));
+    for (DateField* field : {m_from, m_to}) {
+        onEnter(field->lineEdit(), [this] { dateRangeChanged(); });
         connect(field, &DateField::datePicked, this, [this] { dateRangeChanged(); });
     }
 }
 
-void MainWindow::fillVehicleSelector(bool toAll) {
+void FilterRow::clearForLogin() {
+    // Filters start from the year and month lists; the date range is greyed.
+    markPeriodFilter(true);
+    m_from->setText(QString());
+    m_to->setText(QString());
+    // The remembered vehicle is chosen again later; clearing the list's
+    // choice here must not overwrite it.
+    const QSignalBlocker quiet(m_vehicle);
+    m_vehicle->setCurrentIndex(-1);
+}
+
+void FilterRow::prepare() {
+    const ProgramOptions& o = programOptions();
+    m_year->clear();
+    m_year->addItem(kAll);
+    for (int y = o.filtrRokOd; y <= o.filtrRokDo; ++y)
+        m_year->addItem(QString::number(y));
+    const bool stored = o.CBCurrentYear >= 0 && o.CBCurrentMonth >= 0;
+    m_month->setCurrentIndex(stored && o.CBCurrentMonth < m_month->count() ? o.CBCurrentMonth : 0);
+    // Every start shows all years, whatever was chosen the last time.
+    m_year->setCurrentIndex(0);
+    monthYearChanged();
+
+    const QString rememberedVehicle = o.CBPojazd;
+    fillVehicleSelector(true);
+    const int index = m_vehicle->findText(rememberedVehicle, Qt::MatchExactly);
+    if (!rememberedVehicle.isEmpty() && index > 0)
+        m_vehicle->setCurrentIndex(index); // runs the selector's change
+}
+
+void FilterRow::fillVehicleSelector(bool toAll) {
     if (!m_filters)
         return;
-    const QString remembered = toAll ? QString() : m_cbPojazd->currentText();
-    m_applyingFilters = true;
-    m_cbPojazd->clear();
-    m_cbPojazd->addItem(QStringLiteral("(Wszystkie)"));
-    m_cbPojazd->addItems(m_filters->vehicleNumbers());
-    const int index = m_cbPojazd->findText(remembered, Qt::MatchExactly);
-    m_cbPojazd->setCurrentIndex(index >= 0 ? index : 0);
-    m_applyingFilters = false;
+    const QString remembered = toAll ? QString() : m_vehicle->currentText();
+    m_applying = true;
+    m_vehicle->clear();
+    m_vehicle->addItem(kAll);
+    m_vehicle->addItems(m_filters->vehicleNumbers());
+    const int index = m_vehicle->findText(remembered, Qt::MatchExactly);
+    m_vehicle->setCurrentIndex(index >= 0 ? index : 0);
+    m_applying = false;
     vehicleSelectorChanged();
 }
 
-void MainWindow::vehicleSelectorChanged() {
+void FilterRow::vehicleSelectorChanged() {
     if (!m_filters)
         return;
-    const QString chosen = m_cbPojazd->currentIndex() > 0 ? m_cbPojazd->currentText() : QString();
+    const QString chosen = m_vehicle->currentIndex() > 0 ? m_vehicle->currentText() : QString();
     m_filters->selectVehicle(chosen);
     programOptions().CBPojazd = chosen;
-    m_lPojazd->setText(m_filters->vehicleLabel());
-    refreshVisibleRegister();
+    m_vehicleLabel->setText(m_filters->vehicleLabel());
+    emit filtersChanged();
 }
 
-void MainWindow::monthYearChanged() {
+void FilterRow::monthYearChanged() {
     if (!m_filters)
         return;
     markPeriodFilter(true);
-    if (m_cbCurrentYear->currentIndex() <= 0)
-        m_cbCurrentMonth->setCurrentIndex(0);
-    programOptions().CBCurrentYear = m_cbCurrentYear->currentIndex();
-    programOptions().CBCurrentMonth = m_cbCurrentMonth->currentIndex();
-    const int year =
-        m_cbCurrentYear->currentIndex() > 0 ? m_cbCurrentYear->currentText().toInt() : 0;
-    m_filters->selectMonthYear(std::max(0, m_cbCurrentMonth->currentIndex()), year);
-    refreshVisibleRegister();
+    if (m_year->currentIndex() <= 0)
+        m_month->setCurrentIndex(0);
+    programOptions().CBCurrentYear = m_year->currentIndex();
+    programOptions().CBCurrentMonth = m_month->currentIndex();
+    const int year = m_year->currentIndex() > 0 ? m_year->currentText().toInt() : 0;
+    m_filters->selectMonthYear(std::max(0, m_month->currentIndex()), year);
+    emit filtersChanged();
 }
 
-void MainWindow::markPeriodFilter(bool monthAndYear) {
-    m_cbCurrentYear->setStyleSheet(monthAndYear ? kActiveList : kInactiveList);
-    m_cbCurrentMonth->setStyleSheet(monthAndYear ? kActiveList : kInactiveList);
-    m_filtrOd->lineEdit()->setStyleSheet(monthAndYear ? kInactive : kActiveField);
-    m_filtrDo->lineEdit()->setStyleSheet(monthAndYear ? kInactive : kActiveField);
+void FilterRow::markPeriodFilter(bool monthAndYear) {
+    m_year->setStyleSheet(monthAndYear ? kActiveList : kInactiveList);
+    m_month->setStyleSheet(monthAndYear ? kActiveList : kInactiveList);
+    m_from->lineEdit()->setStyleSheet(monthAndYear ? kInactive : kActiveField);
+    m_to->lineEdit()->setStyleSheet(monthAndYear ? kInactive : kActiveField);
 }
 
-void MainWindow::dateRangeChanged() {
+void FilterRow::dateRangeChanged() {
     if (!m_filters)
         return;
     markPeriodFilter(false);
-    m_filters->selectDateRange(m_filtrOd->text(), m_filtrDo->text());
-    refreshVisibleRegister();
+    m_filters->selectDateRange(m_from->text(), m_to->text());
+    emit filtersChanged();
+}
+
+void FilterRow::setCompany(const QString& name) {
+    m_company->setToolTip(name);
+    m_company->setText(
+        m_company->fontMetrics().elidedText(name, Qt::ElideRight, m_company->maximumWidth()));
+}
+
+QString FilterRow::companyName() const {
+    return m_company->toolTip();
+}
+
+void FilterRow::setUser(const QString& text) {
+    m_user->setText(text);
 }
 
 } // namespace kv

@@ -1,33 +1,93 @@
-// The main menu. Items of parts of the program that are not available yet are
-// present but disabled, so the menu shows the whole program from the start.
-#include "app/MainWindow.h"
+#include "app/MainMenu.h"
 
-#include "options/gui/OptionsDialog.h"
-#include "storage/SettingsPaths.h"
-#include "support/GridLayoutStore.h"
-#include "support/UserInterface.h"
+#include "app/CommandRow.h"
 
-#include <QApplication>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
+#include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QUrl>
+#include <algorithm>
 
 namespace kv {
 
 namespace {
-QString key(const QString& text) {
-    QString k = text;
-    k.remove(u'&');
-    return k;
+
+QString key(QString text) {
+    return text.remove(u'&');
 }
+
+void connectTo(QAction* a, const std::function<void()>& handler) {
+    if (handler)
+        QObject::connect(a, &QAction::triggered, a, [handler] { handler(); });
+}
+
 } // namespace
 
-QAction* MainWindow::addMenuAction(QMenu* menu, const QString& text, const QString& shortcut,
-                                   bool available) {
+MainMenu::MainMenu(QMenuBar* bar, CommandRow& commands,
+                   const QList<SectionCommandInfo>& sectionCommands, Handlers handlers,
+                   QObject* parent)
+    : QObject(parent), m_handlers(std::move(handlers)) {
+    const Handlers& h = m_handlers;
+    QMenu* dane = bar->addMenu(QStringLiteral("&Dane"));
+    connectTo(add(dane, QStringLiteral("Opcje")), h.options);
+    connectTo(add(dane, QStringLiteral("Wyloguj się...")), h.logOut);
+    dane->addSeparator();
+    connectTo(add(dane, QStringLiteral("Zakończ")), h.quit);
+
+    QMenu* edycja = bar->addMenu(QStringLiteral("&Edycja"));
+    const struct {
+        const char* text;
+        const char* button;
+        const char* shortcut;
+    } editItems[] = {
+        {"Podgląd", "SBPodglad", ""},   {"Dodaj", "SBDodaj", ""},
+        {"Edytuj", "SBEdytuj", ""},     {"Kasuj", "SBUsun", ""},
+        {"Kopiuj", "SBKopiuj", ""},     {"Drukuj", "SBDrukuj", ""},
+        {"Zapisz do CSV", "SBcsv", ""}, {"Szukaj", "SBSzukaj", "Ctrl+F"},
+    };
+    for (const auto& item : editItems) {
+        QAction* a = edycja->addAction(QString::fromUtf8(item.text));
+        a->setShortcut(QKeySequence(QLatin1String(item.shortcut)));
+        commands.follow(a, QLatin1String(item.button));
+        m_actions.insert(a->text(), a);
+    }
+
+    QMenu* narzedzia = bar->addMenu(QStringLiteral("&Narzędzia"));
+    add(narzedzia, QStringLiteral("Sprawdź terminy"), {}, false);
+    add(narzedzia, QStringLiteral("Sprawdź stany magazynowe"), {}, false);
+    add(narzedzia, QStringLiteral("Utwórz kopię przejazdów na podstawie wskazanego miesiąca"), {},
+        false);
+    add(narzedzia, QStringLiteral("Tabela odległości"), {}, false);
+    add(narzedzia, QStringLiteral("Notatnik"), {}, false);
+    narzedzia->addSeparator();
+    connectTo(add(narzedzia, QStringLiteral("Przywróć domyślne szerokości tabel")),
+              h.restoreWidths);
+
+    QMenu* import = bar->addMenu(QStringLiteral("Import"));
+    import->setObjectName(QStringLiteral("menuImport"));
+    for (const char* item :
+         {"Import kosztów z arkusza .CSV", "Import przejazdów z arkusza .CSV",
+          "Import taknowania (ciągłe) z arkusza .CSV", "Import tankowania Km z arkusza .CSV",
+          "Import tankowania Mth z arkusza .CSV", "Import pracowników z arkusza .CSV"})
+        add(import, QString::fromUtf8(item), {}, false);
+
+    buildViewMenu(bar, sectionCommands);
+
+    QMenu* admin = bar->addMenu(QStringLiteral("&Administracja"));
+    admin->setObjectName(QStringLiteral("menuAdministracja"));
+    connectTo(add(admin, QStringLiteral("Zarządzanie użytkownikami")), h.administerUsers);
+    add(admin, QStringLiteral("Administracja bazą danych"), {}, false);
+    add(admin, QStringLiteral("Archiwizacja bazy danych"), {}, false);
+
+    QMenu* pomoc = bar->addMenu(QStringLiteral("Pomo&c"));
+    connectTo(add(pomoc, QStringLiteral("Pomoc"), QStringLiteral("F1")), h.help);
+    connectTo(add(pomoc, QStringLiteral("Pomoc techniczna via Internet")), h.support);
+    connectTo(add(pomoc, QStringLiteral("Otwórz log błędów error.log"), QStringLiteral("F12")),
+              h.errorLog);
+    add(pomoc, QStringLiteral("Porada dnia"), {}, false);
+    pomoc->addSeparator();
+    connectTo(add(pomoc, QStringLiteral("O prog&ramie")), h.about);
+}
+
+QAction* MainMenu::add(QMenu* menu, const QString& text, const QString& shortcut, bool available) {
     QAction* a = menu->addAction(text);
     if (!shortcut.isEmpty())
         a->setShortcut(QKeySequence(shortcut));
@@ -38,103 +98,60 @@ QAction* MainWindow::addMenuAction(QMenu* menu, const QString& text, const QStri
     return a;
 }
 
-void MainWindow::buildMenus() {
-    QMenuBar* bar = menuBar();
-
-    QMenu* dane = bar->addMenu(QStringLiteral("&Dane"));
-    connect(addMenuAction(dane, QStringLiteral("Opcje")), &QAction::triggered, this, [this] {
-        OptionsDialog::edit(this);
-        openSection(Section::Start);
-    });
-    connect(addMenuAction(dane, QStringLiteral("Wyloguj się...")), &QAction::triggered, this,
-            &MainWindow::logOut);
-    dane->addSeparator();
-    connect(addMenuAction(dane, QStringLiteral("Zakończ")), &QAction::triggered, this,
-            &QWidget::close);
-
-    QMenu* edycja = bar->addMenu(QStringLiteral("&Edycja"));
-    struct EditItem {
-        const char* key;
-        QString text;
-        QString shortcut;
-    };
-    const EditItem editItems[] = {
-        {"Podglad", QStringLiteral("Podgląd"), {}},
-        {"Dodaj", QStringLiteral("Dodaj"), {}},
-        {"Edytuj", QStringLiteral("Edytuj"), {}},
-        {"Kasuj", QStringLiteral("Kasuj"), {}},
-        {"Kopiuj", QStringLiteral("Kopiuj"), {}},
-        {"Drukuj", QStringLiteral("Drukuj"), {}},
-        {"ZapiszCSV", QStringLiteral("Zapisz do CSV"), {}},
-        {"Szukaj", QStringLiteral("Szukaj"), QStringLiteral("Ctrl+F")},
-    };
-    const QHash<QString, QString> buttons{{QStringLiteral("Podglad"), QStringLiteral("SBPodglad")},
-                                          {QStringLiteral("Dodaj"), QStringLiteral("SBDodaj")},
-                                          {QStringLiteral("Edytuj"), QStringLiteral("SBEdytuj")},
-                                          {QStringLiteral("Kasuj"), QStringLiteral("SBUsun")},
-                                          {QStringLiteral("Kopiuj"), QStringLiteral("SBKopiuj")},
-                                          {QStringLiteral("Drukuj"), QStringLiteral("SBDrukuj")},
-                                          {QStringLiteral("ZapiszCSV"), QStringLiteral("SBcsv")},
-                                          {QStringLiteral("Szukaj"), QStringLiteral("SBSzukaj")}};
-    for (const EditItem& item : editItems) {
-        QAction* a = edycja->addAction(item.text);
-        if (QPushButton* b = m_commandButtons.value(buttons.value(QLatin1String(item.key))))
-            connect(a, &QAction::triggered, b, &QPushButton::click);
-        if (!item.shortcut.isEmpty())
-            a->setShortcut(QKeySequence(item.shortcut));
-        a->setEnabled(false);
-        m_actions.insert(QLatin1String(item.key), a);
-    }
-
-    QMenu* narzedzia = bar->addMenu(QStringLiteral("&Narzędzia"));
-    addMenuAction(narzedzia, QStringLiteral("Sprawdź terminy"), {}, false);
-    addMenuAction(narzedzia, QStringLiteral("Sprawdź stany magazynowe"), {}, false);
-    addMenuAction(narzedzia,
-                  QStringLiteral("Utwórz kopię przejazdów na podstawie wskazanego miesiąca"), {},
-                  false);
-    addMenuAction(narzedzia, QStringLiteral("Tabela odległości"), {}, false);
-    addMenuAction(narzedzia, QStringLiteral("Notatnik"), {}, false);
-    narzedzia->addSeparator();
-    connect(addMenuAction(narzedzia, QStringLiteral("Przywróć domyślne szerokości tabel")),
-            &QAction::triggered, this, [this] {
-                if (m_gridStorage)
-                    m_gridStorage->restoreDefaults();
-            });
-
-    QMenu* import = bar->addMenu(QStringLiteral("Import"));
-    import->setObjectName(QStringLiteral("menuImport"));
-    for (const char* item :
-         {"Import kosztów z arkusza .CSV", "Import przejazdów z arkusza .CSV",
-          "Import taknowania (ciągłe) z arkusza .CSV", "Import tankowania Km z arkusza .CSV",
-          "Import tankowania Mth z arkusza .CSV", "Import pracowników z arkusza .CSV"})
-        addMenuAction(import, QString::fromUtf8(item), {}, false);
-
+void MainMenu::buildViewMenu(QMenuBar* bar, const QList<SectionCommandInfo>& sectionCommands) {
     QMenu* widok = bar->addMenu(QStringLiteral("&Widok"));
-    connect(addMenuAction(widok, QStringLiteral("Wstęp")), &QAction::triggered, this,
-            [this] { openSection(Section::Start); });
-    auto registerItem = [this](QMenu* menu, RegisterId id) {
-        const RegisterDescriptor& d = registerDescriptor(id);
-        QAction* a = addMenuAction(menu, d.menuItem, d.shortcut, false);
-        m_notBuilt.remove(a); // follows the register's availability instead
-        connect(a, &QAction::triggered, this, [this, id] { openRegister(id); });
+    connectTo(add(widok, QStringLiteral("Wstęp")), m_handlers.startPage);
+
+    // One entry of a "Widok" group: a register or a section command.
+    struct Entry {
+        int position;
+        std::function<void(QMenu*)> add;
     };
-    registerItem(widok, RegisterId::Vehicles);
-    QMenu* finansowe = widok->addMenu(QStringLiteral("Finansowe"));
-    for (RegisterId id :
-         {RegisterId::Trips, RegisterId::Odometer, RegisterId::Costs, RegisterId::RoadCards,
-          RegisterId::FuelCards, RegisterId::Orders, RegisterId::Settlements})
-        registerItem(finansowe, id);
-    QMenu* paliwa = widok->addMenu(QStringLiteral("Paliwa"));
-    for (RegisterId id : {RegisterId::FuelPrices, RegisterId::Consumption,
-                          RegisterId::ConsumptionKm, RegisterId::ConsumptionMth})
-        registerItem(paliwa, id);
+    auto group = [this](QMenu* menu, const QString& name,
+                        const QList<SectionCommandInfo>& commands) {
+        QList<Entry> entries;
+        for (const RegisterDescriptor& d : allRegisters())
+            if (d.menuGroup == name)
+                entries.append({d.menuPosition, [this, d](QMenu* m) {
+                                    // Follows the register's availability, not the list
+                                    // of parts this version lacks.
+                                    QAction* a = add(m, d.menuItem, d.shortcut, false);
+                                    m_notBuilt.remove(a);
+                                    m_registerActions.insert(int(d.id), a);
+                                    const RegisterId id = d.id;
+                                    connect(a, &QAction::triggered, this,
+                                            [this, id] { m_handlers.openRegister(id); });
+                                }});
+        for (const SectionCommandInfo& c : commands)
+            entries.append({c.menuPosition, [this, c](QMenu* m) {
+                                QAction* a = add(m, c.menuItem, c.shortcut, false);
+                                const QString button = c.button;
+                                connect(a, &QAction::triggered, this,
+                                        [this, button] { m_handlers.sectionCommand(button); });
+                            }});
+        std::stable_sort(entries.begin(), entries.end(),
+                         [](const Entry& a, const Entry& b) { return a.position < b.position; });
+        for (const Entry& e : entries)
+            e.add(menu);
+    };
+    auto commandsOf = [&sectionCommands](Section section) {
+        QList<SectionCommandInfo> own;
+        for (const SectionCommandInfo& c : sectionCommands)
+            if (c.section == section)
+                own.append(c);
+        return own;
+    };
+
+    group(widok, QString(), {});
+    group(widok->addMenu(QStringLiteral("Finansowe")), QStringLiteral("Finansowe"),
+          commandsOf(Section::Finance));
+    group(widok->addMenu(QStringLiteral("Paliwa")), QStringLiteral("Paliwa"),
+          commandsOf(Section::Fuel));
     QMenu* czas = widok->addMenu(QStringLiteral("Czas"));
-    registerItem(czas, RegisterId::Calendar);
-    addMenuAction(czas, QStringLiteral("Harmonogram"), {}, false);
-    QMenu* rejestry = widok->addMenu(QStringLiteral("Rejestry"));
-    for (RegisterId id : {RegisterId::Warehouse, RegisterId::Equipment, RegisterId::Documents,
-                          RegisterId::Tyres, RegisterId::Damages, RegisterId::Repairs})
-        registerItem(rejestry, id);
+    group(czas, QStringLiteral("Czas"), commandsOf(Section::Time));
+    add(czas, QStringLiteral("Harmonogram"), {}, false);
+    group(widok->addMenu(QStringLiteral("Rejestry")), QStringLiteral("Rejestry"),
+          commandsOf(Section::Registers));
     widok->addSeparator();
     for (const char* reports : {"Raporty wg pojazdów", "Raporty wg kierowców", "Karty drogowe",
                                 "Kilometrówka VAT", "Pozostałe raporty 1", "Pozostałe raporty 2"}) {
@@ -145,51 +162,18 @@ void MainWindow::buildMenus() {
     QMenu* wykresy = widok->addMenu(QStringLiteral("Wykresy"));
     wykresy->setEnabled(false);
     m_notBuiltMenus.insert(wykresy);
-    QMenu* slowniki = widok->addMenu(QStringLiteral("Słowniki"));
-    addMenuAction(slowniki, QStringLiteral("Biblioteka"), QStringLiteral("Ctrl+F1"), false);
-    registerItem(slowniki, RegisterId::Rates);
-    addMenuAction(slowniki, QStringLiteral("Dane Firmy"), {}, false);
-    registerItem(slowniki, RegisterId::Employees);
+    group(widok->addMenu(QStringLiteral("Słowniki")), QStringLiteral("Słowniki"),
+          commandsOf(Section::Dictionaries));
+}
 
-    QMenu* admin = bar->addMenu(QStringLiteral("&Administracja"));
-    admin->setObjectName(QStringLiteral("menuAdministracja"));
-    connect(addMenuAction(admin, QStringLiteral("Zarządzanie użytkownikami")), &QAction::triggered,
-            this, &MainWindow::administerUsers);
-    addMenuAction(admin, QStringLiteral("Administracja bazą danych"), {}, false);
-    addMenuAction(admin, QStringLiteral("Archiwizacja bazy danych"), {}, false);
+bool MainMenu::isBuilt(QAction* action) const {
+    return !m_notBuilt.contains(action) &&
+           !(action->menu() && m_notBuiltMenus.contains(action->menu()));
+}
 
-    QMenu* pomoc = bar->addMenu(QStringLiteral("Pomo&c"));
-    connect(addMenuAction(pomoc, QStringLiteral("Pomoc"), QStringLiteral("F1")),
-            &QAction::triggered, this, [] {
-                const QString manual =
-                    QDir(installDirectory())
-                        .filePath(QStringLiteral("dokumentacja/Instrukcja obsługi.pdf"));
-                if (!QFileInfo::exists(manual) ||
-                    !QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
-                    ui().information(QStringLiteral("Informacja"),
-                                     QStringLiteral("Nie udało się otworzyć instrukcji obsługi: ") +
-                                         manual);
-            });
-    connect(addMenuAction(pomoc, QStringLiteral("Pomoc techniczna via Internet")),
-            &QAction::triggered, this, [] {
-                QDesktopServices::openUrl(QUrl(QStringLiteral(
-                    "mailto:pomoc@karvento.pl?subject=Karvento%203.0%20-%20pomoc%20techniczna"
-                    "&body=Opisz%20problem,%20podaj%20system%20operacyjny,%20tresc%20komunikatow"
-                    "%20o%20bledzie,%20zrzuty%20ekranu.")));
-            });
-    connect(
-        addMenuAction(pomoc, QStringLiteral("Otwórz log błędów error.log"), QStringLiteral("F12")),
-        &QAction::triggered, this, &MainWindow::openErrorLog);
-    addMenuAction(pomoc, QStringLiteral("Porada dnia"), {}, false);
-    pomoc->addSeparator();
-    connect(addMenuAction(pomoc, QStringLiteral("O prog&ramie")), &QAction::triggered, this,
-            [this] {
-                QMessageBox::about(
-                    this, QStringLiteral("O programie"),
-                    QStringLiteral("<h3>Karvento</h3><p>Wersja 3.0</p>"
-                                   "<p>Ewidencja pojazdów firmy: przejazdy, kilometrówka, "
-                                   "paliwo, koszty, terminy i raporty.</p>"));
-            });
+void MainMenu::makeAvailable(QAction* action) {
+    m_notBuilt.remove(action);
+    action->setEnabled(true);
 }
 
 } // namespace kv

@@ -1,10 +1,17 @@
 #include "app/MainWindow.h"
 
+#include "app/CommandRow.h"
+#include "app/FilterRow.h"
+#include "app/MainMenu.h"
+#include "app/ModuleFactories.h"
+#include "app/Notepads.h"
 #include "framework/RegisterController.h"
 #include "framework/RegisterFilters.h"
+#include "framework/gui/RegisterGrid.h"
 #include "framework/gui/RegisterModule.h"
 #include "location/DatabaseLocation.h"
 #include "options/ProgramOptions.h"
+#include "options/gui/OptionsDialog.h"
 #include "storage/DataModule.h"
 #include "storage/ErrorLog.h"
 #include "storage/RunEnvironment.h"
@@ -16,16 +23,18 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
-#include <QToolButton>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace kv {
 
@@ -45,6 +54,9 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent) : QMainWin
 }
 
 MainWindow::~MainWindow() {
+    // The modules' windows go first, while the data module is still there.
+    m_registers.clear();
+    m_programModules.clear();
     // The end of the run: the engine session closes, then the temporary
     // directories go (those of other running copies stay).
     if (DataModule* db = DataModule::current())
@@ -83,6 +95,107 @@ bool MainWindow::formCreate(const QStringList& arguments) {
     }
     configureEngineSharing();
     return true;
+}
+
+void MainWindow::buildWindow() {
+    m_sections = new SectionPages(sectionCommands(), this);
+    m_commands = new CommandRow;
+    m_filterRow = new FilterRow;
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_sections->sectionBar());
+    layout->addWidget(m_sections->pages(), 1);
+    layout->addWidget(m_commands);
+    layout->addWidget(m_filterRow);
+    setCentralWidget(central);
+    buildStatusBar();
+    buildMenus();
+    m_notepads = std::make_unique<Notepads>(m_sections->notepad(), m_sections->orderText(),
+                                            findChild<QWidget*>(QStringLiteral("lNotatnik")));
+
+    connect(m_sections, &SectionPages::sectionClicked, this, [this](Section section) {
+        // The vehicle register is a section of its own.
+        if (section == Section::Vehicles && isRegisterAvailable(RegisterId::Vehicles))
+            openRegister(RegisterId::Vehicles);
+        else
+            openSection(section);
+    });
+    connect(m_sections, &SectionPages::registerClicked, this, &MainWindow::openRegister);
+    connect(m_sections, &SectionPages::commandClicked, this, &MainWindow::runSectionCommand);
+    connect(m_filterRow, &FilterRow::filtersChanged, this, &MainWindow::refreshVisibleRegister);
+    const auto click = [this](const char* name, auto slot) {
+        connect(m_commands->button(QLatin1String(name)), &QPushButton::clicked, this, slot);
+    };
+    click("SBDodaj", [this] { commandAdd(false); });
+    click("SBKopiuj", [this] { commandAdd(true); });
+    click("SBEdytuj", [this] { commandEdit(); });
+    click("SBUsun", [this] { commandDelete(); });
+    click("SBPodglad", [this] { commandPreview(); });
+    // Parts of the program this version does not have stay off.
+    m_commands->setUnavailable(
+        {QStringLiteral("SBcsv"), QStringLiteral("SBDrukuj"), QStringLiteral("SBSzukaj")});
+    openSection(Section::Start);
+}
+
+void MainWindow::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setSizeGripEnabled(true);
+    m_statusDate = new QLabel;
+    m_statusDate->setObjectName(QStringLiteral("statusDate"));
+    m_statusDate->setMinimumWidth(70);
+    m_statusDate->setAlignment(Qt::AlignCenter);
+    m_statusCompany = new QLabel;
+    m_statusCompany->setObjectName(QStringLiteral("statusCompany"));
+    m_statusCompany->setMinimumWidth(150);
+    m_statusHint = new QLabel;
+    m_statusHint->setObjectName(QStringLiteral("statusHint"));
+    m_statusHint->setMinimumWidth(50);
+    bar->addWidget(m_statusDate);
+    bar->addWidget(m_statusCompany);
+    bar->addWidget(m_statusHint, 1);
+}
+
+void MainWindow::buildMenus() {
+    MainMenu::Handlers h;
+    h.options = [this] {
+        OptionsDialog::edit(this);
+        openSection(Section::Start);
+    };
+    h.logOut = [this] { logOut(); };
+    h.quit = [this] { close(); };
+    h.startPage = [this] { openSection(Section::Start); };
+    h.restoreWidths = [this] {
+        if (m_gridStorage)
+            m_gridStorage->restoreDefaults();
+    };
+    h.administerUsers = [this] { administerUsers(); };
+    h.help = [] {
+        const QString manual = QDir(installDirectory())
+                                   .filePath(QStringLiteral("dokumentacja/Instrukcja obsługi.pdf"));
+        if (!QFileInfo::exists(manual) || !QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
+            ui().information(QStringLiteral("Informacja"),
+                             QStringLiteral("Nie udało się otworzyć instrukcji obsługi: ") +
+                                 manual);
+    };
+    h.support = [] {
+        QDesktopServices::openUrl(QUrl(QStringLiteral(
+            "mailto:pomoc@karvento.pl?subject=Karvento%203.0%20-%20pomoc%20techniczna"
+            "&body=Opisz%20problem,%20podaj%20system%20operacyjny,%20tresc%20komunikatow"
+            "%20o%20bledzie,%20zrzuty%20ekranu.")));
+    };
+    h.errorLog = [this] { openErrorLog(); };
+    h.about = [this] {
+        QMessageBox::about(this, QStringLiteral("O programie"),
+                           QStringLiteral("<h3>Karvento</h3><p>Wersja 3.0</p>"
+                                          "<p>Ewidencja pojazdów firmy: przejazdy, kilometrówka, "
+                                          "paliwo, koszty, terminy i raporty.</p>"));
+    };
+    h.openRegister = [this](RegisterId id) { openRegister(id); };
+    h.sectionCommand = [this](const QString& button) { runSectionCommand(button); };
+    m_menu = new MainMenu(menuBar(), *m_commands, sectionCommands(), std::move(h), this);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -131,10 +244,12 @@ bool MainWindow::confirmClose() {
 }
 
 void MainWindow::saveOnClose() {
+    for (const auto& module : m_programModules)
+        module->beforeLogout();
     saveProgramOptions();
     if (m_gridStorage)
         m_gridStorage->save();
-    saveNotepads();
+    m_notepads->save();
 }
 
 void MainWindow::openErrorLog() {
@@ -145,61 +260,26 @@ void MainWindow::openErrorLog() {
 }
 
 void MainWindow::setCommandState(bool viewAllowed, bool editAllowed) {
-    const bool edit = viewAllowed && editAllowed;
-    // Commands of parts not available yet stay disabled.
-    static const QStringList unavailable{QStringLiteral("SBcsv"), QStringLiteral("SBDrukuj"),
-                                         QStringLiteral("SBSzukaj")};
-    auto set = [&](const char* name, bool enabled) {
-        const QString key = QLatin1String(name);
-        enabled = enabled && !unavailable.contains(key);
-        if (QPushButton* b = m_commandButtons.value(key))
-            b->setEnabled(enabled);
-        for (QAction* a : m_gridMenuActions.values(key))
-            a->setEnabled(enabled);
-    };
-    for (const char* name : {"SBPodglad", "SBcsv", "SBDrukuj", "SBSzukaj"})
-        set(name, viewAllowed);
-    for (const char* name : {"SBDodaj", "SBEdytuj", "SBUsun", "SBKopiuj"})
-        set(name, edit);
-    const QHash<QString, QString> menuToButton{
-        {QStringLiteral("Szukaj"), QStringLiteral("SBSzukaj")},
-        {QStringLiteral("Podglad"), QStringLiteral("SBPodglad")},
-        {QStringLiteral("ZapiszCSV"), QStringLiteral("SBcsv")},
-        {QStringLiteral("Drukuj"), QStringLiteral("SBDrukuj")},
-        {QStringLiteral("Dodaj"), QStringLiteral("SBDodaj")},
-        {QStringLiteral("Edytuj"), QStringLiteral("SBEdytuj")},
-        {QStringLiteral("Kasuj"), QStringLiteral("SBUsun")},
-        {QStringLiteral("Kopiuj"), QStringLiteral("SBKopiuj")}};
-    for (auto it = menuToButton.cbegin(); it != menuToButton.cend(); ++it)
-        if (QAction* a = m_actions.value(it.key()))
-            a->setEnabled(m_commandButtons.value(it.value())->isEnabled());
+    m_commandState = {viewAllowed, editAllowed, true};
+    updateCommandState();
 }
 
-void MainWindow::highlightSection(QToolButton* current) {
-    m_currentSectionButton = current;
-    for (QToolButton* b : std::as_const(m_sectionButtons))
-        b->setChecked(b == current);
+void MainWindow::updateCommandState() {
+    CommandState state = m_commandState;
+    if (const std::optional<RegisterId> id = visibleRegister())
+        state.hasRows = m_registers[static_cast<int>(*id)].grid->controller().rowCount() > 0;
+    m_commands->setCommandState(state);
 }
 
 void MainWindow::openSection(Section section) {
-    highlightSection(m_sectionButtons.value(static_cast<int>(section)));
-    // A section opens on its start page: no register button stays pressed.
-    highlightButton(QString());
-    if (QWidget* page = m_sectionPages.value(static_cast<int>(section)))
-        m_zakladki->setCurrentWidget(page);
-    if (QStackedWidget* inner = m_innerPages.value(static_cast<int>(section)))
-        inner->setCurrentWidget(m_startPages.value(static_cast<int>(section)));
+    m_sections->showSection(section);
     setCommandState(false, false);
 }
 
-void MainWindow::notBuiltYet(const QString& what) {
-    ui().information(
-        QStringLiteral("Informacja"),
-        QStringLiteral("Ta funkcja programu nie jest jeszcze dostępna: %1.").arg(what));
-}
-
 void MainWindow::logOut() {
-    saveNotepads();
+    for (const auto& module : m_programModules)
+        module->beforeLogout();
+    m_notepads->loggedOut();
     m_startSequencePending = true;
     openSection(Section::Start);
     hide();

@@ -1,37 +1,34 @@
 #pragma once
 
-#include "framework/Registers.h"
+#include "app/SectionPages.h"
+#include "framework/CommandState.h"
 #include "framework/gui/MainWindowServices.h"
 
 #include <QHash>
 #include <QMainWindow>
-#include <QPointer>
-#include <QSet>
 #include <map>
 #include <memory>
 #include <optional>
 
-class QAction;
-class QComboBox;
 class QLabel;
-class QLineEdit;
-class QMenu;
-class QPlainTextEdit;
-class QStackedWidget;
-class QToolButton;
-class QPushButton;
 
 namespace kv {
 
-class DateField;
+class CommandRow;
+class FilterRow;
+class GridLayoutStore;
+class MainMenu;
+class Notepads;
+class ProgramModule;
 class RegisterController;
 class RegisterFilters;
 class RegisterGrid;
 class RegisterModule;
-class GridLayoutStore;
 
 // The main window: section bar, pages of registers, command row, filter row and
-// status bar, and the program's life from the start sequence to closing.
+// status bar, and the program's life from the start sequence to closing. It
+// dispatches: the pages, menus and filters are built from the register
+// descriptors and the module list, and the commands go to the modules.
 class MainWindow : public QMainWindow, public MainWindowServices {
     Q_OBJECT
 public:
@@ -87,13 +84,8 @@ public:
     void highlightButton(const QString& buttonName) override;
     void addSectionCommand(const QString& buttonName, const QString& menuItem,
                            std::function<void()> handler) override;
-    void refreshVehicleFilterLists() override;
 
-    // The widgets other modules fill (by name, for the register issues).
-    QWidget* registerPage(RegisterId id) const {
-        return m_registerPages.value(static_cast<int>(id));
-    }
-    QStackedWidget* sectionPages() const { return m_zakladki; }
+    QWidget* registerPage(RegisterId id) const { return m_sections->registerPage(id); }
 
     // Whether the start sequence is still to run (set at creation and log-out).
     bool startSequencePending() const { return m_startSequencePending; }
@@ -112,55 +104,26 @@ private:
     // Creation
     bool formCreate(const QStringList& arguments);
     void buildWindow();
-    QWidget* buildSectionBar();
-    QWidget* buildPages();
-    QWidget* buildSectionWithRegisters(Section section, const QString& pageName,
-                                       const QString& innerName, const QString& startName,
-                                       const QString& startHint);
-    QWidget* buildCommandRow();
-    QWidget* buildFilterRow();
     void buildStatusBar();
     void buildMenus();
-    QAction* addMenuAction(QMenu* menu, const QString& text, const QString& shortcut = {},
-                           bool available = true);
+    void setUpModules();
 
     // Start sequence and welcome steps
     void runStartSequence();
     void runWelcomeSteps();
     bool stepCheckLocation();
     bool stepLogin();
-    void stepRunUpgrades();
-    void stepPrepareFilters();
-    void stepLoadReminderNotes();
     void stepShowCompanyHeader();
-    void stepApplyPermissions();
-    void stepOfferBackup();
-    void stepTipOfTheDay();
-    void stepDeadlineCheck();
-    void stepShowDueNotes();
+    void restoreGeometry();
 
     // Closing
     bool confirmClose();
     void saveOnClose();
-    void saveNotepads();
-    void loadNotepads();
 
-    void highlightSection(QToolButton* current);
-    void setUpRegisters();
-    QWidget* buildVehicleFilterPanel();
-    // The pop-up menu of the register commands, each item following its
-    // command button.
-    void attachCommandMenu(QWidget* view);
-    void wireFilterRow();
-    void vehicleSelectorChanged();
-    void monthYearChanged();
-    void dateRangeChanged();
-    // Whites the period filter in force (month and year, or the date range)
-    // and greys the other.
-    void markPeriodFilter(bool monthAndYear);
+    // The register on screen: its rows again, and the commands they allow.
     void refreshVisibleRegister();
-    void updateRegisterButtons();
-    void notBuiltYet(const QString& what);
+    void updateCommandState();
+    void runSectionCommand(const QString& button);
 
     bool m_usable = false;
     bool m_startSequencePending = true;
@@ -170,32 +133,15 @@ private:
     // hints and the stored filters must survive a cancelled login.
     bool m_endWithoutSaving = false;
 
-    QStackedWidget* m_zakladki = nullptr;
-    QHash<int, QToolButton*> m_sectionButtons; // by Section
-    QHash<int, QStackedWidget*> m_innerPages;  // by Section
-    QHash<int, QWidget*> m_startPages;         // by Section
-    QHash<int, QWidget*> m_sectionPages;       // by Section
-    QHash<int, QWidget*> m_registerPages;      // by RegisterId
-    QHash<QString, QPushButton*> m_commandButtons;
-    QHash<QString, QAction*> m_actions;
-    QMultiHash<QString, QAction*> m_gridMenuActions; // by command button name
-    QSet<QAction*> m_notBuilt;        // menu items of parts not available in this version
-    QSet<QMenu*> m_notBuiltMenus;     // submenus of such parts
-    QSet<QString> m_availableButtons; // register-column buttons of available parts
-    QToolButton* m_currentSectionButton = nullptr;
-
-    QPlainTextEdit* m_notepad = nullptr;   // podrecznyNotatnik
-    QPlainTextEdit* m_orderText = nullptr; // rapZlecTresc
-    QLabel* m_lFirma = nullptr;
-    QLabel* m_lPojazd = nullptr;
-    QLabel* m_lUzytkownik = nullptr;
-    QComboBox* m_cbPojazd = nullptr;
-    QComboBox* m_cbCurrentMonth = nullptr;
-    QComboBox* m_cbCurrentYear = nullptr;
-    DateField* m_filtrOd = nullptr;
-    DateField* m_filtrDo = nullptr;
-    QComboBox* m_statusFilter = nullptr;
-    QComboBox* m_fleetFilter = nullptr;
+    SectionPages* m_sections = nullptr;
+    CommandRow* m_commands = nullptr;
+    FilterRow* m_filterRow = nullptr;
+    MainMenu* m_menu = nullptr;
+    CommandState m_commandState{false, false, false};
+    QHash<QString, std::function<void()>> m_sectionCommands; // by button name
+    QLabel* m_statusDate = nullptr;
+    QLabel* m_statusCompany = nullptr;
+    QLabel* m_statusHint = nullptr;
 
     struct RegisterSlot {
         std::unique_ptr<RegisterController> controller;
@@ -203,14 +149,11 @@ private:
         std::unique_ptr<RegisterModule> module;
     };
     std::map<int, RegisterSlot> m_registers; // by RegisterId
+    std::vector<std::unique_ptr<ProgramModule>> m_programModules;
     std::unique_ptr<RegisterFilters> m_filters;
-    QHash<QString, QToolButton*> m_registerButtons; // by objectName
-    bool m_registersReady = false;
-    bool m_applyingFilters = false;
-    QLabel* m_statusDate = nullptr;
-    QLabel* m_statusCompany = nullptr;
-    QLabel* m_statusHint = nullptr;
+    std::unique_ptr<Notepads> m_notepads;
     std::unique_ptr<GridLayoutStore> m_gridStorage;
+    bool m_modulesReady = false;
 };
 
 } // namespace kv

@@ -1,46 +1,59 @@
 #include "app/ModuleFactories.h"
 
 #include "dictionaries/gui/DictionaryModule.h"
-#include "fleet/gui/EmployeeModule.h"
+#include "fleet/EmployeeRegister.h"
+#include "fleet/gui/CompanyDataModule.h"
+#include "fleet/gui/EmployeeDialog.h"
 #include "fleet/gui/VehicleModule.h"
-#include "framework/gui/MainWindowServices.h"
-#include "users/Permissions.h"
+#include "options/ProgramOptions.h"
 
 namespace kv {
 
 namespace {
 
-std::unique_ptr<RegisterModule> makeVehicles(ModuleContext& c) {
-    VehicleModule::Host host;
-    MainWindowServices* services = &c.services;
-    host.rebuildVehicleSelector = [services](bool toAll) {
-        services->rebuildVehicleSelector(toAll);
-    };
-    host.companyName = [services] { return services->companyName(); };
-    host.editFleetDictionary = [services] {
-        if (services->openDictionary)
-            services->openDictionary(QStringLiteral("FLOTA"));
-    };
-    host.canEditDictionary = [services] {
-        return static_cast<bool>(services->openDictionary) &&
-               currentLogin().permissions.has(permission::DictionaryRead);
-    };
-    host.refreshFilterLists = [services] { services->refreshVehicleFilterLists(); };
-    return std::make_unique<VehicleModule>(c.controller, c.grid, host, c.windowParent);
-}
-
-std::unique_ptr<RegisterModule> makeDictionaries(ModuleContext& c) {
-    return std::make_unique<DictionaryModule>(c.controller, c.grid, c.services, c.windowParent);
+template <class V, class Dialog>
+ModuleFactory formModule(RegisterId id, std::function<RegisterEditing<V>()> editing) {
+    return {id, [editing](ModuleContext& c) -> std::unique_ptr<RegisterModule> {
+                return std::make_unique<FormRegisterModule<V, Dialog>>(c.controller, c.grid,
+                                                                       editing, c.windowParent);
+            }};
 }
 
 } // namespace
 
 QList<ModuleFactory> registerModuleFactories() {
     return {
-        {RegisterId::Vehicles, makeVehicles},
-        {RegisterId::Rates, makeDictionaries},
-        {RegisterId::Employees,
-         [](ModuleContext& c) { return std::make_unique<EmployeeModule>(c); }},
+        {RegisterId::Vehicles, [](ModuleContext& c) { return std::make_unique<VehicleModule>(c); }},
+        {RegisterId::Rates,
+         [](ModuleContext& c) {
+             return std::make_unique<DictionaryModule>(c.controller, c.grid, c.services,
+                                                       c.windowParent);
+         }},
+        formModule<EmployeeFormValues, EmployeeDialog>(
+            RegisterId::Employees,
+            [] {
+                // The option is read for every command: the options window may change it.
+                return employeeEditing([] { return programOptions().cbAllowChangeOsobowaNREW; });
+            }),
+    };
+}
+
+QList<ProgramModuleFactory> programModuleFactories() {
+    return {
+        {[](ProgramContext& c) {
+            return std::make_unique<CompanyDataModule>(c.db, c.services, c.windowParent);
+        }},
+    };
+}
+
+QList<SectionCommandInfo> sectionCommands() {
+    return {
+        {QStringLiteral("RBSlBiblioteka"), QStringLiteral("Biblioteka"),
+         QStringLiteral("SlBiblioteka"), QStringLiteral("Biblioteka"), QStringLiteral("Ctrl+F1"),
+         Section::Dictionaries, 0, 0},
+        {QStringLiteral("RBSlDaneFirmy"), QStringLiteral("Dane Firmy"),
+         QStringLiteral("SlDaneFirmy"), QStringLiteral("Dane Firmy"), QString(),
+         Section::Dictionaries, 2, 2},
     };
 }
 

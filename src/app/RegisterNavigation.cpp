@@ -1,8 +1,11 @@
-// Registers in the main window: setting them up, opening them, the record
-// commands acting on the one on screen, the grids' pop-up menu, and the
-// permissions that enable all of it.
+// Registers and modules in the main window: setting them up, opening them,
+// the record commands acting on the one on screen, and the permissions that
+// enable all of it.
 #include "app/MainWindow.h"
 
+#include "app/CommandRow.h"
+#include "app/FilterRow.h"
+#include "app/MainMenu.h"
 #include "app/ModuleFactories.h"
 #include "framework/RegisterController.h"
 #include "framework/RegisterFilters.h"
@@ -10,8 +13,7 @@
 #include "framework/gui/RegisterModule.h"
 #include "options/ProgramOptions.h"
 #include "storage/DataModule.h"
-#include "support/GridLayoutStore.h"
-#include "support/gui/TableViewGridAdapter.h"
+#include "support/gui/WidgetFilters.h"
 #include "users/PermissionControls.h"
 #include "users/PermissionLoading.h"
 #include "users/Permissions.h"
@@ -21,21 +23,21 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QSet>
-#include <QStackedWidget>
 #include <QTableView>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace kv {
 
-void MainWindow::setUpRegisters() {
-    if (m_registersReady)
+void MainWindow::setUpModules() {
+    if (m_modulesReady)
         return;
-    m_registersReady = true;
+    m_modulesReady = true;
     DataModule& db = *DataModule::current();
     m_filters = std::make_unique<RegisterFilters>(db);
+    m_filterRow->setFilters(m_filters.get());
+    for (QComboBox* list : m_filterRow->lists())
+        m_commands->attachCommandMenu(list);
     for (const ModuleFactory& factory : registerModuleFactories()) {
         RegisterSlot& slot = m_registers[static_cast<int>(factory.id)];
         slot.controller = std::make_unique<RegisterController>(db, factory.id);
@@ -43,57 +45,53 @@ void MainWindow::setUpRegisters() {
         slot.grid = new RegisterGrid(view, *slot.controller, this);
         connect(slot.grid, &RegisterGrid::editRequested, this, &MainWindow::commandEdit);
         connect(slot.grid, &RegisterGrid::deleteRequested, this, &MainWindow::commandDelete);
-        attachCommandMenu(slot.grid->view());
-        ModuleContext context{db, *slot.controller, *slot.grid, *this, this};
+        connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                &MainWindow::updateCommandState);
+        m_commands->attachCommandMenu(view);
+        ModuleContext context{{db, *this, this}, *slot.controller, *slot.grid};
         slot.module = factory.make(context);
-        // Its button is in the permission table too, which enables only
-        // buttons known to be available.
-        m_availableButtons.insert(QStringLiteral("RB") + registerDescriptor(factory.id).page);
+        // A register's own filters stand above its grid, with the same pop-up.
+        if (QWidget* panel = slot.module->createFilterPanel()) {
+            auto* page = static_cast<QVBoxLayout*>(registerPage(factory.id)->layout());
+            page->insertWidget(0, panel);
+            for (QComboBox* list : panel->findChildren<QComboBox*>())
+                m_commands->attachCommandMenu(list);
+        }
     }
-    // The filter lists offer the same commands as the grids.
-    for (QComboBox* list :
-         {m_cbPojazd, m_cbCurrentMonth, m_cbCurrentYear, m_statusFilter, m_fleetFilter})
-        if (list)
-            attachCommandMenu(list);
-    updateRegisterButtons();
+    for (const ProgramModuleFactory& factory : programModuleFactories()) {
+        ProgramContext context{db, *this, this};
+        m_programModules.push_back(factory.make(context));
+    }
+    for (const RegisterDescriptor& d : allRegisters()) {
+        const bool available = isRegisterAvailable(d.id);
+        if (QToolButton* b = m_sections->registerButton(QStringLiteral("RB") + d.page))
+            b->setEnabled(available);
+        if (QAction* a = m_menu->registerAction(d.id))
+            a->setEnabled(available);
+    }
 }
 
 QString MainWindow::companyName() const {
-    return m_lFirma->toolTip();
-}
-
-void MainWindow::refreshVehicleFilterLists() {
-    const QVariant chosen = m_fleetFilter->currentData();
-    m_fleetFilter->clear();
-    if (const auto fleets = DataModule::current()->reopenLookup(QStringLiteral("DBFNrFloty")))
-        for (int i = 0; i < fleets->rowCount(); ++i)
-            m_fleetFilter->addItem(fleets->text(i, QStringLiteral("OPIS")),
-                                   fleets->value(i, QStringLiteral("KOD")).toInt());
-    m_fleetFilter->setCurrentIndex(chosen.isValid() ? m_fleetFilter->findData(chosen) : -1);
+    return m_filterRow->companyName();
 }
 
 void MainWindow::highlightButton(const QString& buttonName) {
-    for (QToolButton* b : std::as_const(m_registerButtons))
-        b->setChecked(b->objectName() == buttonName);
+    m_sections->highlightButton(buttonName);
 }
 
 void MainWindow::addSectionCommand(const QString& buttonName, const QString& menuItem,
                                    std::function<void()> handler) {
-    m_availableButtons.insert(buttonName);
-    if (QToolButton* b = m_registerButtons.value(buttonName)) {
+    m_sectionCommands.insert(buttonName, std::move(handler));
+    if (QToolButton* b = m_sections->registerButton(buttonName))
         b->setEnabled(true);
-        connect(b, &QToolButton::clicked, this, [this, buttonName, handler] {
-            highlightButton(buttonName);
-            handler();
-        });
-    }
-    if (QAction* a = m_actions.value(menuItem)) {
-        m_notBuilt.remove(a);
-        a->setEnabled(true);
-        connect(a, &QAction::triggered, this, [this, buttonName, handler] {
-            highlightButton(buttonName);
-            handler();
-        });
+    if (QAction* a = m_menu->action(menuItem))
+        m_menu->makeAvailable(a);
+}
+
+void MainWindow::runSectionCommand(const QString& button) {
+    if (const auto handler = m_sectionCommands.value(button)) {
+        highlightButton(button);
+        handler();
     }
 }
 
@@ -102,57 +100,37 @@ bool MainWindow::isRegisterAvailable(RegisterId id) const {
     return it != m_registers.end() && it->second.module;
 }
 
-void MainWindow::updateRegisterButtons() {
-    for (const RegisterDescriptor& d : allRegisters()) {
-        const bool available = isRegisterAvailable(d.id);
-        if (QToolButton* b = m_registerButtons.value(QStringLiteral("RB") + d.page))
-            b->setEnabled(available);
-        if (QAction* a = m_actions.value(d.menuItem))
-            a->setEnabled(available);
-    }
-}
-
 std::optional<RegisterId> MainWindow::visibleRegister() const {
-    QWidget* page = m_zakladki->currentWidget();
-    for (const RegisterDescriptor& d : allRegisters()) {
-        QWidget* registerPage = m_registerPages.value(static_cast<int>(d.id));
-        if (!registerPage || !isRegisterAvailable(d.id))
-            continue;
-        if (registerPage == page)
-            return d.id;
-        auto* inner = m_innerPages.value(static_cast<int>(d.section));
-        if (inner && page == m_sectionPages.value(static_cast<int>(d.section)) &&
-            inner->currentWidget() == registerPage)
-            return d.id;
-    }
-    return std::nullopt;
+    return m_sections->visibleRegister([this](RegisterId id) { return isRegisterAvailable(id); });
 }
 
 void MainWindow::openRegister(RegisterId id) {
     if (!isRegisterAvailable(id))
         return;
-    const RegisterDescriptor& d = registerDescriptor(id);
-    openSection(d.section);
-    highlightButton(QStringLiteral("RB") + d.page);
-    if (QStackedWidget* inner = m_innerPages.value(static_cast<int>(d.section)))
-        inner->setCurrentWidget(m_registerPages.value(static_cast<int>(id)));
+    m_sections->showRegister(id);
     RegisterSlot& slot = m_registers[static_cast<int>(id)];
     slot.module->refreshLookups();
     slot.grid->refresh();
     slot.grid->view()->setFocus();
-    setCommandState(true, currentLogin().permissions.has(d.writePermission));
+    setCommandState(true, currentLogin().permissions.has(registerDescriptor(id).writePermission));
 }
 
 void MainWindow::refreshVisibleRegister() {
     if (const std::optional<RegisterId> id = visibleRegister())
         m_registers[static_cast<int>(*id)].grid->refresh();
+    updateCommandState();
+}
+
+void MainWindow::fillVehicleSelector(bool toAll) {
+    m_filterRow->fillVehicleSelector(toAll);
 }
 
 void MainWindow::commandAdd(bool copyMode) {
     const std::optional<RegisterId> id = visibleRegister();
-    if (!id || !m_commandButtons.value(QStringLiteral("SBDodaj"))->isEnabled())
+    if (!id || !m_commands->isEnabled(QStringLiteral("SBDodaj")))
         return;
     m_registers[static_cast<int>(*id)].module->add(copyMode);
+    updateCommandState();
 }
 
 void MainWindow::commandEdit() {
@@ -160,11 +138,12 @@ void MainWindow::commandEdit() {
     if (!id)
         return;
     // Without the write permission "Edytuj" shows the record read-only.
-    if (!m_commandButtons.value(QStringLiteral("SBEdytuj"))->isEnabled()) {
+    if (!m_commands->isEnabled(QStringLiteral("SBEdytuj"))) {
         commandPreview();
         return;
     }
     m_registers[static_cast<int>(*id)].module->edit();
+    updateCommandState();
 }
 
 void MainWindow::commandPreview() {
@@ -174,7 +153,7 @@ void MainWindow::commandPreview() {
 
 void MainWindow::commandDelete() {
     const std::optional<RegisterId> id = visibleRegister();
-    if (!id || !m_commandButtons.value(QStringLiteral("SBUsun"))->isEnabled())
+    if (!id || !m_commands->isEnabled(QStringLiteral("SBUsun")))
         return;
     RegisterSlot& slot = m_registers[static_cast<int>(*id)];
     const auto result = slot.controller->deleteCurrent(programOptions().pytajPrzedKasowaniem);
@@ -182,51 +161,21 @@ void MainWindow::commandDelete() {
         return;
     slot.grid->showRows();
     slot.module->afterDelete();
-}
-
-void MainWindow::attachCommandMenu(QWidget* view) {
-    view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    struct Item {
-        const char* command;
-        QString text;
-        QString shortcut;
-    };
-    const Item items[] = {
-        {"SBPodglad", QStringLiteral("Podgląd"), QStringLiteral("Ctrl+O")},
-        {"SBDodaj", QStringLiteral("Dodaj"), QStringLiteral("Ins")},
-        {"SBEdytuj", QStringLiteral("Edytuj"), QStringLiteral("F2")},
-        {"SBUsun", QStringLiteral("Usuń"), QStringLiteral("Del")},
-        {"SBKopiuj", QStringLiteral("Kopiuj"), QStringLiteral("Ctrl+C")},
-        {"SBDrukuj", QStringLiteral("Drukuj"), QStringLiteral("Ctrl+P")},
-        {"SBcsv", QStringLiteral("Zapisz do CSV"), QString()},
-    };
-    for (const Item& item : items) {
-        auto* a = new QAction(item.text, view);
-        // Delete is the grid's own key (the register asks before deleting);
-        // the menu only names it.
-        if (QLatin1String(item.command) == u"SBUsun")
-            a->setText(item.text + u'\t' + item.shortcut);
-        else if (!item.shortcut.isEmpty())
-            a->setShortcut(QKeySequence(item.shortcut));
-        a->setShortcutContext(Qt::WidgetShortcut);
-        QPushButton* button = m_commandButtons.value(QLatin1String(item.command));
-        // The item follows its command button (see setCommandState).
-        a->setEnabled(button->isEnabled());
-        connect(a, &QAction::triggered, button, &QPushButton::click);
-        view->addAction(a);
-        m_gridMenuActions.insert(QLatin1String(item.command), a);
-    }
+    updateCommandState();
 }
 
 void MainWindow::applyPermissions() {
     const PermissionSet& p = currentLogin().permissions;
     // Registers: their buttons and "Widok" items need the read permission.
     QSet<QAction*> unavailableRegisters;
+    QSet<QString> availableButtons;
     for (const RegisterDescriptor& d : allRegisters()) {
         const bool allowed = isRegisterAvailable(d.id) && p.has(d.readPermission);
-        if (QToolButton* b = m_registerButtons.value(QStringLiteral("RB") + d.page))
+        if (isRegisterAvailable(d.id))
+            availableButtons.insert(QStringLiteral("RB") + d.page);
+        if (QToolButton* b = m_sections->registerButton(QStringLiteral("RB") + d.page))
             b->setEnabled(allowed);
-        if (QAction* a = m_actions.value(d.menuItem)) {
+        if (QAction* a = m_menu->registerAction(d.id)) {
             a->setEnabled(allowed);
             if (!isRegisterAvailable(d.id))
                 unavailableRegisters.insert(a);
@@ -242,8 +191,9 @@ void MainWindow::applyPermissions() {
                 w->setEnabled(allowed);
             break;
         case PermissionControlKind::RegisterButton:
-            if (QToolButton* b = m_registerButtons.value(c.name))
-                b->setEnabled(allowed && m_availableButtons.contains(c.name));
+            if (QToolButton* b = m_sections->registerButton(c.name))
+                b->setEnabled(allowed && (availableButtons.contains(c.name) ||
+                                          m_sectionCommands.contains(c.name)));
             break;
         case PermissionControlKind::Menu:
             if (auto* menu = findChild<QMenu*>(c.name))
@@ -253,15 +203,13 @@ void MainWindow::applyPermissions() {
             for (QAction* a : findChildren<QAction*>()) {
                 if (QString(a->text()).remove(u'&') != c.name)
                     continue;
-                a->setEnabled(allowed && !m_notBuilt.contains(a) &&
-                              !unavailableRegisters.contains(a) &&
-                              !(a->menu() && m_notBuiltMenus.contains(a->menu())));
+                a->setEnabled(allowed && m_menu->isBuilt(a) && !unavailableRegisters.contains(a));
             }
             break;
         }
     }
     // Registers a section button opens directly.
-    if (QToolButton* b = m_sectionButtons.value(static_cast<int>(Section::Vehicles)))
+    if (QToolButton* b = m_sections->sectionButton(Section::Vehicles))
         b->setEnabled(p.has(registerDescriptor(RegisterId::Vehicles).readPermission));
 }
 
@@ -270,7 +218,7 @@ void MainWindow::administerUsers() {
     DataModule& db = *DataModule::current();
     reloadLoggedInUser(db);
     const LoginState& login = currentLogin();
-    m_lUzytkownik->setText(login.userName + QStringLiteral(", ") + login.userDescription);
+    m_filterRow->setUser(login.userName + QStringLiteral(", ") + login.userDescription);
     openSection(Section::Start);
     applyPermissions();
 }

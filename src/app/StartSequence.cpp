@@ -1,10 +1,10 @@
 // The start sequence (when the window is shown after creation or a log-out)
-// and the welcome steps (after its first paint). Steps that belong to other
-// parts of the program run through one named method each.
+// and the welcome steps (after its first paint).
 #include "app/MainWindow.h"
 
+#include "app/FilterRow.h"
+#include "app/Notepads.h"
 #include "fleet/CompanyData.h"
-#include "framework/RegisterController.h"
 #include "framework/gui/RegisterGrid.h"
 #include "framework/gui/RegisterModule.h"
 #include "location/BackupPrompt.h"
@@ -15,15 +15,12 @@
 #include "options/ProgramOptions.h"
 #include "schema/upgrades/SchemaUpgrade.h"
 #include "storage/DataModule.h"
-#include "storage/ErrorReport.h"
 #include "storage/SettingsPaths.h"
-#include "storage/engine/DatabaseError.h"
 #include "storage/engine/EngineSession.h"
 #include "support/Clock.h"
 #include "support/DateNumbers.h"
 #include "support/GridLayoutStore.h"
 #include "support/UserInterface.h"
-#include "support/gui/DateField.h"
 #include "support/gui/TableViewGridAdapter.h"
 #include "users/PermissionLoading.h"
 #include "users/Permissions.h"
@@ -31,48 +28,19 @@
 #include "users/gui/UsersWindow.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QSignalBlocker>
+#include <QScreen>
 #include <QTimer>
 
 namespace kv {
 
-namespace {
-const QString kNotepadDefault = QStringLiteral("Tutaj możesz zapisywać dowolne dotatki, które będą "
-                                               "dostępne po ponownym uruchomieniu programu");
-} // namespace
-
-void MainWindow::loadNotepads() {
-    QFile order(settingsFile(QStringLiteral("trescZlecenia.txt")));
-    m_orderText->clear();
-    if (order.open(QIODevice::ReadOnly))
-        m_orderText->setPlainText(QString::fromUtf8(order.readAll()));
-    QFile notepad(settingsFile(QStringLiteral("podrecznyNotatnik.txt")));
-    if (!notepad.exists())
-        m_notepad->setPlainText(kNotepadDefault);
-    else if (notepad.open(QIODevice::ReadOnly))
-        m_notepad->setPlainText(QString::fromUtf8(notepad.readAll()));
-}
-
-void MainWindow::saveNotepads() {
-    if (QFile f(settingsFile(QStringLiteral("trescZlecenia.txt"))); f.open(QIODevice::WriteOnly))
-        f.write(m_orderText->toPlainText().toUtf8());
-    if (QFile f(settingsFile(QStringLiteral("podrecznyNotatnik.txt")));
-        f.open(QIODevice::WriteOnly))
-        f.write(m_notepad->toPlainText().toUtf8());
-}
-
 void MainWindow::runStartSequence() {
     if (!m_startSequencePending)
         return;
-    // Grid layouts, the two notepads and the options.
-    // The widths the grids have now are the defaults that "restore default
-    // widths" returns to; the stored widths replace them.
-    setUpRegisters();
+    // Grid layouts and the options. The widths the grids have now are the
+    // defaults that "restore default widths" returns to; the stored widths
+    // replace them.
+    setUpModules();
     m_gridStorage = std::make_unique<GridLayoutStore>(optionsFilePath());
     for (const auto& [id, slot] : m_registers)
         if (slot.grid)
@@ -83,17 +51,12 @@ void MainWindow::runStartSequence() {
         std::make_unique<TableViewGridAdapter>(UsersWindow::instanceFor(this)->grid()),
         QStringLiteral("UserzyGRID"));
     m_gridStorage->load();
-    loadNotepads();
     loadProgramOptions();
-    if (programOptions().mainWinWidth >= 0)
-        resize(programOptions().mainWinWidth, programOptions().mainWinHeight);
+    restoreGeometry();
     m_sizeRestorePending = false;
 
     DataModule* db = DataModule::current();
-    db->switchFuelTables(false);
-    db->filters().selectedVehicleId = 0;
-    db->filters().selectedVehicleNr.clear();
-
+    db->switchAlternateTables(false);
     engine::EngineSession::defaultSession().removeAllPasswords();
     db->closeAllQueries();
 
@@ -105,31 +68,42 @@ void MainWindow::runStartSequence() {
         return;
     }
     programOptions().cbFirstLog = false;
-    stepRunUpgrades();
+    runSchemaUpgrades(*db);
 
     const LoginState& login = currentLogin();
-    m_lUzytkownik->setText(login.userName + QStringLiteral(", ") + login.userDescription);
-
-    // Filters start from the year and month lists; the date range is greyed.
-    markPeriodFilter(true);
-    m_filtrOd->setText(QString());
-    m_filtrDo->setText(QString());
-    {
-        // The remembered vehicle is chosen again later; clearing the list's
-        // choice here must not overwrite it.
-        const QSignalBlocker quiet(m_cbPojazd);
-        m_cbPojazd->setCurrentIndex(-1);
-    }
-
+    m_filterRow->setUser(login.userName + QStringLiteral(", ") + login.userDescription);
+    m_filterRow->clearForLogin();
     openSection(Section::Start);
     m_statusDate->setText(dateToText(Clock::today()));
     m_statusCompany->setText(login.companyName);
-    stepPrepareFilters();
-    stepLoadReminderNotes();
+    m_filterRow->prepare();
     stepShowCompanyHeader();
+    for (const auto& module : m_programModules)
+        module->afterLogin();
 
     // The welcome steps run once the window has painted.
     QTimer::singleShot(0, this, &MainWindow::runWelcomeSteps);
+}
+
+void MainWindow::restoreGeometry() {
+    const ProgramOptions& o = programOptions();
+    if (o.mainWinWidth < 0)
+        return;
+    // A size stored on a larger screen, or beside one that is gone, must not
+    // put the command row out of reach: the window stays inside the screen.
+    const QRect area = screen() ? screen()->availableGeometry() : QRect();
+    QSize size(o.mainWinWidth, o.mainWinHeight);
+    if (area.isValid())
+        size = size.boundedTo(area.size());
+    resize(size.expandedTo(minimumSize()));
+    if (area.isValid() && !area.contains(frameGeometry())) {
+        QRect frame = frameGeometry();
+        frame.moveLeft(std::clamp(frame.left(), area.left(),
+                                  std::max(area.left(), area.right() - frame.width() + 1)));
+        frame.moveTop(std::clamp(frame.top(), area.top(),
+                                 std::max(area.top(), area.bottom() - frame.height() + 1)));
+        move(frame.topLeft());
+    }
 }
 
 void MainWindow::runWelcomeSteps() {
@@ -137,13 +111,17 @@ void MainWindow::runWelcomeSteps() {
         return;
     setWindowTitle(QStringLiteral("Karvento   v3.0"));
     m_startSequencePending = false;
-    stepApplyPermissions();
-    stepOfferBackup();
-    stepTipOfTheDay();
-    if (currentLogin().permissions.has(permission::DeadlineCheck))
-        stepDeadlineCheck();
-    if (currentLogin().permissions.has(permission::Notepad) && programOptions().sprawdzajNotatki)
-        stepShowDueNotes();
+    DataModule& db = *DataModule::current();
+    loadPermissions(db);
+    applyPermissions();
+    const PermissionSet& p = currentLogin().permissions;
+    m_notepads->loggedIn(p.has(permission::Notepad));
+    offerBackup(db, p.has(permission::Administrator));
+    // The login just made (its company, the end of the first start's hints)
+    // is kept even if the program never closes normally.
+    saveProgramOptions();
+    for (const auto& module : m_programModules)
+        module->welcome();
     emit ready();
 }
 
@@ -177,53 +155,8 @@ bool MainWindow::stepLogin() {
     return LoginDialog::run(this) == LoginDialog::Result::Accepted;
 }
 
-void MainWindow::stepRunUpgrades() {
-    runSchemaUpgrades(*DataModule::current());
-}
-
-void MainWindow::stepPrepareFilters() {
-    const ProgramOptions& o = programOptions();
-    m_cbCurrentYear->clear();
-    m_cbCurrentYear->addItem(QStringLiteral("(Wszystkie)"));
-    for (int y = o.filtrRokOd; y <= o.filtrRokDo; ++y)
-        m_cbCurrentYear->addItem(QString::number(y));
-    const bool stored = o.CBCurrentYear >= 0 && o.CBCurrentMonth >= 0;
-    m_cbCurrentMonth->setCurrentIndex(
-        stored && o.CBCurrentMonth < m_cbCurrentMonth->count() ? o.CBCurrentMonth : 0);
-    // Every start shows all years, whatever was chosen the last time.
-    m_cbCurrentYear->setCurrentIndex(0);
-    monthYearChanged();
-
-    const QString rememberedVehicle = o.CBPojazd;
-    fillVehicleSelector(true);
-    const int index = m_cbPojazd->findText(rememberedVehicle, Qt::MatchExactly);
-    if (!rememberedVehicle.isEmpty() && index > 0)
-        m_cbPojazd->setCurrentIndex(index); // runs the selector's change
-}
-
-void MainWindow::stepLoadReminderNotes() {}
-
 void MainWindow::stepShowCompanyHeader() {
-    const QString name = readCompanyHeaderName(*DataModule::current());
-    m_lFirma->setToolTip(name);
-    m_lFirma->setText(
-        m_lFirma->fontMetrics().elidedText(name, Qt::ElideRight, m_lFirma->maximumWidth()));
+    m_filterRow->setCompany(readCompanyHeaderName(*DataModule::current()));
 }
-
-void MainWindow::stepApplyPermissions() {
-    loadPermissions(*DataModule::current());
-    applyPermissions();
-}
-void MainWindow::stepOfferBackup() {
-    offerBackup(*DataModule::current());
-}
-void MainWindow::stepTipOfTheDay() {
-    // The tip window comes with the notes; what follows it stays: the options
-    // are saved, so the login just made (its company, the end of the first
-    // start's hints) is kept even if the program never closes normally.
-    saveProgramOptions();
-}
-void MainWindow::stepDeadlineCheck() {}
-void MainWindow::stepShowDueNotes() {}
 
 } // namespace kv

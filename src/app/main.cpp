@@ -19,9 +19,10 @@ int main(int argc, char** argv) {
     kv::DialogUserInterface dialogs;
     dialogs.install();
 
-    // A second copy ends before anything of its own is on screen.
+    // A second copy ends before anything of its own is on screen, and says
+    // by its exit code that it did not run.
     if (!kv::MainWindow::claimSingleInstance(app.arguments()))
-        return 0;
+        return 1;
 
     kv::SplashScreen splash;
     splash.show();
@@ -29,7 +30,7 @@ int main(int argc, char** argv) {
 
     kv::MainWindow window(app.arguments());
     if (!window.isUsable())
-        return 0;
+        return 1;
     kv::DataModule database;
 
     QTimer::singleShot(1000, &splash, &QWidget::close);

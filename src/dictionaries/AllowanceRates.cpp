@@ -12,7 +12,7 @@ bool AllowanceRates::reload() {
     // A failed read counts as read: the lookups answer 0 rather than retry
     // (and report) once for every trip on screen.
     m_loaded = true;
-    return m_db.loadRateTable();
+    return loadRateTable(m_db);
 }
 
 void AllowanceRates::ensureLoaded() {
@@ -22,7 +22,7 @@ void AllowanceRates::ensureLoaded() {
 
 double AllowanceRates::rate(int dateNumber, int vehicleKind, int capacity) {
     ensureLoaded();
-    return m_db.rates().rateFor(dateNumber, vehicleKind, capacity);
+    return rateTable(m_db).rateFor(dateNumber, vehicleKind, capacity);
 }
 
 double AllowanceRates::amount(double distance, int dateNumber, int vehicleKind, int capacity) {

@@ -78,7 +78,7 @@ bool DictionaryBook::rerun(qint64 locateKod, bool keepRow) {
         return false;
     }
     if (locateKod >= 0)
-        m_db.locateRecord(kDictionaryListQuery, {locateKod});
+        locateDictionaryEntry(m_db, locateKod);
     else if (previous >= 0 && rowCount() > 0)
         setCurrentRow(std::min(previous, rowCount() - 1));
     return true;

@@ -1,7 +1,7 @@
 #include "dictionaries/DictionaryQueries.h"
 
 #include "dictionaries/DictionaryLists.h"
-#include "dictionaries/RateQueries.h"
+#include "dictionaries/RateRegister.h"
 #include "storage/DataModule.h"
 
 namespace kv {
@@ -40,6 +40,10 @@ void registerDictionaryQueries(DataModule& db) {
                                   QStringLiteral("WHERE IDSLOWNIK = :PARAM2 AND UZUP1 = :PARAM1")});
 
     registerRateQueries(db);
+}
+
+bool locateDictionaryEntry(DataModule& db, qint64 kod) {
+    return db.locateRecord(kDictionaryListQuery, {QStringLiteral("KOD")}, false, {kod}, 31);
 }
 
 } // namespace kv

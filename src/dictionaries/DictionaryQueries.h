@@ -29,4 +29,8 @@ QString dictionaryOrder(const QString& code);
 // The statements of the dictionary window and of the allowance rate register.
 void registerDictionaryQueries(DataModule& db);
 
+// Puts the dictionary list's cursor on the entry with the code; without it the
+// cursor ends on the last entry and the answer is false (failure: code 31).
+bool locateDictionaryEntry(DataModule& db, qint64 kod);
+
 } // namespace kv

@@ -1,7 +1,5 @@
 #include "dictionaries/RateForm.h"
 
-#include "dictionaries/RateQueries.h"
-#include "storage/engine/ResultSet.h"
 #include "support/DateNumbers.h"
 #include "support/Numbers.h"
 
@@ -28,12 +26,38 @@ RateFormValues newRateDefaults() {
     return v;
 }
 
-RateFormValues rateFormFromRecord(const ResultSet& rows, int row) {
-    RateFormValues v;
-    v.validFrom = dateNumberToText(rows.value(row, QStringLiteral("DATAOD")).toLongLong(), true);
-    for (const QString& c : rateColumns())
-        v.rates.append(formatNumber(rows.value(row, c).toDouble(), kRateDecimals));
-    return v;
+const QStringList& rateColumns() {
+    static const QStringList columns = [] {
+        QStringList c{QStringLiteral("LW900"), QStringLiteral("GT900"), QStringLiteral("MOTOCYKL"),
+                      QStringLiteral("MOTOROWER")};
+        for (int n = 5; n <= 20; ++n)
+            c.append(QStringLiteral("RDPOJ%1").arg(n));
+        return c;
+    }();
+    return columns;
+}
+
+const FieldTable<RateFormValues>& rateFields() {
+    using V = RateFormValues;
+    static const FieldTable<V> table = [] {
+        auto date = field("DATAOD", &V::validFrom, FieldKind::Date);
+        date.widget = kRateDateField;
+        QList<Field<V>> fields{date};
+        for (int i = 0; i < kRateColumnCount; ++i) {
+            Field<V> f;
+            f.column = rateColumns().at(i);
+            f.kind = FieldKind::Rate;
+            f.get = [i](const V& v) { return v.rates.value(i); };
+            f.set = [i](V& v, const QString& text) {
+                v.rates.resize(kRateColumnCount);
+                v.rates[i] = text;
+            };
+            f.widget = rateFieldNames().at(i);
+            fields.append(f);
+        }
+        return FieldTable<V>(QStringLiteral("stawki.DB"), fields);
+    }();
+    return table;
 }
 
 FormCheck checkRateForm(RateFormValues& v, const QStringList& labels) {
@@ -63,14 +87,6 @@ FormCheck checkRateForm(RateFormValues& v, const QStringList& labels) {
 
 int rateFormDate(const RateFormValues& v) {
     return textToDateNumber(v.validFrom, true);
-}
-
-QHash<QString, QString> rateSlotValues(const RateFormValues& v) {
-    QHash<QString, QString> s;
-    s.insert(QStringLiteral("DATAOD"), QString::number(rateFormDate(v)));
-    for (int i = 0; i < kRateColumnCount; ++i)
-        s.insert(rateColumns().at(i), numberForSql(v.rates.value(i)));
-    return s;
 }
 
 } // namespace kv

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "framework/FieldTable.h"
 #include "support/FormCheck.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
 namespace kv {
 
-class ResultSet;
+// The rate columns of stawki.DB after DATAOD, in column order: LW900, GT900,
+// MOTOCYKL, MOTOROWER, RDPOJ5 .. RDPOJ20.
+constexpr int kRateColumnCount = 20;
+const QStringList& rateColumns();
 
 // The rates window's content as texts, independent of the window.
 struct RateFormValues {
@@ -25,8 +28,9 @@ const QStringList& rateFieldNames();
 
 // A new row: no date, every rate empty.
 RateFormValues newRateDefaults();
-// A row of the register: the date as text, the rates with four decimals.
-RateFormValues rateFormFromRecord(const ResultSet& rows, int row);
+// The row as the window holds it: the date as text, the rates with four
+// decimals.
+const FieldTable<RateFormValues>& rateFields();
 
 // The checks of "&Zapisz" in their order: the date, then each rate (blank
 // becomes "0", a number is rewritten with four decimals). labels are the
@@ -35,8 +39,5 @@ FormCheck checkRateForm(RateFormValues& values, const QStringList& labels);
 
 // The date number of the confirmed date.
 int rateFormDate(const RateFormValues& values);
-// Slot values of the insert or update (DATAOD and the twenty rates as
-// statement numbers).
-QHash<QString, QString> rateSlotValues(const RateFormValues& values);
 
 } // namespace kv

@@ -1,44 +1,46 @@
 #include "dictionaries/RateRegister.h"
 
-#include "dictionaries/RateQueries.h"
-#include "framework/RegisterController.h"
 #include "storage/DataModule.h"
 
 namespace kv {
 
-EditSteps rateEditSteps(RegisterController& reg, RateFormView& form,
-                        std::function<QStringList()> labels) {
-    DataModule& db = reg.database();
-    EditSteps s;
-    s.fill = [&reg, &form, labels](bool fromCurrent) {
-        const auto rows = reg.query().result();
-        form.load(fromCurrent && rows ? rateFormFromRecord(*rows, reg.currentRow())
-                                      : newRateDefaults(),
-                  labels ? labels() : QStringList());
-    };
-    s.show = [&form] { return form.confirm(); };
-    // Rows are keyed by the date number.
-    s.typedKey = [&form] { return QString::number(rateFormDate(form.values())); };
-    s.currentKey = [&reg] {
-        return QString::number(reg.currentValue(QStringLiteral("DATAOD")).toLongLong());
-    };
-    s.keyExists = [&db](const QString& key) {
-        return db.recordExists(QStringLiteral("stawki"), QStringLiteral("DATAOD"),
-                               key.toLongLong());
-    };
-    s.duplicateMessage = kDuplicateRateDateText;
-    s.write = [&reg, &form, &db](bool insert) {
-        QHash<QString, QString> values = rateSlotValues(form.values());
-        Query& q = db.query(insert ? QStringLiteral("DBFInsertStawki")
-                                   : QStringLiteral("DBFUpdateStawki"));
-        if (!insert)
-            values.insert(QStringLiteral("KEY"),
-                          QString::number(reg.currentValue(QStringLiteral("DATAOD")).toLongLong()));
-        fillSlots(q, insert ? rateInsertShape() : rateUpdateShape(), values);
-        db.execute(q);
-    };
-    s.savedKey = [&form](bool) -> QVariantList { return {rateFormDate(form.values())}; };
+void registerRateQueries(DataModule& db) {
+    StatementTemplate grid;
+    grid << QStringLiteral("SELECT * FROM stawki.DB ORDER BY");
+    grid.slot(kSortSlot).slot(kDirectionSlot);
+    db.addQuery(registerDescriptor(RegisterId::Rates).query, ConnectionKind::Company, grid);
+    addEditQueries(db, RegisterId::Rates, rateFields());
+}
+
+FormSetup rateFormSetup(const QStringList& labels) {
+    FormSetup s;
+    for (int i = 0; i < labels.size() && i < kRateColumnCount; ++i)
+        s.labels.insert(rateColumns().at(i), labels.at(i));
     return s;
+}
+
+QStringList rateLabels(const FormSetup& setup) {
+    QStringList labels;
+    for (const QString& column : rateColumns())
+        labels.append(setup.labels.value(column));
+    return labels;
+}
+
+RegisterEditing<RateFormValues> rateEditing(std::function<QStringList()> labels) {
+    RegisterEditing<RateFormValues> e;
+    e.fields = &rateFields();
+    e.defaults = newRateDefaults;
+    e.setup = [labels](bool) { return rateFormSetup(labels ? labels() : QStringList()); };
+    // Rows are keyed by the date number.
+    e.uniqueColumn = QStringLiteral("DATAOD");
+    e.uniqueMatch = KeyMatch::Number;
+    e.duplicateMessage = kDuplicateRateDateText;
+    return e;
+}
+
+EditSteps rateEditSteps(RegisterController& reg, FormView<RateFormValues>& form,
+                        std::function<QStringList()> labels) {
+    return registerEditSteps(reg, form, rateEditing(std::move(labels)), true);
 }
 
 } // namespace kv

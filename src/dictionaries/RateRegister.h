@@ -1,32 +1,32 @@
 #pragma once
 
 #include "dictionaries/RateForm.h"
-#include "framework/EditCycle.h"
+#include "framework/RegisterEditing.h"
 
 #include <QStringList>
 
 namespace kv {
 
-class RegisterController;
+class DataModule;
 
-// The rates window as the add and edit cycle sees it.
-class RateFormView {
-public:
-    virtual ~RateFormView() = default;
-    // labels: the twenty rate fields' labels (named after the vehicle kinds).
-    virtual void load(const RateFormValues& values, const QStringList& labels) = 0;
-    virtual RateFormValues values() const = 0;
-    // Shows the window; true when "&Zapisz" passed the checks.
-    virtual bool confirm() = 0;
-};
+// The allowance rate register's statements: the grid query DBFStawki and the
+// insert and update (DATAOD, then the twenty rates; the update selects the
+// row by its old DATAOD).
+void registerRateQueries(DataModule& db);
 
 inline const QString kDuplicateRateDateText =
     QStringLiteral("Istnieje już definicja stawek na podaną datę.");
 
+// What the rates window is told: its twenty rate labels (named after the
+// vehicle kinds), by column; and back.
+FormSetup rateFormSetup(const QStringList& labels);
+QStringList rateLabels(const FormSetup& setup);
+
 // The rate register's part of the add and edit cycle: one row per starting
 // date (a date another row has is refused; an edit that keeps its date is
-// not), insert and update, and the cursor on the saved date.
-EditSteps rateEditSteps(RegisterController& reg, RateFormView& form,
+// not), and the cursor on the saved date.
+RegisterEditing<RateFormValues> rateEditing(std::function<QStringList()> labels);
+EditSteps rateEditSteps(RegisterController& reg, FormView<RateFormValues>& form,
                         std::function<QStringList()> labels);
 
 } // namespace kv

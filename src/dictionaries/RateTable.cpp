@@ -1,5 +1,9 @@
 #include "dictionaries/RateTable.h"
 
+#include "storage/DataModule.h"
+#include "storage/ErrorReport.h"
+#include "storage/engine/DatabaseError.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -50,6 +54,48 @@ double RateTable::rateFor(int dateNumber, int vehicleKind, int capacity) const {
         }
     }
     return 0.0;
+}
+
+bool loadRateTable(DataModule& db) {
+    RateTable& rates = db.companyState<RateTable>();
+    rates.clear();
+    try {
+        const ResultSet r = db.select(QStringLiteral("SELECT * FROM stawki.DB ORDER BY DATAOD"));
+        QList<RateRow> rows;
+        for (int i = r.rowCount() - 1; i >= 0; --i) {
+            RateRow row;
+            row.validFrom = r.value(i, QStringLiteral("DATAOD")).toInt();
+            row.lw900 = r.value(i, QStringLiteral("LW900")).toDouble();
+            row.gt900 = r.value(i, QStringLiteral("GT900")).toDouble();
+            row.motorcycle = r.value(i, QStringLiteral("MOTOCYKL")).toDouble();
+            row.moped = r.value(i, QStringLiteral("MOTOROWER")).toDouble();
+            for (int n = 5; n <= 20; ++n)
+                row.further[static_cast<size_t>(n - 5)] =
+                    r.value(i, QStringLiteral("RDPOJ%1").arg(n)).toDouble();
+            rows.append(row);
+        }
+        rates.setRows(rows);
+        const ResultSet kinds = db.select(QStringLiteral(
+            "SELECT KOD, UZUP1 FROM slowniki.DB WHERE IDSLOWNIK='RDPOJ' AND KOD > 4"));
+        QHash<int, int> columns;
+        for (int i = 0; i < kinds.rowCount(); ++i) {
+            const int kod = kinds.value(i, 0).toInt();
+            const int column = kinds.value(i, 1).toString().trimmed().toInt();
+            if (column == 5)
+                rates.setKindBase(kod);
+            if (column >= 5 && column <= 20)
+                columns.insert(kod, column);
+        }
+        rates.setKindColumns(columns);
+        return true;
+    } catch (const DatabaseError& e) {
+        reportDatabaseError(e.message(), true, 24);
+        return false;
+    }
+}
+
+const RateTable& rateTable(DataModule& db) {
+    return db.companyState<RateTable>();
 }
 
 } // namespace kv

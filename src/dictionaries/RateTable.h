@@ -46,4 +46,11 @@ private:
     QHash<int, int> m_kindColumns;
 };
 
+class DataModule;
+
+// The open company's rate table: read by loadRateTable (rates and the vehicle
+// kinds' rate columns, failure code 24), empty until then.
+bool loadRateTable(DataModule& db);
+const RateTable& rateTable(DataModule& db);
+
 } // namespace kv

@@ -2,6 +2,7 @@
 
 #include "dictionaries/DictionaryLists.h"
 #include "dictionaries/DictionaryQueries.h"
+#include "framework/Registers.h"
 #include "storage/DataModule.h"
 #include "storage/engine/DatabaseError.h"
 

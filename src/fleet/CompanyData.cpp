@@ -102,8 +102,7 @@ std::optional<CompanyRecord> readCompanyRecord(DataModule& db) {
 bool saveCompanyRecord(DataModule& db, const CompanyRecord& record) {
     try {
         Query& q = db.query(kCompanyUpdateQuery);
-        fillSlots(q, companyUpdateShape(),
-                  {{QStringLiteral("KEY"), QString::number(DataModule::kCompanyRecord)}});
+        fillSlots(q, {{kKeySlot, QString::number(DataModule::kCompanyRecord)}});
         db.execute(q, record.values);
         return true;
     } catch (const DatabaseError& e) {

@@ -1,24 +1,16 @@
 #include "fleet/EmployeeForm.h"
 
-#include "storage/engine/ResultSet.h"
-
 namespace kv {
 
-EmployeeFormValues employeeFromRecord(const ResultSet& r, int row) {
-    auto text = [&](const char* column) { return r.text(row, QLatin1String(column)); };
-    EmployeeFormValues v;
-    v.nrew = text("NREW");
-    v.nazwisko = text("NAZWISKO");
-    v.imie = text("IMIE");
-    v.adres = text("ADRES");
-    v.numer = text("NUMER");
-    v.kod = text("KOD");
-    v.miasto = text("MIASTO");
-    v.kraj = text("KRAJ");
-    v.telefon = text("TELEFON");
-    v.kontakt = text("KONTAKT");
-    v.uwagi = text("UWAGI");
-    return v;
+const FieldTable<EmployeeFormValues>& employeeFields() {
+    using V = EmployeeFormValues;
+    static const FieldTable<V> table(
+        QStringLiteral("osobowa.DB"),
+        {field("NREW", &V::nrew, FieldKind::Key), field("NAZWISKO", &V::nazwisko),
+         field("IMIE", &V::imie), field("ADRES", &V::adres), field("NUMER", &V::numer),
+         field("KOD", &V::kod), field("MIASTO", &V::miasto), field("KRAJ", &V::kraj),
+         field("TELEFON", &V::telefon), field("KONTAKT", &V::kontakt), field("UWAGI", &V::uwagi)});
+    return table;
 }
 
 FormCheck checkEmployeeForm(EmployeeFormValues& v) {
@@ -31,11 +23,6 @@ FormCheck checkEmployeeForm(EmployeeFormValues& v) {
                                QStringLiteral("Nie wprowadzono nazwiska. Popraw pole."));
     v.nrew = v.nrew.trimmed();
     return FormCheck::pass();
-}
-
-QStringList employeeParams(const EmployeeFormValues& v) {
-    return {v.nrew.trimmed(), v.nazwisko, v.imie,    v.adres,   v.numer, v.kod,
-            v.miasto,         v.kraj,     v.telefon, v.kontakt, v.uwagi};
 }
 
 } // namespace kv

@@ -1,13 +1,11 @@
 #pragma once
 
+#include "framework/FieldTable.h"
 #include "support/FormCheck.h"
 
 #include <QString>
-#include <QStringList>
 
 namespace kv {
-
-class ResultSet;
 
 // The employee window's content (one text per column of osobowa.DB),
 // independent of the window, so its rules are tested without one.
@@ -27,15 +25,11 @@ struct EmployeeFormValues {
     bool operator==(const EmployeeFormValues&) const = default;
 };
 
-// The window filled from a row of the employee register.
-EmployeeFormValues employeeFromRecord(const ResultSet& rows, int row);
+// The columns in the table's order; the number is bound trimmed.
+const FieldTable<EmployeeFormValues>& employeeFields();
 
 // The checks of "&Zapisz" in their order: a number and a surname that are
 // not blank. On success the number is trimmed, as it is stored.
 FormCheck checkEmployeeForm(EmployeeFormValues& values);
-
-// The values bound as :PARAM0 .. :PARAM10 of the insert and the update, in
-// the column order of the table, every one as typed (the number trimmed).
-QStringList employeeParams(const EmployeeFormValues& values);
 
 } // namespace kv

@@ -1,57 +1,49 @@
 #include "fleet/EmployeeRegister.h"
 
-#include "fleet/EmployeeQueries.h"
-#include "framework/RegisterController.h"
+#include "fleet/CompanyData.h"
 #include "storage/DataModule.h"
 
 namespace kv {
 
-namespace {
-
-const QString kNumber = QStringLiteral("NREW");
-
-EditSteps employeeSteps(RegisterController& reg, EmployeeFormView& form, bool numberEditable) {
-    DataModule& db = reg.database();
-    // The number the record is saved under: as typed without the blanks
-    // around it, or the record's own when the window may not change it.
-    auto savedNumber = [&reg, &form, numberEditable] {
-        return numberEditable ? form.values().nrew.trimmed() : reg.currentValue(kNumber).toString();
-    };
-    EditSteps s;
-    s.fill = [&reg, &form, numberEditable](bool fromCurrent) {
-        const auto rows = reg.query().result();
-        form.load(fromCurrent && rows ? employeeFromRecord(*rows, reg.currentRow())
-                                      : EmployeeFormValues{},
-                  numberEditable);
-    };
-    s.show = [&form] { return form.confirm(); };
-    s.typedKey = savedNumber;
-    s.currentKey = [&reg] { return reg.currentValue(kNumber).toString(); };
-    s.keyExists = [&db](const QString& key) {
-        return db.recordExistsByText(QStringLiteral("osobowa"), kNumber, key);
-    };
-    s.duplicateMessage = QStringLiteral("Istnieje już osoba o podanym numerze ewidencyjnym.");
-    s.write = [&reg, &form, &db, savedNumber](bool insert) {
-        EmployeeFormValues v = form.values();
-        v.nrew = savedNumber();
-        QStringList params = employeeParams(v);
-        if (!insert)
-            params.append(reg.currentValue(kNumber).toString()); // :PARAM11, the old number
-        db.execute(db.query(insert ? kEmployeeInsertQuery : kEmployeeUpdateQuery), params);
-    };
-    s.savedKey = [savedNumber](bool) -> QVariantList { return {savedNumber()}; };
-    return s;
+void registerEmployeeQueries(DataModule& db) {
+    // The number follows the sort column as the last key, so people of the
+    // same surname keep one order from one refresh to the next.
+    StatementTemplate grid;
+    grid << QStringLiteral("SELECT NREW, NAZWISKO, IMIE, ADRES, NUMER, KOD, MIASTO, KRAJ, "
+                           "TELEFON, KONTAKT, UWAGI FROM osobowa.DB WHERE 1 = 1");
+    grid.slot(QStringLiteral("extra"));
+    grid << QStringLiteral("ORDER BY");
+    grid.slot(kSortSlot).slot(kDirectionSlot);
+    grid << QStringLiteral(",NREW");
+    db.addQuery(registerDescriptor(RegisterId::Employees).query, ConnectionKind::Company, grid);
+    addEditQueries(db, RegisterId::Employees, employeeFields());
+    db.addQuery(kCompanyUpdateQuery, ConnectionKind::Company, companyUpdateShape().statement);
 }
 
-} // namespace
-
-EditSteps employeeAddSteps(RegisterController& reg, EmployeeFormView& form) {
-    return employeeSteps(reg, form, true);
+RegisterEditing<EmployeeFormValues> employeeEditing(std::function<bool()> numberChangeAllowed) {
+    RegisterEditing<EmployeeFormValues> e;
+    e.fields = &employeeFields();
+    e.setup = [numberChangeAllowed](bool adding) {
+        FormSetup s;
+        if (!adding && !(numberChangeAllowed && numberChangeAllowed()))
+            s.lockedColumns.insert(QStringLiteral("NREW"));
+        return s;
+    };
+    e.uniqueColumn = QStringLiteral("NREW");
+    e.duplicateMessage = QStringLiteral("Istnieje już osoba o podanym numerze ewidencyjnym.");
+    return e;
 }
 
-EditSteps employeeEditSteps(RegisterController& reg, EmployeeFormView& form,
+EditSteps employeeAddSteps(RegisterController& reg, FormView<EmployeeFormValues>& form) {
+    static const RegisterEditing<EmployeeFormValues> editing = employeeEditing(nullptr);
+    return registerEditSteps(reg, form, editing, true);
+}
+
+EditSteps employeeEditSteps(RegisterController& reg, FormView<EmployeeFormValues>& form,
                             bool numberChangeAllowed) {
-    return employeeSteps(reg, form, numberChangeAllowed);
+    static const RegisterEditing<EmployeeFormValues> locked = employeeEditing(nullptr);
+    static const RegisterEditing<EmployeeFormValues> open = employeeEditing([] { return true; });
+    return registerEditSteps(reg, form, numberChangeAllowed ? open : locked, false);
 }
 
 } // namespace kv

@@ -1,6 +1,5 @@
 #include "fleet/VehicleForm.h"
 
-#include "storage/engine/ResultSet.h"
 #include "support/DateNumbers.h"
 #include "support/Numbers.h"
 
@@ -10,20 +9,9 @@ namespace kv {
 
 namespace {
 
-QString dateText(const QVariant& v) {
-    return dateNumberToText(v.toLongLong(), true);
-}
-QString twoDecimals(const QVariant& v) {
-    return formatNumber(v.toDouble(), 2);
-}
-
 // Blank, or a day the calendar has.
 bool dateFieldOk(const QString& text) {
     return isBlankDateText(text) || isCalendarDateText(text);
-}
-
-QString dateNumberSql(const QString& text) {
-    return QString::number(isBlankDateText(text) ? 0 : textToDateNumber(text, true));
 }
 
 } // namespace
@@ -36,46 +24,59 @@ VehicleFormValues newVehicleDefaults() {
     return v;
 }
 
-VehicleFormValues vehicleFromRecord(const ResultSet& r, int row) {
-    auto value = [&](const char* column) { return r.value(row, QLatin1String(column)); };
-    auto text = [&](const char* column) { return value(column).toString(); };
-    VehicleFormValues v;
-    const QVariant lp = value("LP");
-    v.lp = lp.isNull() ? QString() : QString::number(std::llround(lp.toDouble()));
-    v.nrewid = text("NREWID");
-    bool ok = false;
-    const int status = value("STATUS").toInt(&ok);
-    v.status = ok && status >= 0 && status <= 4 ? status : 0;
-    v.fleetKey = value("NRFLOTY").toInt();
-    v.nrrej = text("NRREJ");
-    v.poprzNrrej = text("POPRZNRREJ");
-    v.marka = text("MARKA");
-    v.kindKey = value("RODZAJ").toInt();
-    v.capacity =
-        value("POJEMNOSC").isNull() ? QString() : QString::number(value("POJEMNOSC").toLongLong());
-    const int year = value("ROCZNIK").toInt();
-    // A year the list does not offer shows as an empty field.
-    v.year =
-        year >= kFirstListedYear && year <= kLastListedYear ? QString::number(year) : QString();
-    v.seriaDrej = text("SERIADREJ");
-    v.nrSilnika = text("NRSILNIKA");
-    v.nrNadwozia = text("NRNADWOZIA");
-    v.owner = text("NREW");
-    v.driver = text("IDKIEROWCY");
-    v.dataOc = dateText(value("DATAOC"));
-    v.nrPolOc = text("NRPOLOC");
-    v.dataAc = dateText(value("DATAAC"));
-    v.nrPolAc = text("NRPOLAC");
-    v.dataPrze = dateText(value("DATAPRZE"));
-    v.dataPrzeGw = dateText(value("DATAPRZEGW"));
-    v.uwagi = text("UWAGI");
-    v.stawka = twoDecimals(value("STAWKA"));
-    v.dataTacho = dateText(value("DATATACHO"));
-    v.normaOd = twoDecimals(value("NORMAOD"));
-    v.normaDo = twoDecimals(value("NORMADO"));
-    v.liczPrzeg = twoDecimals(value("LICZPRZEG"));
-    v.liczGwar = twoDecimals(value("LICZGWAR"));
-    return v;
+const FieldTable<VehicleFormValues>& vehicleFields() {
+    using V = VehicleFormValues;
+    using K = FieldKind;
+    auto lp = field("LP", &V::lp, K::Integer);
+    lp.toSql = [](const V& v) {
+        const std::optional<qint64> n = parseInteger(v.lp);
+        return n ? QString::number(*n) : QStringLiteral("NULL");
+    };
+    auto status = codeField("STATUS", &V::status);
+    status.fromStored = [](V& v, const QVariant& stored) {
+        bool ok = false;
+        const int code = stored.toInt(&ok);
+        v.status = ok && code >= 0 && code <= 4 ? code : 0;
+    };
+    auto fleet = codeField("NRFLOTY", &V::fleetKey);
+    fleet.toSql = [](const V& v) {
+        return v.fleetKey > 0 ? QString::number(v.fleetKey) : QStringLiteral("NULL");
+    };
+    auto year = field("ROCZNIK", &V::year, K::Integer);
+    year.fromStored = [](V& v, const QVariant& stored) {
+        const int y = stored.toInt();
+        v.year = y >= kFirstListedYear && y <= kLastListedYear ? QString::number(y) : QString();
+    };
+    static const FieldTable<V> table(QStringLiteral("pojazdy.DB"),
+                                     {field("NRREJ", &V::nrrej, K::Key),
+                                      field("POPRZNRREJ", &V::poprzNrrej),
+                                      field("MARKA", &V::marka),
+                                      codeField("RODZAJ", &V::kindKey),
+                                      field("POJEMNOSC", &V::capacity, K::Integer),
+                                      year,
+                                      field("SERIADREJ", &V::seriaDrej),
+                                      field("NRSILNIKA", &V::nrSilnika),
+                                      field("NRNADWOZIA", &V::nrNadwozia),
+                                      field("NREW", &V::owner),
+                                      field("IDKIEROWCY", &V::driver),
+                                      field("DATAOC", &V::dataOc, K::Date),
+                                      field("NRPOLOC", &V::nrPolOc),
+                                      field("DATAAC", &V::dataAc, K::Date),
+                                      field("NRPOLAC", &V::nrPolAc),
+                                      field("DATAPRZE", &V::dataPrze, K::Date),
+                                      field("DATAPRZEGW", &V::dataPrzeGw, K::Date),
+                                      field("UWAGI", &V::uwagi),
+                                      field("STAWKA", &V::stawka, K::Amount),
+                                      field("DATATACHO", &V::dataTacho, K::Date),
+                                      field("NORMAOD", &V::normaOd, K::Amount),
+                                      field("NORMADO", &V::normaDo, K::Amount),
+                                      field("LICZPRZEG", &V::liczPrzeg, K::Amount),
+                                      field("LICZGWAR", &V::liczGwar, K::Amount),
+                                      lp,
+                                      fleet,
+                                      field("NREWID", &V::nrewid),
+                                      status});
+    return table;
 }
 
 QString rewriteTwoDecimals(const QString& text) {
@@ -133,34 +134,6 @@ FormCheck checkVehicleForm(VehicleFormValues& v) {
             true);
     v.capacity = QString::number(*capacity);
     return FormCheck::pass();
-}
-
-QHash<QString, QString> vehicleSlotValues(const VehicleFormValues& v) {
-    QHash<QString, QString> s;
-    s.insert(QStringLiteral("RODZAJ"), QString::number(v.kindKey));
-    s.insert(QStringLiteral("POJEMNOSC"), QString::number(parseInteger(v.capacity).value_or(0)));
-    s.insert(QStringLiteral("ROCZNIK"), QString::number(parseInteger(v.year).value_or(0)));
-    s.insert(QStringLiteral("DATAOC"), dateNumberSql(v.dataOc));
-    s.insert(QStringLiteral("DATAAC"), dateNumberSql(v.dataAc));
-    s.insert(QStringLiteral("DATAPRZE"), dateNumberSql(v.dataPrze));
-    s.insert(QStringLiteral("DATAPRZEGW"), dateNumberSql(v.dataPrzeGw));
-    s.insert(QStringLiteral("DATATACHO"), dateNumberSql(v.dataTacho));
-    s.insert(QStringLiteral("STAWKA"), numberForSql(v.stawka));
-    s.insert(QStringLiteral("NORMAOD"), numberForSql(v.normaOd));
-    s.insert(QStringLiteral("NORMADO"), numberForSql(v.normaDo));
-    s.insert(QStringLiteral("LICZPRZEG"), numberForSql(v.liczPrzeg));
-    s.insert(QStringLiteral("LICZGWAR"), numberForSql(v.liczGwar));
-    const std::optional<qint64> lp = parseInteger(v.lp);
-    s.insert(QStringLiteral("LP"), lp ? QString::number(*lp) : QStringLiteral("NULL"));
-    s.insert(QStringLiteral("NRFLOTY"),
-             v.fleetKey > 0 ? QString::number(v.fleetKey) : QStringLiteral("NULL"));
-    s.insert(QStringLiteral("STATUS"), QString::number(v.status));
-    return s;
-}
-
-QStringList vehicleParams(const VehicleFormValues& v) {
-    return {v.nrrej.trimmed(), v.poprzNrrej, v.marka,   v.seriaDrej, v.nrSilnika, v.nrNadwozia,
-            v.owner,           v.driver,     v.nrPolOc, v.nrPolAc,   v.uwagi,     v.nrewid};
 }
 
 } // namespace kv

@@ -1,15 +1,11 @@
 #pragma once
 
+#include "framework/FieldTable.h"
 #include "support/FormCheck.h"
 
-#include <QHash>
-#include <QList>
 #include <QString>
-#include <QStringList>
 
 namespace kv {
-
-class ResultSet;
 
 // The vehicle edit window's content as texts and list choices, independent of
 // the window, so every rule about it is tested without one.
@@ -41,8 +37,10 @@ struct VehicleFormValues {
 
 // The defaults of a new vehicle.
 VehicleFormValues newVehicleDefaults();
-// The window filled from a row of the vehicle register.
-VehicleFormValues vehicleFromRecord(const ResultSet& rows, int row);
+// The columns of pojazdy.DB as the window holds them. "Lp" left blank and no
+// fleet number store no value; a year the year list does not offer reads as
+// an empty field; a status outside the list reads as "Aktywny".
+const FieldTable<VehicleFormValues>& vehicleFields();
 
 // The checks of "&Zapisz" in their order. The rate, norms and odometer limits
 // are rewritten with two decimals first, the capacity in plain digits. On the
@@ -53,10 +51,6 @@ FormCheck checkVehicleForm(VehicleFormValues& values);
 // typed); "Lp" a valid number rounded to an integer, other text "0".
 QString rewriteTwoDecimals(const QString& text);
 QString rewriteOrdinal(const QString& text);
-
-// Slot values (column -> SQL text) and parameters of the insert or update.
-QHash<QString, QString> vehicleSlotValues(const VehicleFormValues& values);
-QStringList vehicleParams(const VehicleFormValues& values);
 
 // The years the year list offers.
 constexpr int kFirstListedYear = 1970;

@@ -1,8 +1,7 @@
 #include "fleet/VehicleRegister.h"
 
-#include "fleet/VehicleQueries.h"
-#include "framework/RegisterController.h"
 #include "storage/DataModule.h"
+#include "storage/SqlSnippets.h"
 
 namespace kv {
 
@@ -20,56 +19,93 @@ QList<KeyedItem> itemsOf(const std::shared_ptr<const ResultSet>& rows, const cha
 
 } // namespace
 
+void registerVehicleQueries(DataModule& db) {
+    // Every column carries its own name so that the sort order can name any
+    // of them.
+    StatementTemplate grid;
+    grid << QStringLiteral(
+                "SELECT A.IDPOJAZD AS IDPOJAZD, A.NRREJ AS NRREJ, A.POPRZNRREJ AS POPRZNRREJ, "
+                "A.MARKA AS MARKA, A.RODZAJ AS RODZAJ, A.POJEMNOSC AS POJEMNOSC,")
+         << QStringLiteral(
+                "A.ROCZNIK AS ROCZNIK, A.SERIADREJ AS SERIADREJ, A.NRSILNIKA AS NRSILNIKA, "
+                "A.NRNADWOZIA AS NRNADWOZIA, A.NREW AS NREW, A.IDKIEROWCY AS IDKIEROWCY,")
+         << QStringLiteral(
+                "A.DATAOC AS DATAOC, A.NRPOLOC AS NRPOLOC, A.DATAAC AS DATAAC, A.NRPOLAC AS "
+                "NRPOLAC, A.DATAPRZE AS DATAPRZE, A.DATAPRZEGW AS DATAPRZEGW,")
+         << QStringLiteral(
+                "A.UWAGI AS UWAGI, A.STAWKA AS STAWKA, A.DATATACHO AS DATATACHO, A.NORMAOD AS "
+                "NORMAOD, A.NORMADO AS NORMADO, A.LICZPRZEG AS LICZPRZEG,")
+         << QStringLiteral(
+                "A.LICZGWAR AS LICZGWAR, A.LP AS LP, A.NRFLOTY AS NRFLOTY, A.STATUS AS STATUS, "
+                "A.NREWID AS NREWID, C.OPIS AS COPIS,")
+         << QStringLiteral("%1 AS NAZWISKO, D.OPIS AS FLOTA, A.STATUS AS OSTATUS")
+                .arg(personDisplaySql(QStringLiteral("B")))
+         << QStringLiteral("FROM pojazdy.DB AS A")
+         << QStringLiteral("LEFT OUTER JOIN osobowa.DB AS B ON B.NREW = A.IDKIEROWCY")
+         << QStringLiteral("LEFT OUTER JOIN slowniki.DB AS C ON C.KOD = A.RODZAJ")
+         << QStringLiteral("LEFT OUTER JOIN slowniki.DB AS D ON D.KOD = A.NRFLOTY")
+         << QStringLiteral("WHERE 1 = 1");
+    grid.slot(kVehicleSlot).slot(kVehicleStatusFilter).slot(kVehicleFleetFilter);
+    grid << QStringLiteral("ORDER BY");
+    grid.slot(kSortSlot).slot(kDirectionSlot);
+    db.addQuery(registerDescriptor(RegisterId::Vehicles).query, ConnectionKind::Company, grid);
+    addEditQueries(db, RegisterId::Vehicles, vehicleFields());
+}
+
 VehicleLists loadVehicleLists(DataModule& db, const QString& companyName) {
     VehicleLists lists;
-    lists.fleets = itemsOf(db.reopenLookup(QStringLiteral("DBFNrFloty")), "KOD", "OPIS");
-    lists.drivers = itemsOf(db.reopenLookup(QStringLiteral("DBFKiero")), "NREW", "NAZWISKO");
-    lists.kinds = itemsOf(db.reopenLookup(QStringLiteral("DBFRodzajPoj")), "KOD", "OPIS");
+    QList<KeyedItem> fleets{{QStringLiteral("0"), QString()}};
+    fleets.append(itemsOf(db.reopenLookup(QStringLiteral("DBFNrFloty")), "KOD", "OPIS"));
+    const QList<KeyedItem> drivers =
+        itemsOf(db.reopenLookup(QStringLiteral("DBFKiero")), "NREW", "NAZWISKO");
+    QList<KeyedItem> owners;
     if (!companyName.trimmed().isEmpty())
-        lists.owners.append(companyName);
-    for (const KeyedItem& d : std::as_const(lists.drivers))
-        lists.owners.append(d.text);
+        owners.append({companyName, companyName});
+    for (const KeyedItem& d : drivers)
+        owners.append({d.text, d.text});
+    lists.insert(QStringLiteral("NRFLOTY"), fleets);
+    lists.insert(QStringLiteral("RODZAJ"),
+                 itemsOf(db.reopenLookup(QStringLiteral("DBFRodzajPoj")), "KOD", "OPIS"));
+    lists.insert(QStringLiteral("IDKIEROWCY"), drivers);
+    lists.insert(QStringLiteral("NREW"), owners);
     return lists;
 }
 
-EditSteps vehicleEditSteps(RegisterController& reg, VehicleFormView& form,
+RegisterEditing<VehicleFormValues> vehicleEditing(std::function<VehicleLists()> lists,
+                                                  std::function<void(bool insert)> afterSave) {
+    RegisterEditing<VehicleFormValues> e;
+    e.fields = &vehicleFields();
+    e.defaults = newVehicleDefaults;
+    e.setup = [lists](bool) {
+        FormSetup s;
+        if (lists)
+            s.lists = lists();
+        return s;
+    };
+    e.uniqueColumn = QStringLiteral("NRREJ");
+    e.uniqueMatch = KeyMatch::IgnoreCase;
+    e.duplicateMessage = QStringLiteral("Istnieje już pojazd o podanym numerze rejestracyjnym.");
+    e.afterSave = std::move(afterSave);
+    return e;
+}
+
+EditSteps vehicleEditSteps(RegisterController& reg, FormView<VehicleFormValues>& form,
                            std::function<VehicleLists()> lists,
                            std::function<void(bool insert)> afterSave) {
-    DataModule& db = reg.database();
-    EditSteps s;
-    s.fill = [&reg, &form, lists](bool fromCurrent) {
-        const auto rows = reg.query().result();
-        form.load(fromCurrent && rows ? vehicleFromRecord(*rows, reg.currentRow())
-                                      : newVehicleDefaults(),
-                  lists());
-    };
-    s.show = [&form] { return form.confirm(); };
-    s.typedKey = [&form] { return form.values().nrrej.trimmed(); };
-    s.currentKey = [&reg] { return reg.currentValue(QStringLiteral("NRREJ")).toString(); };
-    s.keyExists = [&db](const QString& key) {
-        return db.recordExistsByText(QStringLiteral("pojazdy"), QStringLiteral("NRREJ"), key);
-    };
-    s.duplicateMessage = QStringLiteral("Istnieje już pojazd o podanym numerze rejestracyjnym.");
-    s.write = [&reg, &form, &db](bool insert) {
-        const VehicleFormValues v = form.values();
-        QHash<QString, QString> values = vehicleSlotValues(v);
-        Query& q = db.query(insert ? QStringLiteral("DBFInsertPojazdy")
-                                   : QStringLiteral("DBFUpdatePojazdy"));
-        if (!insert)
-            values.insert(
-                QStringLiteral("KEY"),
-                QString::number(reg.currentValue(QStringLiteral("IDPOJAZD")).toLongLong()));
-        fillSlots(q, insert ? vehicleInsertShape() : vehicleUpdateShape(), values);
-        db.execute(q, vehicleParams(v));
-    };
-    s.savedKey = [&reg, &db](bool insert) -> QVariantList {
-        if (insert)
-            return {
-                QString::number(db.lastId(QStringLiteral("POJAZDY"), QStringLiteral("IDPOJAZD")))};
-        return {reg.currentValue(QStringLiteral("IDPOJAZD")).toString()};
-    };
-    s.afterSave = std::move(afterSave);
-    return s;
+    return registerEditSteps(reg, form, vehicleEditing(std::move(lists), std::move(afterSave)),
+                             true);
+}
+
+QString vehicleStatusFragment(int index) {
+    if (index >= 0 && index <= 4)
+        return QStringLiteral("AND STATUS = %1").arg(index);
+    if (index == 5)
+        return QStringLiteral("AND STATUS <> 0");
+    return {};
+}
+
+QString vehicleFleetFragment(int key) {
+    return key >= 0 ? QStringLiteral("AND NRFLOTY=%1").arg(key) : QString();
 }
 
 } // namespace kv

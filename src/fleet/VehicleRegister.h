@@ -1,50 +1,39 @@
 #pragma once
 
 #include "fleet/VehicleForm.h"
-#include "framework/EditCycle.h"
+#include "framework/RegisterEditing.h"
 
-#include <QList>
-#include <QString>
 #include <functional>
 
 namespace kv {
 
-class RegisterController;
 class DataModule;
 
-// An entry of a list keyed by a dictionary code or an employee number.
-struct KeyedItem {
-    QString key;
-    QString text;
-};
+// The vehicle register's statements: the grid query and the insert and update.
+void registerVehicleQueries(DataModule& db);
 
-// What the vehicle window's lists offer.
-struct VehicleLists {
-    QList<KeyedItem> fleets;
-    QList<KeyedItem> drivers;
-    QList<KeyedItem> kinds;
-    QStringList owners; // the company name first, then the drivers
-};
-
-// Reloads the lists (fleet numbers, drivers, vehicle kinds) and the owner list.
+// What the vehicle window's lists offer, by column: fleet numbers (NRFLOTY,
+// an empty entry first), vehicle kinds (RODZAJ), drivers (IDKIEROWCY) and
+// owners (NREW: the company name first, then the drivers).
+using VehicleLists = QHash<QString, QList<KeyedItem>>;
 VehicleLists loadVehicleLists(DataModule& db, const QString& companyName);
 
-// The vehicle edit window as the add and edit cycle sees it.
-class VehicleFormView {
-public:
-    virtual ~VehicleFormView() = default;
-    virtual void load(const VehicleFormValues& values, const VehicleLists& lists) = 0;
-    virtual VehicleFormValues values() const = 0;
-    // Shows the window; true when "&Zapisz" passed the checks.
-    virtual bool confirm() = 0;
-};
-
-// The vehicle register's part of the add and edit cycle: uniqueness of the
-// registration number, insert and update, the new id, and afterSave (the
-// vehicle selector is rebuilt: set back to all vehicles after an insert,
-// keeping its choice after an update).
-EditSteps vehicleEditSteps(RegisterController& reg, VehicleFormView& form,
+// The vehicle register's part of the add and edit cycle: the registration
+// number is unique whatever its letter case (stored as typed), the cursor
+// goes to the saved vehicle, and afterSave rebuilds what lists the vehicles
+// (set back to all vehicles after an insert, keeping its choice after an
+// update).
+RegisterEditing<VehicleFormValues> vehicleEditing(std::function<VehicleLists()> lists,
+                                                  std::function<void(bool insert)> afterSave);
+EditSteps vehicleEditSteps(RegisterController& reg, FormView<VehicleFormValues>& form,
                            std::function<VehicleLists()> lists,
                            std::function<void(bool insert)> afterSave);
+
+// The fragments of the vehicle register's own filters: a status 0..4, 5 for
+// every status but active, -1 for none; a fleet number's key, -1 for none.
+QString vehicleStatusFragment(int index);
+QString vehicleFleetFragment(int key);
+inline const QString kVehicleStatusFilter = QStringLiteral("status");
+inline const QString kVehicleFleetFilter = QStringLiteral("fleet");
 
 } // namespace kv

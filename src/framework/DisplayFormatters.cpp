@@ -53,34 +53,15 @@ QString formatRate(const QVariant& value) {
     return n ? formatNumber(*n, 4) : QString();
 }
 
-const QStringList& vehicleStatusTexts() {
-    static const QStringList texts{QStringLiteral("Aktywny"), QStringLiteral("Nieaktywny"),
-                                   QStringLiteral("Sprzedany"), QStringLiteral("Zniszczony"),
-                                   QStringLiteral("Inne")};
-    return texts;
-}
-
-QString formatVehicleStatus(const QVariant& value) {
+QString formatChoice(const QVariant& value, const QStringList& choices, int otherChoice) {
+    // An unreadable value counts as code 0.
     const std::optional<double> n = numberOf(value);
     const double code = n ? *n : 0.0;
-    if (code >= 0 && code <= 4 && code == std::floor(code))
-        return vehicleStatusTexts().at(static_cast<int>(code));
+    if (code >= 0 && code < choices.size() && code == std::floor(code))
+        return choices.at(static_cast<int>(code));
+    if (otherChoice >= 0 && otherChoice < choices.size())
+        return choices.at(otherChoice);
     return formatPlain(value);
-}
-
-QString formatOdometerKind(const QVariant& value) {
-    const std::optional<double> n = numberOf(value);
-    const int code = n ? static_cast<int>(*n) : 0;
-    switch (code) {
-    case 1:
-        return QStringLiteral("Rozpoczęcie prowadzenia ewidencji VAT");
-    case 2:
-        return QStringLiteral("Stan na koniec okresu rozliczeniowego VAT");
-    case 3:
-        return QStringLiteral("Zakończenia prowadzenia ewidencji VAT");
-    default:
-        return QStringLiteral("Pozostałe");
-    }
 }
 
 QString formatPerson(const QVariant& surname, const QVariant& firstName) {
@@ -104,6 +85,12 @@ QString formatPlain(const QVariant& value) {
     return value.toString();
 }
 
+QString formatCell(const GridColumn& column, const QVariant& value) {
+    if (column.format == Formatter::Choice)
+        return formatChoice(value, column.choices, column.otherChoice);
+    return formatValue(column.format, value);
+}
+
 QString formatValue(Formatter formatter, const QVariant& value) {
     switch (formatter) {
     case Formatter::Date:
@@ -116,10 +103,6 @@ QString formatValue(Formatter formatter, const QVariant& value) {
         return formatMoney(value);
     case Formatter::Rate:
         return formatRate(value);
-    case Formatter::VehicleStatus:
-        return formatVehicleStatus(value);
-    case Formatter::OdometerKind:
-        return formatOdometerKind(value);
     default:
         return formatPlain(value);
     }

@@ -19,7 +19,9 @@ bool confirmUnique(const EditSteps& steps, bool insert) {
         if (!steps.typedKey || !steps.keyExists)
             return true;
         const QString key = steps.typedKey();
-        const bool unchanged = !insert && steps.currentKey && key == steps.currentKey();
+        const bool unchanged =
+            !insert && steps.currentKey &&
+            (steps.sameKey ? steps.sameKey(key, steps.currentKey()) : key == steps.currentKey());
         if (unchanged || !steps.keyExists(key))
             return true;
         ui().information(QStringLiteral("Uwaga"), steps.duplicateMessage);

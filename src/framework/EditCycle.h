@@ -22,6 +22,8 @@ struct EditSteps {
     std::function<QString()> typedKey;
     std::function<QString()> currentKey; // the current record's key (edit)
     std::function<bool(const QString&)> keyExists;
+    // Whether two keys are the same (empty: equal texts).
+    std::function<bool(const QString&, const QString&)> sameKey;
     QString duplicateMessage;
 
     // Writes the record (throws DatabaseError); insert or update.

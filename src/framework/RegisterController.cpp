@@ -1,6 +1,7 @@
 #include "framework/RegisterController.h"
 
-#include "framework/RegisterViewState.h"
+#include "framework/RegisterHooks.h"
+#include "framework/RegisterStates.h"
 #include "storage/DataModule.h"
 #include "storage/ErrorReport.h"
 #include "storage/engine/DatabaseError.h"
@@ -16,31 +17,31 @@ Query& RegisterController::query() const {
 }
 
 RegisterViewState& RegisterController::state() const {
-    return m_db.viewState(m_descriptor.id);
+    return registerState(m_db, m_descriptor.id);
 }
 
 void RegisterController::writeStatementLines() {
     Query& q = query();
     const RegisterViewState& s = state();
     const RegisterDescriptor& d = m_descriptor;
-    if (d.vehicleLine >= 0)
-        q.setLine(d.vehicleLine,
+    if (d.vehicleSlot)
+        q.setSlot(kVehicleSlot,
                   d.vehicleFilter == VehicleFilter::None ? QString() : s.vehicleFragment);
-    if (d.periodLine >= 0)
-        q.setLine(d.periodLine, s.periodFragment);
-    for (int i = 0; i < d.extraLines.size(); ++i)
-        q.setLine(d.extraLines.at(i), s.extraFragments.value(i));
-    if (d.sortLine >= 0) {
-        const QString direction = s.ascending ? QStringLiteral("ASC") : QStringLiteral("DESC");
-        if (d.id == RegisterId::Trips && s.sortColumn == u"DATA") {
-            // Trips of one day follow the private-use odometer start.
-            q.setLine(d.sortLine, QStringLiteral("DATA ") + direction);
-            q.setLine(d.directionLine, QStringLiteral(",PRYWLICZOD ") + direction);
-        } else {
-            // Texts sort in Polish alphabetical order; numbers are not affected.
-            q.setLine(d.sortLine, s.sortColumn + QStringLiteral(" COLLATE PL"));
-            q.setLine(d.directionLine, direction);
-        }
+    if (d.periodSlot)
+        q.setSlot(kPeriodSlot, s.periodFragment);
+    for (const QString& name : d.extraFilters)
+        q.setSlot(name, s.extraFragments.value(name));
+    if (!d.sortable())
+        return;
+    const QString direction = s.ascending ? QStringLiteral("ASC") : QStringLiteral("DESC");
+    const QString tieBreak = d.sortTieBreaks.value(s.sortColumn);
+    if (!tieBreak.isEmpty()) {
+        q.setSlot(kSortSlot, s.sortColumn + u' ' + direction);
+        q.setSlot(kDirectionSlot, u',' + tieBreak + u' ' + direction);
+    } else {
+        // Texts sort in Polish alphabetical order; numbers are not affected.
+        q.setSlot(kSortSlot, s.sortColumn + QStringLiteral(" COLLATE PL"));
+        q.setSlot(kDirectionSlot, direction);
     }
 }
 
@@ -53,8 +54,9 @@ engine::Params RegisterController::params() const {
 }
 
 bool RegisterController::refresh() {
-    if (beforeRefresh)
-        beforeRefresh();
+    const RegisterHooks& hooks = registerHooks(m_descriptor.id);
+    if (hooks.beforeRefresh)
+        hooks.beforeRefresh(*this);
     writeStatementLines();
     const int previous = query().currentRow();
     try {
@@ -66,20 +68,27 @@ bool RegisterController::refresh() {
     // Stay near where the user was, as far as the new rows allow.
     if (previous >= 0 && rowCount() > 0)
         setCurrentRow(std::min(previous, rowCount() - 1));
-    if (afterRefresh)
-        afterRefresh();
+    if (hooks.afterRefresh)
+        hooks.afterRefresh(*this);
     return true;
 }
 
 bool RegisterController::sortBy(const QString& field) {
     if (!m_descriptor.sortable() || m_unsortable.contains(field, Qt::CaseInsensitive))
         return false;
+    for (const GridColumn& c : m_descriptor.columns)
+        if (c.format == Formatter::Computed && c.field.compare(field, Qt::CaseInsensitive) == 0)
+            return false;
     RegisterViewState& s = state();
     if (s.sortColumn.compare(field, Qt::CaseInsensitive) == 0)
         s.ascending = !s.ascending;
     else
         s.sortColumn = field;
     return true;
+}
+
+std::shared_ptr<const ResultSet> RegisterController::rows() const {
+    return query().result();
 }
 
 bool RegisterController::isEmpty() const {
@@ -102,36 +111,48 @@ QVariant RegisterController::currentValue(const QString& column) const {
 }
 
 bool RegisterController::locate(const QVariantList& key) {
-    return m_db.locateRecord(m_descriptor.query, key);
+    const RegisterDescriptor& d = m_descriptor;
+    return m_db.locateRecord(d.query, d.locateKey, d.locateKeyIsText, key, d.locateCode);
+}
+
+bool locateRegisterRow(DataModule& db, const QString& queryName, const QVariantList& key) {
+    if (const RegisterDescriptor* d = registerByQuery(queryName))
+        return db.locateRecord(queryName, d->locateKey, d->locateKeyIsText, key, d->locateCode);
+    reportDatabaseError(QStringLiteral("Nieznane zapytanie %1").arg(queryName), true, 0);
+    return false;
 }
 
 QString RegisterController::deleteStatement(engine::Params* params) const {
     const RegisterDescriptor& d = m_descriptor;
+    QString first = d.deleteStatement;
+    // A register kept in twin tables deletes from the one it shows now.
+    first.replace(d.table, d.currentTable(m_db.alternateTablesActive()));
     if (d.deleteKeyIsText) {
         if (params)
             *params = engine::positionalParams({currentValue(d.deleteKey.first()).toString()});
-        return d.deleteStatement;
+        return first;
     }
-    if (d.deleteKey.size() == 2) {
-        // Refuelling rows: the vehicle id, then the date. The table follows
-        // the fuel (petrol or LPG) the register shows now.
-        QString first = d.deleteStatement;
-        if (m_db.lpgTablesActive())
-            first.replace(d.table, d.table.left(d.table.size() - 3) + QStringLiteral("lpg.DB"));
-        return first + u'\n' + QString::number(currentValue(d.deleteKey.at(0)).toLongLong()) +
-               QStringLiteral("\nAND DATA =\n") +
-               QString::number(currentValue(d.deleteKey.at(1)).toLongLong());
-    }
-    return d.deleteStatement + u'\n' +
-           QString::number(currentValue(d.deleteKey.first()).toLongLong());
+    QString sql = first + u'\n' + QString::number(currentValue(d.deleteKey.first()).toLongLong());
+    // A second key column narrows the row further ("AND DATA =" and the date).
+    for (int k = 1; k < d.deleteKey.size(); ++k)
+        sql += QStringLiteral("\nAND %1 =\n").arg(d.deleteKey.at(k)) +
+               QString::number(currentValue(d.deleteKey.at(k)).toLongLong());
+    return sql;
 }
 
 RegisterController::DeleteResult RegisterController::deleteCurrent(bool askFirst) {
     if (isEmpty() || currentRow() < 0)
         return DeleteResult::Nothing;
-    if (askFirst && !ui().question(QStringLiteral("Pytanie"),
-                                   QStringLiteral("Czy na pewno usunąć zaznaczoną pozycję?")))
-        return DeleteResult::Declined;
+    const RegisterHooks& hooks = registerHooks(m_descriptor.id);
+    // A register may name what still refers to the row; that question is
+    // always asked, as the answer may be one the user did not expect.
+    const QString special = hooks.deleteQuestion ? hooks.deleteQuestion(*this) : QString();
+    if (!special.isEmpty() || askFirst) {
+        const QString text =
+            special.isEmpty() ? QStringLiteral("Czy na pewno usunąć zaznaczoną pozycję?") : special;
+        if (!ui().question(QStringLiteral("Pytanie"), text))
+            return DeleteResult::Declined;
+    }
     engine::Params params;
     const QString sql = deleteStatement(&params);
     try {
@@ -142,6 +163,16 @@ RegisterController::DeleteResult RegisterController::deleteCurrent(bool askFirst
     }
     refresh();
     return DeleteResult::Deleted;
+}
+
+RegisterController::CellText RegisterController::computedCells() const {
+    const auto& compute = registerHooks(m_descriptor.id).computedCell;
+    if (!compute)
+        return {};
+    DataModule* db = &m_db;
+    return [db, compute](const ResultSet& rows, int row, const GridColumn& column) {
+        return compute(*db, rows, row, column);
+    };
 }
 
 } // namespace kv

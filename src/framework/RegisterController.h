@@ -6,16 +6,18 @@
 #include <QString>
 #include <QVariant>
 #include <functional>
+#include <memory>
 
 namespace kv {
 
 class Query;
 class DataModule;
+class ResultSet;
 struct RegisterViewState;
 
 // One register's statement, rows, sort order and deletion, driven by the
-// register's descriptor and the filter state the data module keeps. The grid
-// model shows what it holds; the main window's commands act through it.
+// register's descriptor, its hooks and the filter state of the open company.
+// The grid model shows what it holds; the main window's commands act through it.
 class RegisterController {
 public:
     RegisterController(DataModule& db, RegisterId id);
@@ -26,7 +28,7 @@ public:
     RegisterViewState& state() const;
 
     // Writes the filter fragments and the sort order into the statement's
-    // lines; the parameters the fragments need are returned by params().
+    // slots; the parameters the fragments need are returned by params().
     void writeStatementLines();
     engine::Params params() const;
 
@@ -37,17 +39,19 @@ public:
     // A click on a column title: the current sort column inverts the
     // direction, another column becomes the sort column with the direction
     // kept. False when the register keeps a fixed order or the column is one
-    // that cannot be sorted.
+    // that cannot be sorted (computed columns, and any set here).
     bool sortBy(const QString& field);
-    // Columns computed for display, which the statement cannot sort by.
     void setUnsortableColumns(QStringList fields) { m_unsortable = std::move(fields); }
 
+    // The rows of the last refresh; null before the first.
+    std::shared_ptr<const ResultSet> rows() const;
     bool isEmpty() const;
     int rowCount() const;
     int currentRow() const;
     void setCurrentRow(int row);
     QVariant currentValue(const QString& column) const;
-    // Puts the cursor on the row with the key (see DataModule::locateRecord).
+    // Puts the cursor on the row with the register's locate key; without a
+    // match it ends on the last row and the answer is false.
     bool locate(const QVariantList& key);
 
     enum class DeleteResult { Nothing, Declined, Deleted, Failed };
@@ -57,15 +61,19 @@ public:
     // The delete statement and its parameters for the current row.
     QString deleteStatement(engine::Params* params) const;
 
-    // Run before and after every refresh (trips reload their rates first, the
-    // consumption registers recompute their summary afterwards).
-    std::function<void()> beforeRefresh;
-    std::function<void()> afterRefresh;
+    // The text of a grid cell the way the grid shows it, computed columns
+    // included (for the grid model, export and search).
+    using CellText = std::function<QString(const ResultSet&, int row, const GridColumn&)>;
+    CellText computedCells() const;
 
 private:
     DataModule& m_db;
     const RegisterDescriptor& m_descriptor;
     QStringList m_unsortable;
 };
+
+// Positions a register query's cursor on a key (see RegisterController::locate)
+// by the query's name; false and reported for a query that is no register's.
+bool locateRegisterRow(DataModule& db, const QString& queryName, const QVariantList& key);
 
 } // namespace kv

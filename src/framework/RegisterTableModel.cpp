@@ -41,23 +41,14 @@ QString RegisterTableModel::cellText(int row, int column) const {
     if (!m_rows || row < 0 || row >= m_rows->rowCount() || column < 0 || column >= m_columns.size())
         return {};
     const GridColumn& c = m_columns.at(column);
-    switch (c.format) {
-    case Formatter::TripRate:
-    case Formatter::TripAmount:
-    case Formatter::Consumption:
-    case Formatter::SurnameFirstName:
-        if (m_formatter)
-            return m_formatter(*m_rows, row, c);
-        break;
-    default:
-        break;
-    }
+    if (c.format == Formatter::Computed)
+        return m_formatter ? m_formatter(*m_rows, row, c) : QString();
     const int source = m_sourceColumns.value(column, -1);
     if (source < 0)
         return {};
-    if (c.format == Formatter::SurnameFirstName)
+    if (c.format == Formatter::Person)
         return formatPerson(m_rows->value(row, source), m_rows->value(row, QStringLiteral("IMIE")));
-    return formatValue(c.format, m_rows->value(row, source));
+    return formatCell(c, m_rows->value(row, source));
 }
 
 int RegisterTableModel::rowCount(const QModelIndex& parent) const {
@@ -74,16 +65,10 @@ QVariant RegisterTableModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole)
         return cellText(index.row(), index.column());
     if (role == Qt::TextAlignmentRole) {
-        switch (m_columns.at(index.column()).format) {
-        case Formatter::Money:
-        case Formatter::Rate:
-        case Formatter::TripRate:
-        case Formatter::TripAmount:
-        case Formatter::Consumption:
-            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
-        default:
-            return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
-        }
+        const GridColumn& c = m_columns.at(index.column());
+        const bool right = c.format == Formatter::Money || c.format == Formatter::Rate ||
+                           (c.format == Formatter::Computed && c.numeric);
+        return QVariant((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     }
     return {};
 }

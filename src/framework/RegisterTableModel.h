@@ -15,8 +15,8 @@ namespace kv {
 class RegisterTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    // Formats computed columns (trip rate and amount, consumption); the other
-    // columns use their formatter.
+    // Formats computed columns (the register's hook, see
+    // RegisterController::computedCells); the other columns use their formatter.
     using CellFormatter = std::function<QString(const ResultSet&, int row, const GridColumn&)>;
 
     explicit RegisterTableModel(const RegisterDescriptor& descriptor, QObject* parent = nullptr);

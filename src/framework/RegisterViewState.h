@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
-#include <QStringList>
 
 namespace kv {
 
@@ -14,7 +14,7 @@ struct RegisterViewState {
     // a number with quotes in it never becomes part of the statement text.
     QString vehicleParameter;
     QString periodFragment;
-    QStringList extraFragments; // one per extra line of the register
+    QMap<QString, QString> extraFragments; // by the register's extra filter names
     QString sortColumn;
     bool ascending = true;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -8,8 +9,9 @@ namespace kv {
 
 // The 21 registers: one table each, shown as a read-only grid on a page of the
 // main window. Everything the shell, the grid model, the filters, sorting,
-// deletion, export and search need to know about a register is data here; a
-// register's own module adds its statements, edit window and checks.
+// deletion, export and search need to know about a register is data in its
+// descriptor; a register's own folder adds its statements, edit window and
+// checks. The table of descriptors is the catalog's (src/catalog).
 enum class RegisterId {
     Vehicles,
     Trips,
@@ -49,41 +51,48 @@ enum class Section {
 
 // How a stored value is shown in a grid cell.
 enum class Formatter {
-    Plain,            // as stored (numbers without trailing zeros)
-    Date,             // date number -> day, month, year
-    Time,             // hhmm -> hh:mm, blank for 0
-    YesNo,            // "T" -> "Tak", else "Nie"
-    Money,            // two decimals
-    Rate,             // four decimals
-    VehicleStatus,    // 0..4 -> "Aktywny" ...
-    OdometerKind,     // DOTYCZY -> its description
-    SurnameFirstName, // NAZWISKO shown as surname, blank, IMIE
-    TripRate,         // computed allowance rate of a trip
-    TripAmount,       // computed allowance amount of a trip
-    Consumption,      // computed consumption of a refuelling row
+    Plain,    // as stored (numbers without trailing zeros)
+    Date,     // date number -> day, month, year
+    Time,     // hhmm -> hh:mm, blank for 0
+    YesNo,    // "T" -> "Tak", else "Nie"
+    Money,    // two decimals
+    Rate,     // four decimals
+    Choice,   // a code shown as its text (GridColumn::choices)
+    Person,   // NAZWISKO shown as surname, blank, IMIE
+    Computed, // worked out by the register's core code (RegisterHooks::computedCell)
 };
 
 // Which date columns the period filters restrict, and how.
 enum class PeriodForm {
     None,
     Date,              // DATA
-    DateOrUndated,     // DATA, rows without a date always shown (repairs)
-    FromTo,            // DATAOD and DATADO (calendar, settlements, orders)
-    PurchaseOrUndated, // DATAZAKUPU, rows without it always shown (tyres)
-    IssueDate,         // DATAWYST (road cards)
+    DateOrUndated,     // DATA, rows without a date always shown
+    FromTo,            // DATAOD and DATADO
+    PurchaseOrUndated, // DATAZAKUPU, rows without it always shown
+    IssueDate,         // DATAWYST
 };
 
 enum class VehicleFilter {
     None,
     RegistrationNumber, // the selected registration number, bound as a parameter
-    VehicleId,          // the selected vehicle's id (consumption registers)
+    VehicleId,          // the selected vehicle's id; nothing shown until one is chosen
 };
 
 struct GridColumn {
     QString field;
     QString title;
     Formatter format = Formatter::Plain;
+    QStringList choices;  // Formatter::Choice: the texts of codes 0, 1, ...
+    int otherChoice = -1; // the code another value shows as; -1: the value itself
+    bool numeric = false; // Formatter::Computed: right-aligned like an amount
 };
+
+// The names of the slots a register statement has (see StatementTemplate);
+// extra filters have slots named after themselves.
+inline const QString kVehicleSlot = QStringLiteral("vehicle");
+inline const QString kPeriodSlot = QStringLiteral("period");
+inline const QString kSortSlot = QStringLiteral("sort");
+inline const QString kDirectionSlot = QStringLiteral("direction");
 
 struct RegisterDescriptor {
     RegisterId id;
@@ -91,6 +100,8 @@ struct RegisterDescriptor {
     Section section;
     QString registerButton; // caption of its register button (empty: the section button)
     QString menuItem;       // caption of its "Widok" menu item
+    QString menuGroup;      // the "Widok" submenu it is in; empty: "Widok" itself
+    int menuPosition = 0;   // its place in that menu
     QString shortcut;       // e.g. "Ctrl+F2", empty when none
     QString page;
     QString grid;
@@ -116,20 +127,28 @@ struct RegisterDescriptor {
     QStringList locateKey;
     bool locateKeyIsText = false;
 
-    // Lines of the register statement that the filters and sorting rewrite
-    // (-1: none).
-    int vehicleLine;
-    int periodLine;
-    QList<int> extraLines;
-    int sortLine;
-    int directionLine;
-    QString defaultSort; // empty: fixed order
+    // The statement's slots: the vehicle and period filters, the register's
+    // own filters (named, in statement order) and the sort order.
+    bool vehicleSlot = false;
+    bool periodSlot = false;
+    QStringList extraFilters;
+    bool fixedOrder = false; // no sort slots: the statement's own order
+    QString defaultSort;     // empty: fixed order
+    // A second sort column that follows a sort column ("DATA" -> "PRYWLICZOD").
+    QHash<QString, QString> sortTieBreaks;
+    // The twin table the register shows while the data module's alternate
+    // tables are switched on (empty: none).
+    QString alternateTable;
     PeriodForm period;
     VehicleFilter vehicleFilter;
 
     QList<GridColumn> columns;
 
-    bool sortable() const { return sortLine >= 0; }
+    bool sortable() const { return !fixedOrder; }
+    // The table the register works on now.
+    QString currentTable(bool alternateTablesActive) const {
+        return alternateTablesActive && !alternateTable.isEmpty() ? alternateTable : table;
+    }
 };
 
 const QList<RegisterDescriptor>& allRegisters();

@@ -6,7 +6,6 @@
 #include "support/Clock.h"
 #include "support/DateNumbers.h"
 #include "support/UserInterface.h"
-#include "users/Permissions.h"
 
 namespace kv {
 
@@ -18,9 +17,8 @@ bool isDateNumber(int n) {
 
 } // namespace
 
-bool backupMayBeOffered(const BackupSettings& settings, const PermissionSet& permissions) {
-    return settings.enabled &&
-           (!settings.onlyAdministrator || permissions.has(permission::Administrator));
+bool backupMayBeOffered(const BackupSettings& settings, bool administrator) {
+    return settings.enabled && (!settings.onlyAdministrator || administrator);
 }
 
 bool backupIsDue(const BackupSettings& settings, const QDate& today) {
@@ -32,7 +30,7 @@ bool backupIsDue(const BackupSettings& settings, const QDate& today) {
            dateToDateNumber(today);
 }
 
-void offerBackup(DataModule& db) {
+void offerBackup(DataModule& db, bool administrator) {
     if (!db.companyConnection().isOpen())
         return;
     int stage = 0;
@@ -42,8 +40,7 @@ void offerBackup(DataModule& db) {
         if (!loaded)
             return; // reported; asking on made-up settings would repeat at every login
         stage = 1;
-        if (!backupMayBeOffered(settings, currentLogin().permissions) ||
-            !backupIsDue(settings, Clock::today()))
+        if (!backupMayBeOffered(settings, administrator) || !backupIsDue(settings, Clock::today()))
             return;
         if (settings.askFirst &&
             !ui().question(QStringLiteral("Pytanie"),

@@ -15,20 +15,18 @@ ChangeTemplate ChangeTemplate::insert(const QString& table, const QList<Template
     QStringList names;
     for (const TemplateColumn& c : columns)
         names.append(c.column);
-    t.lines.append(QStringLiteral("INSERT INTO %1 (%2)").arg(table, names.join(u',')));
-    t.lines.append(QStringLiteral("VALUES ("));
+    t.statement << QStringLiteral("INSERT INTO %1 (%2)").arg(table, names.join(u','))
+                << QStringLiteral("VALUES (");
     for (int i = 0; i < columns.size(); ++i) {
         const TemplateColumn& c = columns.at(i);
         if (i > 0)
-            t.lines.append(QStringLiteral(","));
-        if (c.param >= 0) {
-            t.lines.append(paramName(c.param));
-        } else {
-            t.slotLine.insert(c.column, static_cast<int>(t.lines.size()));
-            t.lines.append(QString());
-        }
+            t.statement << QStringLiteral(",");
+        if (c.param >= 0)
+            t.statement << paramName(c.param);
+        else
+            t.statement.slot(c.column);
     }
-    t.lines.append(QStringLiteral(")"));
+    t.statement << QStringLiteral(")");
     return t;
 }
 
@@ -40,32 +38,30 @@ ChangeTemplate ChangeTemplate::update(const QString& table, const QList<Template
 ChangeTemplate ChangeTemplate::update(const QString& table, const QList<TemplateColumn>& columns,
                                       const TemplateColumn& key) {
     ChangeTemplate t;
-    t.lines.append(QStringLiteral("UPDATE %1 SET").arg(table));
+    t.statement << QStringLiteral("UPDATE %1 SET").arg(table);
     for (int i = 0; i < columns.size(); ++i) {
         const TemplateColumn& c = columns.at(i);
         const QString lead = (i > 0 ? QStringLiteral(",") : QString()) + c.column + u'=';
         if (c.param >= 0) {
-            t.lines.append(lead + paramName(c.param));
+            t.statement << lead + paramName(c.param);
         } else {
-            t.lines.append(lead);
-            t.slotLine.insert(c.column, static_cast<int>(t.lines.size()));
-            t.lines.append(QString());
+            t.statement << lead;
+            t.statement.slot(c.column);
         }
     }
     if (key.param >= 0) {
-        t.lines.append(QStringLiteral(" WHERE %1 = %2").arg(key.column, paramName(key.param)));
+        t.statement << QStringLiteral(" WHERE %1 = %2").arg(key.column, paramName(key.param));
         return t;
     }
-    t.lines.append(QStringLiteral(" WHERE %1 =").arg(key.column));
-    t.slotLine.insert(QStringLiteral("KEY"), static_cast<int>(t.lines.size()));
-    t.lines.append(QString());
+    t.statement << QStringLiteral(" WHERE %1 =").arg(key.column);
+    t.statement.slot(kKeySlot);
     return t;
 }
 
-void fillSlots(Query& query, const ChangeTemplate& shape, const QHash<QString, QString>& values) {
-    for (auto it = shape.slotLine.cbegin(); it != shape.slotLine.cend(); ++it) {
-        const QString value = values.value(it.key());
-        query.setLine(it.value(), value.isEmpty() ? QStringLiteral("NULL") : value);
+void fillSlots(Query& query, const QHash<QString, QString>& values) {
+    for (const QString& slot : query.slotNames()) {
+        const QString value = values.value(slot);
+        query.setSlot(slot, value.isEmpty() ? QStringLiteral("NULL") : value);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/StatementTemplate.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -10,11 +12,11 @@ namespace kv {
 class Query;
 
 // One column of an insert or update template: its value either comes through
-// a parameter :PARAMn (free text) or is written into an empty line of its own
-// (numbers, dates, codes already written as SQL text).
+// a parameter :PARAMn (free text) or is written into a slot of its own named
+// after the column (numbers, dates, codes already written as SQL text).
 struct TemplateColumn {
     QString column;
-    int param = -1; // -1: the value goes into a slot line
+    int param = -1; // -1: the value goes into the column's slot
 
     static TemplateColumn text(const char* column, int param) {
         return {QString::fromLatin1(column), param};
@@ -22,12 +24,13 @@ struct TemplateColumn {
     static TemplateColumn slot(const char* column) { return {QString::fromLatin1(column), -1}; }
 };
 
-// The lines of a register's insert or update statement, built from its column
-// list, with the line index of every slot. Registers describe their columns
-// once and get both statements from it.
+// The update's key slot, when the key is written into the statement.
+inline const QString kKeySlot = QStringLiteral("KEY");
+
+// A register's insert or update statement, built from its column list.
+// Registers describe their columns once and get both statements from it.
 struct ChangeTemplate {
-    QStringList lines;
-    QHash<QString, int> slotLine; // column (or "KEY" for the update's key) -> line
+    StatementTemplate statement;
 
     static ChangeTemplate insert(const QString& table, const QList<TemplateColumn>& columns);
     // "UPDATE table SET ... WHERE keyColumn =" with the key in the slot "KEY".
@@ -40,8 +43,8 @@ struct ChangeTemplate {
                                  const TemplateColumn& key);
 };
 
-// Writes the slot values (column -> SQL text) into the query's lines. A slot
-// without a value gets NULL, so a statement never runs with an empty slot.
-void fillSlots(Query& query, const ChangeTemplate& shape, const QHash<QString, QString>& values);
+// Writes the slot values (slot name -> SQL text) into every slot of the query.
+// A slot without a value gets NULL, so a statement never runs with an empty slot.
+void fillSlots(Query& query, const QHash<QString, QString>& values);
 
 } // namespace kv

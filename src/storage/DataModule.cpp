@@ -1,10 +1,9 @@
 #include "storage/DataModule.h"
 
 #include "storage/ErrorReport.h"
-#include "storage/QueryRegistry.h"
+#include "storage/ProgramFeatures.h"
 #include "storage/SqlSnippets.h"
 #include "storage/engine/DatabaseError.h"
-#include "support/Clock.h"
 
 #include <QDir>
 
@@ -34,8 +33,7 @@ QString stripSeparators(QString path) {
 DataModule::DataModule() {
     currentInstance() = this;
     addLookups();
-    registerProgramQueries(*this);
-    resetViewState(Clock::today().year());
+    installProgramFeatures(*this);
 }
 
 DataModule::~DataModule() {
@@ -71,8 +69,19 @@ bool DataModule::openCompanyDatabase(const QString& companyDir) {
         reportDatabaseError(e.message(), true, 566);
         return false;
     }
-    resetViewState(Clock::today().year());
-    return refillVehicleKinds();
+    m_companyState.clear();
+    return reloadCompanyData();
+}
+
+bool DataModule::reloadCompanyData() {
+    bool ok = true;
+    for (const auto& handler : std::as_const(m_companyOpened))
+        ok = handler(*this) && ok;
+    return ok;
+}
+
+void DataModule::addCompanyOpenedHandler(std::function<bool(DataModule&)> handler) {
+    m_companyOpened.append(std::move(handler));
 }
 
 void DataModule::connectMain() {
@@ -94,8 +103,8 @@ void DataModule::disconnect() {
 }
 
 Query& DataModule::addQuery(const QString& name, ConnectionKind connection,
-                            const QStringList& lines) {
-    auto q = std::make_unique<Query>(name, connection, lines);
+                            const StatementTemplate& statement) {
+    auto q = std::make_unique<Query>(name, connection, statement);
     Query& ref = *q;
     m_queries[name] = std::move(q);
     return ref;
@@ -103,6 +112,13 @@ Query& DataModule::addQuery(const QString& name, ConnectionKind connection,
 
 bool DataModule::hasQuery(const QString& name) const {
     return m_queries.count(name) > 0;
+}
+
+QStringList DataModule::queryNames() const {
+    QStringList names;
+    for (const auto& [name, q] : m_queries)
+        names.append(name);
+    return names;
 }
 
 Query& DataModule::query(const QString& name) {
@@ -141,6 +157,21 @@ bool DataModule::recordExists(const QString& table, const QString& column, qint6
         return !select(QStringLiteral("SELECT * FROM %1.DB WHERE %2 = %3")
                            .arg(table, column, QString::number(value)))
                     .isEmpty();
+    } catch (const std::exception&) {
+        return true;
+    }
+}
+
+bool DataModule::recordExistsIgnoringCase(const QString& table, const QString& column,
+                                          const QString& value) {
+    try {
+        // Folded here rather than by SQLite, whose UPPER knows only a to z.
+        const QString wanted = value.trimmed().toUpper();
+        const ResultSet r = select(QStringLiteral("SELECT %1 FROM %2.DB").arg(column, table));
+        for (int i = 0; i < r.rowCount(); ++i)
+            if (r.value(i, 0).toString().trimmed().toUpper() == wanted)
+                return true;
+        return false;
     } catch (const std::exception&) {
         return true;
     }
@@ -191,62 +222,25 @@ QStringList DataModule::fillContractorList() {
     return names;
 }
 
-bool DataModule::loadRateTable() {
-    m_rates.clear();
-    try {
-        const ResultSet r = select(QStringLiteral("SELECT * FROM stawki.DB ORDER BY DATAOD"));
-        QList<RateRow> rows;
-        for (int i = r.rowCount() - 1; i >= 0; --i) {
-            RateRow row;
-            row.validFrom = r.value(i, QStringLiteral("DATAOD")).toInt();
-            row.lw900 = r.value(i, QStringLiteral("LW900")).toDouble();
-            row.gt900 = r.value(i, QStringLiteral("GT900")).toDouble();
-            row.motorcycle = r.value(i, QStringLiteral("MOTOCYKL")).toDouble();
-            row.moped = r.value(i, QStringLiteral("MOTOROWER")).toDouble();
-            for (int n = 5; n <= 20; ++n)
-                row.further[static_cast<size_t>(n - 5)] =
-                    r.value(i, QStringLiteral("RDPOJ%1").arg(n)).toDouble();
-            rows.append(row);
-        }
-        m_rates.setRows(rows);
-        const ResultSet kinds = select(QStringLiteral(
-            "SELECT KOD, UZUP1 FROM slowniki.DB WHERE IDSLOWNIK='RDPOJ' AND KOD > 4"));
-        QHash<int, int> columns;
-        for (int i = 0; i < kinds.rowCount(); ++i) {
-            const int kod = kinds.value(i, 0).toInt();
-            const int column = kinds.value(i, 1).toString().trimmed().toInt();
-            if (column == 5)
-                m_rates.setKindBase(kod);
-            if (column >= 5 && column <= 20)
-                columns.insert(kod, column);
-        }
-        m_rates.setKindColumns(columns);
-        return true;
-    } catch (const DatabaseError& e) {
-        reportDatabaseError(e.message(), true, 24);
-        return false;
-    }
+void DataModule::registerAlternateTableLine(const QString& queryName, int line,
+                                            const QString& table, const QString& alternate) {
+    m_alternateLines.append({queryName, line, table, alternate});
+    if (m_alternate && hasQuery(queryName))
+        query(queryName).replaceInLine(line, table, alternate);
 }
 
-void DataModule::registerFuelTemplateLine(const QString& queryName, int line,
-                                          const QString& petrolTable, const QString& lpgTable) {
-    m_fuelLines.append({queryName, line, petrolTable, lpgTable});
-    if (m_lpg && hasQuery(queryName))
-        query(queryName).replaceInLine(line, petrolTable, lpgTable);
-}
-
-void DataModule::switchFuelTables(bool toLpg) {
-    if (toLpg == m_lpg)
+void DataModule::switchAlternateTables(bool toAlternate) {
+    if (toAlternate == m_alternate)
         return;
-    for (const FuelLine& f : std::as_const(m_fuelLines)) {
-        if (!hasQuery(f.query))
+    for (const AlternateLine& a : std::as_const(m_alternateLines)) {
+        if (!hasQuery(a.query))
             continue;
-        if (toLpg)
-            query(f.query).replaceInLine(f.line, f.petrol, f.lpg);
+        if (toAlternate)
+            query(a.query).replaceInLine(a.line, a.table, a.alternate);
         else
-            query(f.query).replaceInLine(f.line, f.lpg, f.petrol);
+            query(a.query).replaceInLine(a.line, a.alternate, a.table);
     }
-    m_lpg = toLpg;
+    m_alternate = toAlternate;
 }
 
 BackupSettings DataModule::loadBackupSettings(bool* ok) {
@@ -319,21 +313,8 @@ bool DataModule::saveBackupSettings(const BackupSettings& s) {
     }
 }
 
-bool DataModule::locateRecord(const QString& queryName, const QVariantList& key) {
-    QStringList columns;
-    bool asText = false;
-    int code = 0;
-    if (const RegisterDescriptor* d = registerByQuery(queryName)) {
-        columns = d->locateKey;
-        asText = d->locateKeyIsText;
-        code = d->locateCode;
-    } else if (queryName == u"DBFSlowniki") {
-        columns = {QStringLiteral("KOD")};
-        code = 31;
-    } else {
-        reportDatabaseError(QStringLiteral("Nieznane zapytanie %1").arg(queryName), true, 0);
-        return false;
-    }
+bool DataModule::locateRecord(const QString& queryName, const QStringList& columns, bool asText,
+                              const QVariantList& key, int code) {
     try {
         Query& q = query(queryName);
         const auto rows = q.result();
@@ -414,39 +395,6 @@ std::shared_ptr<const ResultSet> DataModule::reopenLookup(const QString& name) {
     } catch (const DatabaseError& e) {
         reportDatabaseError(e.message(), true, code);
         return nullptr;
-    }
-}
-
-RegisterViewState& DataModule::viewState(RegisterId id) {
-    return m_views[static_cast<size_t>(id)];
-}
-
-void DataModule::resetViewState(int year) {
-    m_filters = SharedFilters{};
-    m_filters.periodStart = static_cast<qint64>(year) * 10000;
-    m_filters.periodEnd = m_filters.periodStart + 1300;
-    for (const RegisterDescriptor& d : allRegisters()) {
-        RegisterViewState& v = viewState(d.id);
-        v = RegisterViewState{};
-        v.sortColumn = d.defaultSort;
-        v.ascending = true;
-        v.extraFragments = QStringList(static_cast<int>(d.extraLines.size()), QString());
-        if (d.vehicleFilter == VehicleFilter::VehicleId)
-            v.vehicleFragment = QStringLiteral("AND IDPOJAZD=-1");
-        v.periodFragment = yearFragment(d.period, year);
-    }
-}
-
-bool DataModule::refillVehicleKinds() {
-    m_vehicleKinds = QStringList{QString()};
-    try {
-        const auto rows = open(query(QStringLiteral("DBFRodzajPoj")));
-        for (int i = 0; i < rows->rowCount(); ++i)
-            m_vehicleKinds.append(rows->value(i, QStringLiteral("OPIS")).toString());
-        return true;
-    } catch (const DatabaseError& e) {
-        reportDatabaseError(e.message(), true, 48);
-        return false;
     }
 }
 

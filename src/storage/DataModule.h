@@ -1,8 +1,5 @@
 #pragma once
 
-#include "dictionaries/RateTable.h"
-#include "framework/RegisterViewState.h"
-#include "framework/Registers.h"
 #include "storage/BackupSettings.h"
 #include "storage/Query.h"
 #include "storage/engine/Connection.h"
@@ -10,18 +7,21 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
-#include <array>
+#include <functional>
 #include <map>
 #include <memory>
+#include <typeindex>
+#include <unordered_map>
 
 namespace kv {
 
 // The data module: the one place through which the program reaches its tables.
 // It owns the company connection and the main connection, the named query
-// components with their statement templates, the generic operations the
-// registers call, the per-register view state, the vehicle kind list and the
-// allowance rates. Caught failures go to reportDatabaseError with the code of
-// their place; nothing here opens a window.
+// components with their statement templates and the generic operations the
+// registers call. What the upper layers keep per open company (register
+// filters, rates, vehicle kinds) lives in its company state, made on first use
+// and dropped when another company opens. Caught failures go to
+// reportDatabaseError with the code of their place; nothing here opens a window.
 class DataModule {
 public:
     DataModule();
@@ -39,10 +39,15 @@ public:
     QString companyDirectory() const;
 
     // Connects the company connection to location/companyDir and the main
-    // connection to the location (failure: code 566), then resets every
-    // register's view state to the current year and refills the vehicle kinds
-    // (failure: code 48).
+    // connection to the location (failure: code 566), then drops the company
+    // state and runs the company-opened handlers (false when one fails).
     bool openCompanyDatabase(const QString& companyDir);
+    // Runs the company-opened handlers again (after an upgrade changed the
+    // tables they read); false when one fails.
+    bool reloadCompanyData();
+    // Work to do whenever a company opens (reading lists every window needs).
+    // A handler reports its own failure and answers false.
+    void addCompanyOpenedHandler(std::function<bool(DataModule&)> handler);
     // Connects the main connection to the location when it is not connected
     // (the company list is read before any company is open). Throws DatabaseError.
     void connectMain();
@@ -58,10 +63,12 @@ public:
     static constexpr int kCompanyRecord = 1;
 
     // --- query components ---
-    Query& addQuery(const QString& name, ConnectionKind connection, const QStringList& lines);
+    Query& addQuery(const QString& name, ConnectionKind connection,
+                    const StatementTemplate& statement);
     bool hasQuery(const QString& name) const;
     // The named component; asking for an unknown name is a programming error.
     Query& query(const QString& name);
+    QStringList queryNames() const;
 
     // Runs a component and keeps its rows (throws DatabaseError, leaving the
     // previous rows). The values are bound as :PARAM0, :PARAM1 ... as text.
@@ -79,54 +86,57 @@ public:
     // failed duplicate check always blocks the insert.
     bool recordExists(const QString& table, const QString& column, qint64 value);
     bool recordExistsByText(const QString& table, const QString& column, const QString& value);
+    // The same with the key compared upper-cased after trimming on both sides
+    // (keys a user types in any letter case).
+    bool recordExistsIgnoringCase(const QString& table, const QString& column,
+                                  const QString& value);
     // The greatest id (0 for an empty table); -1 after an error (code 801).
     qint64 lastId(const QString& table, const QString& column);
     bool columnExists(const QString& tableFile, const QString& column);
     // The contractors of the dictionary, sorted; errors give what was read.
     QStringList fillContractorList();
 
-    // Reads the allowance rates and the vehicle kinds' rate columns (code 24).
-    bool loadRateTable();
-    const RateTable& rates() const { return m_rates; }
-
-    // Registers a line of a fuel register's template that names its petrol
-    // table; switching to LPG replaces that name by the LPG table's, and back.
-    void registerFuelTemplateLine(const QString& queryName, int line, const QString& petrolTable,
-                                  const QString& lpgTable);
-    void switchFuelTables(bool toLpg);
-    bool lpgTablesActive() const { return m_lpg; }
+    // Alternate tables: a line of a template names a table that has a twin
+    // (a register kept in two tables, one per fuel). Switching replaces the
+    // name in every registered line by its twin's, and back.
+    void registerAlternateTableLine(const QString& queryName, int line, const QString& table,
+                                    const QString& alternate);
+    void switchAlternateTables(bool toAlternate);
+    bool alternateTablesActive() const { return m_alternate; }
 
     BackupSettings loadBackupSettings(bool* ok = nullptr);   // code 241000
     bool saveBackupSettings(const BackupSettings& settings); // code 241022
 
-    // Puts the cursor of a register query (or DBFSlowniki) on the row whose key
-    // matches; without a match the cursor ends on the last row and the answer
-    // is false. Failures are reported with the query's own code.
-    bool locateRecord(const QString& queryName, const QVariantList& key);
+    // Puts the cursor of a query on the row whose key columns match (as texts
+    // or as numbers); without a match the cursor ends on the last row and the
+    // answer is false. Failures are reported with the given code.
+    bool locateRecord(const QString& queryName, const QStringList& columns, bool asText,
+                      const QVariantList& key, int code);
 
     // Closes and reruns a lookup list (DBFnrrej, DBFKiero, DBFRodzajPoj ...);
     // null after a failure, reported with the list's code.
     std::shared_ptr<const ResultSet> reopenLookup(const QString& name);
     QStringList lookupNames() const;
 
-    // --- register view state ---
-    RegisterViewState& viewState(RegisterId id);
-    // Defaults: default sort ascending, no vehicle (the consumption registers
-    // show nothing until a vehicle is chosen), no extra filters, the given year.
-    void resetViewState(int year);
-
-    SharedFilters& filters() { return m_filters; }
-
-    // "" followed by the names of the vehicle kinds, sorted by name.
-    const QStringList& vehicleKinds() const { return m_vehicleKinds; }
-    bool refillVehicleKinds();
+    // The upper layers' state for the open company, made on first use (with
+    // the data module when T takes one) and dropped when a company opens.
+    template <class T> T& companyState() {
+        std::shared_ptr<void>& slot = m_companyState[std::type_index(typeid(T))];
+        if (!slot) {
+            if constexpr (std::is_constructible_v<T, DataModule&>)
+                slot = std::make_shared<T>(*this);
+            else
+                slot = std::make_shared<T>();
+        }
+        return *static_cast<T*>(slot.get());
+    }
 
 private:
-    struct FuelLine {
+    struct AlternateLine {
         QString query;
         int line;
-        QString petrol;
-        QString lpg;
+        QString table;
+        QString alternate;
     };
     struct LookupInfo {
         int code;
@@ -140,12 +150,10 @@ private:
     engine::Connection m_main;
     std::map<QString, std::unique_ptr<Query>> m_queries;
     QHash<QString, LookupInfo> m_lookups;
-    std::array<RegisterViewState, kRegisterCount> m_views;
-    SharedFilters m_filters;
-    QStringList m_vehicleKinds;
-    RateTable m_rates;
-    QList<FuelLine> m_fuelLines;
-    bool m_lpg = false;
+    std::unordered_map<std::type_index, std::shared_ptr<void>> m_companyState;
+    QList<std::function<bool(DataModule&)>> m_companyOpened;
+    QList<AlternateLine> m_alternateLines;
+    bool m_alternate = false;
 };
 
 } // namespace kv

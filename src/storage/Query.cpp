@@ -2,9 +2,15 @@
 
 namespace kv {
 
-Query::Query(QString name, ConnectionKind connection, QStringList lines)
-    : m_name(std::move(name)), m_connection(connection), m_lines(lines),
-      m_original(std::move(lines)) {}
+Query::Query(QString name, ConnectionKind connection, const StatementTemplate& statement)
+    : m_name(std::move(name)), m_connection(connection), m_lines(statement.lines()),
+      m_original(statement.lines()), m_slots(statement.slotIndexes()) {}
+
+void Query::setSlot(const QString& slot, const QString& text) {
+    Q_ASSERT_X(m_slots.contains(slot), "Query::setSlot", qPrintable(m_name + u' ' + slot));
+    if (const auto it = m_slots.constFind(slot); it != m_slots.cend())
+        m_lines[it.value()] = text;
+}
 
 void Query::setLine(int index, const QString& text) {
     Q_ASSERT_X(index >= 0 && index < m_lines.size(), "Query::setLine", qPrintable(m_name));

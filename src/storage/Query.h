@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/StatementTemplate.h"
 #include "storage/engine/ResultSet.h"
 
 #include <QString>
@@ -17,15 +18,15 @@ enum class ConnectionKind {
 // A named query component of the data module: a statement template held as a
 // list of lines, and the rows of its last run.
 //
-// The lines are joined with line breaks when the statement runs. Empty lines
-// are slots that callers fill by index with numbers, dates and codes already
-// written as SQL text; free text always goes through the parameters :PARAM0,
-// :PARAM1 ... bound as text. Register queries also have lines that the filters
-// and the sort order rewrite as a whole. A filled or rewritten line keeps its
-// text until it is written again; originalLines() keeps the template as made.
+// The lines are joined with line breaks when the statement runs. Named slots
+// (see StatementTemplate) are empty lines that callers fill with numbers, dates
+// and codes already written as SQL text, or that the filters and the sort order
+// rewrite as a whole; free text always goes through the parameters :PARAM0,
+// :PARAM1 ... bound as text. A filled or rewritten line keeps its text until it
+// is written again; originalLines() keeps the template as made.
 class Query {
 public:
-    Query(QString name, ConnectionKind connection, QStringList lines);
+    Query(QString name, ConnectionKind connection, const StatementTemplate& statement);
 
     const QString& name() const { return m_name; }
     ConnectionKind connection() const { return m_connection; }
@@ -38,6 +39,12 @@ public:
     void setLine(int index, const QString& text);
     // Replaces the first occurrence of a text in one line; false when absent.
     bool replaceInLine(int index, const QString& from, const QString& to);
+    // Named slots.
+    bool hasSlot(const QString& slot) const { return m_slots.contains(slot); }
+    QStringList slotNames() const { return m_slots.keys(); }
+    // Writes a slot's line; a name the template lacks is a programming error.
+    void setSlot(const QString& slot, const QString& text);
+    QString slotText(const QString& slot) const { return line(m_slots.value(slot, -1)); }
     // Back to the template's own lines.
     void resetLines() { m_lines = m_original; }
     QString text() const { return m_lines.join(u'\n'); }
@@ -60,6 +67,7 @@ private:
     ConnectionKind m_connection;
     QStringList m_lines;
     QStringList m_original;
+    QHash<QString, int> m_slots;
     std::shared_ptr<const ResultSet> m_result;
     int m_currentRow = -1;
 };

@@ -292,7 +292,7 @@ private slots:
         const QString nr = v.text(0, QStringLiteral("NRREJ"));
         const qint64 kod = v.value(0, QStringLiteral("NRFLOTY")).toLongLong();
         QCOMPARE(fleetOf(nr).toString(), v.text(0, QStringLiteral("OPIS")));
-        QVERIFY(db->locateRecord(kDictionaryListQuery, {kod}));
+        QVERIFY(locateDictionaryEntry(*db, kod));
         QVERIFY(book.remove(false));
         QVERIFY(vehicles.refresh());
         QVERIFY(fleetOf(nr).toString().isEmpty());

@@ -48,7 +48,6 @@ public:
         commandMenuItem = menuItem;
         command = std::move(handler);
     }
-    void refreshVehicleFilterLists() override {}
 };
 
 } // namespace
@@ -224,7 +223,7 @@ private slots:
         RateDialog w;
         QStringList labels = rateFieldLabels(VehicleKindNames{});
         labels[2] = QStringLiteral("Skuter");
-        w.load(newRateDefaults(), labels);
+        w.load(newRateDefaults(), rateFormSetup(labels));
         QCOMPARE(w.rateLabel(2)->text(), QStringLiteral("Skuter"));
         QCOMPARE(w.rateLabel(0)->text(), QStringLiteral("Poniżej 900 cm3"));
         whenShown<RateDialog>([this](RateDialog* s) {
@@ -304,8 +303,8 @@ private slots:
                  QStringLiteral("Motorower"));
         QCOMPARE(model->headerData(6, Qt::Horizontal, Qt::DisplayRole).toString(),
                  QStringLiteral("Quad"));
-        QCOMPARE(module.rateWindow().rateLabel(2)->text(), QStringLiteral("Skuter"));
-        QCOMPARE(module.rateWindow().rateLabel(5)->text(), QStringLiteral("Quad"));
+        QCOMPARE(module.window().rateLabel(2)->text(), QStringLiteral("Skuter"));
+        QCOMPARE(module.window().rateLabel(5)->text(), QStringLiteral("Quad"));
 
         // "[...]" of an edit window: the dictionary on the list asked for.
         whenShown<DictionaryWindow>([](DictionaryWindow* b) {

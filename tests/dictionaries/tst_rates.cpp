@@ -1,7 +1,7 @@
 #include "DictionaryFixture.h"
+#include "ScriptedForm.h"
 
 #include "dictionaries/AllowanceRates.h"
-#include "dictionaries/RateQueries.h"
 #include "dictionaries/RateRegister.h"
 #include "dictionaries/VehicleKindNames.h"
 #include "framework/EditCycle.h"
@@ -15,27 +15,11 @@ namespace {
 
 // A rates window that answers from a script; like the real one it confirms
 // only values that pass the checks, as the checks rewrote them.
-class ScriptedRateForm : public RateFormView {
-public:
-    QList<std::optional<RateFormValues>> script;
-    RateFormValues shown;
-    QStringList labels;
-    int shows = 0;
-    void load(const RateFormValues& v, const QStringList& l) override {
-        shown = v;
-        labels = l;
-    }
-    RateFormValues values() const override { return shown; }
-    bool confirm() override {
-        ++shows;
-        if (script.isEmpty())
-            return false;
-        const std::optional<RateFormValues> next = script.takeFirst();
-        if (!next)
-            return false;
-        shown = *next;
-        return checkRateForm(shown, labels).ok;
-    }
+struct ScriptedRateForm : test::ScriptedForm<RateFormValues> {
+    ScriptedRateForm()
+        : ScriptedForm([](RateFormValues& v, const FormSetup& setup) {
+              return checkRateForm(v, rateLabels(setup));
+          }) {}
 };
 
 RateFormValues rates(const QString& date, const QString& lw900 = QStringLiteral("0,5"),
@@ -184,7 +168,7 @@ private slots:
         form.script = {
             rates(QStringLiteral("01.03.2024"), QStringLiteral("0,9"), QStringLiteral("1.2"))};
         QVERIFY(runAdd(reg, steps, false));
-        QCOMPARE(form.labels.at(2), QStringLiteral("Motocykl"));
+        QCOMPARE(rateLabels(form.setup).at(2), QStringLiteral("Motocykl"));
         QCOMPARE(dates(), (QList<int>{20071114, 20230117, 20240301}));
         QCOMPARE(reg.currentValue(QStringLiteral("DATAOD")).toInt(), 20240301);
         QCOMPARE(reg.currentValue(QStringLiteral("GT900")).toDouble(), 1.2);
@@ -237,7 +221,7 @@ private slots:
     void aDuplicateNeverReachesTheTable() {
         // Even past the window's check the table keeps one row per date.
         Query& insert = db->query(QStringLiteral("DBFInsertStawki"));
-        fillSlots(insert, rateInsertShape(), rateSlotValues(rates(QStringLiteral("17.01.2023"))));
+        fillSlots(insert, rateFields().slotValues(rates(QStringLiteral("17.01.2023"))));
         bool refused = false;
         try {
             db->execute(insert);

@@ -1,4 +1,5 @@
 #include "FleetFixture.h"
+#include "ScriptedForm.h"
 
 #include "fleet/EmployeeRegister.h"
 #include "fleet/VehicleRegister.h"
@@ -10,31 +11,12 @@ using namespace kv;
 
 namespace {
 
-// An employee window that answers from a script. Like the real window it
-// confirms only values that pass the checks, but it hands the values back as
+// An employee window that answers from a script; it hands the values back as
 // typed, so whatever the register does with them is its own doing.
-class ScriptedEmployeeForm : public EmployeeFormView {
-public:
-    QList<std::optional<EmployeeFormValues>> script;
-    EmployeeFormValues shown;
-    bool numberEditable = true;
-    int shows = 0;
-    void load(const EmployeeFormValues& v, bool editable) override {
-        shown = v;
-        numberEditable = editable;
-    }
-    EmployeeFormValues values() const override { return shown; }
-    bool confirm() override {
-        ++shows;
-        if (script.isEmpty())
-            return false;
-        const std::optional<EmployeeFormValues> next = script.takeFirst();
-        if (!next)
-            return false;
-        shown = *next;
-        EmployeeFormValues checked = shown;
-        return checkEmployeeForm(checked).ok;
-    }
+struct ScriptedEmployeeForm : test::ScriptedForm<EmployeeFormValues> {
+    ScriptedEmployeeForm()
+        : ScriptedForm([](EmployeeFormValues& v, const FormSetup&) { return checkEmployeeForm(v); },
+                       true) {}
 };
 
 EmployeeFormValues person(const QString& number, const QString& surname,
@@ -100,7 +82,7 @@ private slots:
         QVERIFY(reg.refresh());
         ScriptedEmployeeForm form;
         QVERIFY(add(reg, form, {person(QStringLiteral("  E1 "), QStringLiteral("Kowalski"))}));
-        QVERIFY(form.numberEditable);
+        QVERIFY(form.editable(QStringLiteral("NREW")));
         QCOMPARE(numbers(), QStringList{QStringLiteral("E1")});
         QCOMPARE(reg.currentValue(QStringLiteral("NREW")).toString(), QStringLiteral("E1"));
 
@@ -119,7 +101,7 @@ private slots:
         form.shows = 0;
         QVERIFY(!add(reg, form, {std::nullopt}, true));
         QCOMPARE(form.shown.nazwisko, QStringLiteral("Kowalski"));
-        QVERIFY(form.numberEditable);
+        QVERIFY(form.editable(QStringLiteral("NREW")));
         EmployeeFormValues copy = form.shown;
         copy.nrew = QStringLiteral("E2");
         QVERIFY(add(reg, form, {copy}, true));
@@ -137,7 +119,7 @@ private slots:
 
         // Whatever the window answers, the record keeps its number.
         QVERIFY(edit(reg, form, {person(QStringLiteral("ZZ"), QStringLiteral("Adamczyk"))}, false));
-        QVERIFY(!form.numberEditable);
+        QVERIFY(!form.editable(QStringLiteral("NREW")));
         QCOMPARE(numbers(), QStringList{QStringLiteral("A1")});
         QCOMPARE(reg.currentValue(QStringLiteral("NAZWISKO")).toString(),
                  QStringLiteral("Adamczyk"));
@@ -148,7 +130,7 @@ private slots:
         QVERIFY(reg.locate({QStringLiteral("A1")}));
         QVERIFY(
             edit(reg, form, {person(QStringLiteral(" A2 "), QStringLiteral("Adamczyk"))}, true));
-        QVERIFY(form.numberEditable);
+        QVERIFY(form.editable(QStringLiteral("NREW")));
         QCOMPARE(numbers(), (QStringList{QStringLiteral("A2"), QStringLiteral("B1")}));
         QCOMPARE(reg.currentValue(QStringLiteral("NREW")).toString(), QStringLiteral("A2"));
     }
@@ -236,10 +218,10 @@ private slots:
         QVERIFY(add(people, form, {person(QStringLiteral("K7"), QStringLiteral("Kowalski"))}));
 
         RegisterController vehicles(*db, RegisterId::Vehicles);
-        class : public VehicleFormView {
+        class : public FormView<VehicleFormValues> {
         public:
             VehicleFormValues v;
-            void load(const VehicleFormValues&, const VehicleLists&) override {}
+            void load(const VehicleFormValues&, const FormSetup&) override {}
             VehicleFormValues values() const override { return v; }
             bool confirm() override { return true; }
         } vehicleForm;

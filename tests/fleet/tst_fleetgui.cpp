@@ -41,7 +41,6 @@ public:
         commandMenuItem = menuItem;
         command = std::move(handler);
     }
-    void refreshVehicleFilterLists() override {}
 };
 
 QString focusName() {
@@ -76,7 +75,7 @@ private slots:
         window.canEditFleetDictionary = [&] { return allowed; };
         auto* button = window.findChild<QToolButton*>(QStringLiteral("SBFlota"));
         QVERIFY(button);
-        window.load(VehicleFormValues{}, VehicleLists{});
+        window.load(VehicleFormValues{}, FormSetup{});
         window.show();
         QVERIFY(button->isVisible() && button->isEnabled());
         window.hide();
@@ -102,7 +101,9 @@ private slots:
         v.nazwisko = QStringLiteral("Nowak");
 
         // Editing without the option: the number is locked, typing goes to the surname.
-        w.load(v, false);
+        FormSetup locked;
+        locked.lockedColumns.insert(QStringLiteral("NREW"));
+        w.load(v, locked);
         whenShown<EmployeeDialog>([](EmployeeDialog* dialog) {
             QTRY_COMPARE(focusName(), QStringLiteral("fNAZWISKO"));
             QVERIFY(!dialog->findChild<QLineEdit*>(QStringLiteral("fNREW"))->isEnabled());
@@ -110,7 +111,7 @@ private slots:
         });
         QVERIFY(!w.confirm());
 
-        w.load(v, true);
+        w.load(v, FormSetup{});
         whenShown<EmployeeDialog>([](EmployeeDialog* dialog) {
             QTRY_COMPARE(focusName(), QStringLiteral("fNREW"));
             auto* number = dialog->findChild<QLineEdit*>(QStringLiteral("fNREW"));
@@ -124,7 +125,7 @@ private slots:
         EmployeeDialog w;
         EmployeeFormValues v;
         v.nrew = QStringLiteral("  N 2 ");
-        w.load(v, true);
+        w.load(v, FormSetup{});
         whenShown<EmployeeDialog>([this](EmployeeDialog* dialog) {
             auto* surname = dialog->findChild<QLineEdit*>(QStringLiteral("fNAZWISKO"));
             QTRY_COMPARE(focusName(), QStringLiteral("fNREW"));

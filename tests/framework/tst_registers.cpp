@@ -1,9 +1,11 @@
+#include "ScriptedForm.h"
 #include "TestSupport.h"
 
 #include "fleet/VehicleRegister.h"
 #include "framework/EditCycle.h"
 #include "framework/RegisterController.h"
 #include "framework/RegisterFilters.h"
+#include "framework/RegisterStates.h"
 #include "framework/RegisterTableModel.h"
 #include "schema/Schema.h"
 #include "storage/DataModule.h"
@@ -19,22 +21,9 @@ namespace {
 
 // A vehicle window that answers from a script: each exec() takes the next
 // values (after the checks of the real window), or cancels when none is left.
-class ScriptedVehicleForm : public VehicleFormView {
-public:
-    QList<std::optional<VehicleFormValues>> script;
-    VehicleFormValues shown;
-    int shows = 0;
-    void load(const VehicleFormValues& v, const VehicleLists&) override { shown = v; }
-    VehicleFormValues values() const override { return shown; }
-    bool confirm() override {
-        ++shows;
-        if (script.isEmpty())
-            return false;
-        std::optional<VehicleFormValues> next = script.takeFirst();
-        if (!next)
-            return false;
-        shown = *next;
-        return checkVehicleForm(shown).ok;
+struct ScriptedVehicleForm : test::ScriptedForm<VehicleFormValues> {
+    ScriptedVehicleForm()
+        : ScriptedForm([](VehicleFormValues& v, const FormSetup&) { return checkVehicleForm(v); }) {
     }
 };
 
@@ -100,7 +89,8 @@ private slots:
         QCOMPARE(reg.currentValue(QStringLiteral("STAWKA")).toDouble(), 12.5);
         QCOMPARE(reg.currentValue(QStringLiteral("ROCZNIK")).toInt(), 0);
         QVERIFY(reg.currentValue(QStringLiteral("LP")).isNull()); // blank "Lp" stores no value
-        const VehicleFormValues back = vehicleFromRecord(*reg.query().result(), reg.currentRow());
+        const VehicleFormValues back =
+            vehicleFields().fromRecord(*reg.query().result(), reg.currentRow());
         QCOMPARE(back.stawka, QStringLiteral("12,50"));
         QCOMPARE(back.year, QString());
 
@@ -234,7 +224,7 @@ private slots:
         QVERIFY(add(reg, form, vehicle(QStringLiteral("OTHER"))));
         QVERIFY(filters.vehicleNumbers().contains(nasty));
         filters.selectVehicle(nasty);
-        QVERIFY(db->filters().selectedVehicleId > 0);
+        QVERIFY(sharedFilters(*db).selectedVehicleId > 0);
         QCOMPARE(filters.vehicleLabel(), QStringLiteral("Skoda, poj. 1400 cm3"));
         QVERIFY(reg.refresh());
         QCOMPARE(numbersInGrid(reg), QStringList{nasty});
@@ -249,7 +239,7 @@ private slots:
         QVERIFY(reg.refresh());
         QCOMPARE(numbersInGrid(reg), QStringList{QStringLiteral("OTHER")});
         QCOMPARE(filters.vehicleLabel(), QStringLiteral("-"));
-        QCOMPARE(db->viewState(RegisterId::Consumption).vehicleFragment,
+        QCOMPARE(registerState(*db, RegisterId::Consumption).vehicleFragment,
                  QStringLiteral("AND IDPOJAZD = -1"));
     }
 
@@ -263,17 +253,20 @@ private slots:
         sold.fleetKey = 7;
         QVERIFY(add(reg, form, sold));
         QVERIFY(add(reg, form, vehicle(QStringLiteral("A1"))));
-        filters.setVehicleStatusFilter(5);
+        filters.setExtraFilter(RegisterId::Vehicles, kVehicleStatusFilter,
+                               vehicleStatusFragment(5));
         reg.refresh();
         QCOMPARE(numbersInGrid(reg), QStringList{QStringLiteral("S1")});
-        filters.setVehicleStatusFilter(0);
+        filters.setExtraFilter(RegisterId::Vehicles, kVehicleStatusFilter,
+                               vehicleStatusFragment(0));
         reg.refresh();
         QCOMPARE(numbersInGrid(reg), QStringList{QStringLiteral("A1")});
-        filters.setVehicleStatusFilter(-1);
-        filters.setFleetFilter(7);
+        filters.setExtraFilter(RegisterId::Vehicles, kVehicleStatusFilter,
+                               vehicleStatusFragment(-1));
+        filters.setExtraFilter(RegisterId::Vehicles, kVehicleFleetFilter, vehicleFleetFragment(7));
         reg.refresh();
         QCOMPARE(numbersInGrid(reg), QStringList{QStringLiteral("S1")});
-        filters.setFleetFilter(-1);
+        filters.setExtraFilter(RegisterId::Vehicles, kVehicleFleetFilter, vehicleFleetFragment(-1));
         reg.refresh();
         QCOMPARE(reg.rowCount(), 2);
         RegisterTableModel model(reg.descriptor());
@@ -294,26 +287,26 @@ private slots:
             QList<int> out;
             const ResultSet r =
                 db->select(QStringLiteral("SELECT DATA FROM przejazdy WHERE 1 = 1 %1 ORDER BY DATA")
-                               .arg(db->viewState(id).periodFragment));
+                               .arg(registerState(*db, id).periodFragment));
             for (int i = 0; i < r.rowCount(); ++i)
                 out.append(r.value(i, 0).toInt());
             return out;
         };
         filters.selectMonthYear(0, 2024);
         QCOMPARE(dates(RegisterId::Trips), (QList<int>{20240101, 20240229, 20241231}));
-        QCOMPARE(db->filters().periodStart, 20240000);
-        QCOMPARE(db->filters().periodEnd, 20241300);
+        QCOMPARE(sharedFilters(*db).periodStart, 20240000);
+        QCOMPARE(sharedFilters(*db).periodEnd, 20241300);
         filters.selectMonthYear(2, 2024);
         QCOMPARE(dates(RegisterId::Trips), (QList<int>{20240229}));
         // Repairs without a date stay visible in every period.
-        QCOMPARE(db->viewState(RegisterId::Repairs).periodFragment,
+        QCOMPARE(registerState(*db, RegisterId::Repairs).periodFragment,
                  QStringLiteral("AND ((DATA > 20240200 AND DATA < 20240300) OR (DATA = 0))"));
         filters.selectMonthYear(3, 0); // all years forces all months
         QCOMPARE(dates(RegisterId::Trips).size(), 6);
-        QCOMPARE(db->filters().periodEnd, 0);
+        QCOMPARE(sharedFilters(*db).periodEnd, 0);
         filters.selectDateRange(QStringLiteral("01.01.2024"), QStringLiteral("  .  .    "));
         QCOMPARE(dates(RegisterId::Trips), (QList<int>{20240101, 20240229, 20241231, 20250101}));
-        QCOMPARE(db->filters().periodEnd, 99999999);
+        QCOMPARE(sharedFilters(*db).periodEnd, 99999999);
         filters.selectDateRange(QStringLiteral("xx"), QStringLiteral("31.12.2023"));
         QCOMPARE(dates(RegisterId::Trips), (QList<int>{0, 20231231}));
     }

@@ -99,11 +99,11 @@ private slots:
         env.ui().setDefaultAnswer(false);
 
         pinToday(2024, 3, 15);
-        offerBackup(*db);
+        offerBackup(*db, currentLogin().permissions.has(permission::Administrator));
         QVERIFY(env.ui().messages().isEmpty());
 
         pinToday(2024, 3, 16);
-        offerBackup(*db);
+        offerBackup(*db, currentLogin().permissions.has(permission::Administrator));
         QCOMPARE(env.ui().texts(), QStringList{kQuestion});
         QCOMPARE(env.ui().last().caption, QStringLiteral("Pytanie"));
         // "Nie" leaves everything as it was.
@@ -135,14 +135,14 @@ private slots:
         currentLogin().permissions.setAll(true);
         currentLogin().permissions.set(permission::Administrator, administrator);
         env.ui().setDefaultAnswer(false);
-        offerBackup(*db);
+        offerBackup(*db, currentLogin().permissions.has(permission::Administrator));
         QCOMPARE(env.ui().contains(kQuestion), asked);
     }
 
     void acceptedBackupIsRecordedLoggedAndAnnounced() {
         auto db = openCompany(QStringLiteral("accepted"));
         QVERIFY(db);
-        offerBackup(*db);
+        offerBackup(*db, currentLogin().permissions.has(permission::Administrator));
         QCOMPARE(env.ui().texts(),
                  (QStringList{kQuestion,
                               QStringLiteral("Kopia zapasowa utworzona poprawnie w folderze: ") +
@@ -160,7 +160,7 @@ private slots:
 
         // Not due again the same day.
         env.ui().clear();
-        offerBackup(*db);
+        offerBackup(*db, currentLogin().permissions.has(permission::Administrator));
         QVERIFY(env.ui().messages().isEmpty());
     }
 
@@ -170,7 +170,7 @@ private slots:
         BackupSettings s;
         s.askFirst = false;
         QVERIFY(db->saveBackupSettings(s));
-        offerBackup(*db);
+        offerBackup(*db, currentLogin().permissions.has(permission::Administrator));
         QVERIFY(env.ui().messages().isEmpty());
         verifyWholeCopy(folder(1));
     }

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "dictionaries/VehicleKinds.h"
 #include "location/DatabaseLocation.h"
 #include "options/ProgramOptions.h"
 #include "schema/Schema.h"
@@ -213,7 +214,7 @@ private slots:
                      .toInt(),
                  1);
         // The data module's kind list follows the replaced kinds.
-        QVERIFY(db->vehicleKinds().contains(QStringLiteral("Inne 16")));
+        QVERIFY(vehicleKinds(*db).contains(QStringLiteral("Inne 16")));
 
         // What was shown, in the order of the steps.
         QStringList expected;

@@ -1,6 +1,11 @@
 #include "TestSupport.h"
 
+#include "dictionaries/RateTable.h"
+#include "dictionaries/VehicleKinds.h"
+#include "fleet/VehicleStatus.h"
 #include "framework/DisplayFormatters.h"
+#include "framework/RegisterController.h"
+#include "framework/RegisterStates.h"
 #include "schema/Schema.h"
 #include "storage/DataModule.h"
 #include "storage/ErrorLog.h"
@@ -8,6 +13,7 @@
 #include "storage/engine/DatabaseError.h"
 #include "storage/engine/EngineSession.h"
 #include "support/Clock.h"
+#include "trips/OdometerKinds.h"
 
 #include <QDir>
 #include <QFile>
@@ -165,28 +171,28 @@ private slots:
         Clock::setFixed(QDateTime(QDate(2024, 6, 15), QTime(10, 0)));
         auto db = openCompany(QStringLiteral("views"));
         QVERIFY(db);
-        const RegisterViewState& trips = db->viewState(RegisterId::Trips);
+        const RegisterViewState& trips = registerState(*db, RegisterId::Trips);
         QCOMPARE(trips.sortColumn, QStringLiteral("DATA"));
         QVERIFY(trips.ascending);
         QCOMPARE(trips.periodFragment, QStringLiteral("AND DATA > 20240000 AND DATA < 20241300"));
-        QCOMPARE(db->viewState(RegisterId::Repairs).periodFragment,
+        QCOMPARE(registerState(*db, RegisterId::Repairs).periodFragment,
                  QStringLiteral("AND ((DATA > 20240000 AND DATA < 20241300) OR (DATA = 0))"));
-        QCOMPARE(db->viewState(RegisterId::Calendar).periodFragment,
+        QCOMPARE(registerState(*db, RegisterId::Calendar).periodFragment,
                  QStringLiteral("AND DATAOD > 20240000 AND DATADO < 20241300"));
-        QCOMPARE(db->viewState(RegisterId::RoadCards).sortColumn, QStringLiteral("DATAWYST"));
-        QCOMPARE(db->viewState(RegisterId::Consumption).vehicleFragment,
+        QCOMPARE(registerState(*db, RegisterId::RoadCards).sortColumn, QStringLiteral("DATAWYST"));
+        QCOMPARE(registerState(*db, RegisterId::Consumption).vehicleFragment,
                  QStringLiteral("AND IDPOJAZD=-1"));
-        QVERIFY(db->viewState(RegisterId::Vehicles).periodFragment.isEmpty());
-        QCOMPARE(db->viewState(RegisterId::Costs).extraFragments.size(), 4);
+        QVERIFY(registerState(*db, RegisterId::Vehicles).periodFragment.isEmpty());
+        QCOMPARE(registerState(*db, RegisterId::Costs).extraFragments.size(), 4);
         Clock::setFixed({});
-        QCOMPARE(db->vehicleKinds(), QStringList{QString()});
+        QCOMPARE(vehicleKinds(*db), QStringList{QString()});
         db->exec(QStringLiteral(
             "INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('RDPOJ', 'Samochód osobowy')"));
         db->exec(QStringLiteral(
             "INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('RDPOJ', 'Motocykl')"));
-        QVERIFY(db->refillVehicleKinds());
-        QCOMPARE(db->vehicleKinds(), (QStringList{QString(), QStringLiteral("Motocykl"),
-                                                  QStringLiteral("Samochód osobowy")}));
+        QVERIFY(refillVehicleKinds(*db));
+        QCOMPARE(vehicleKinds(*db), (QStringList{QString(), QStringLiteral("Motocykl"),
+                                                 QStringLiteral("Samochód osobowy")}));
     }
 
     void locatingNeedsTheWholeKey() {
@@ -198,9 +204,9 @@ private slots:
         db->exec(QStringLiteral("INSERT INTO zuzycie.DB (IDPOJAZD, DATA) VALUES (2, 20240102)"));
         db->exec(QStringLiteral("INSERT INTO zuzycie.DB (IDPOJAZD, DATA) VALUES (3, 20240103)"));
         db->open(q);
-        QVERIFY(db->locateRecord(QStringLiteral("DBFZuzycie"), {20240102, 2}));
+        QVERIFY(locateRegisterRow(*db, QStringLiteral("DBFZuzycie"), {20240102, 2}));
         QCOMPARE(q.currentRow(), 1);
-        QVERIFY(!db->locateRecord(QStringLiteral("DBFZuzycie"), {20240102, 1}));
+        QVERIFY(!locateRegisterRow(*db, QStringLiteral("DBFZuzycie"), {20240102, 1}));
         QCOMPARE(q.currentRow(), 2);
 
         Query& p = db->addQuery(QStringLiteral("DBFpojazdy"), ConnectionKind::Company,
@@ -208,12 +214,12 @@ private slots:
         db->exec(QStringLiteral("INSERT INTO pojazdy.DB (NRREJ) VALUES ('B')"));
         db->exec(QStringLiteral("INSERT INTO pojazdy.DB (NRREJ) VALUES ('A')"));
         db->open(p);
-        QVERIFY(db->locateRecord(QStringLiteral("DBFpojazdy"), {QStringLiteral("1")}));
+        QVERIFY(locateRegisterRow(*db, QStringLiteral("DBFpojazdy"), {QStringLiteral("1")}));
         QCOMPARE(p.currentValue(QStringLiteral("NRREJ")).toString(), QStringLiteral("B"));
 
         env.ui().clear();
         p.close();
-        QVERIFY(!db->locateRecord(QStringLiteral("DBFpojazdy"), {QStringLiteral("1")}));
+        QVERIFY(!locateRegisterRow(*db, QStringLiteral("DBFpojazdy"), {QStringLiteral("1")}));
         QVERIFY(test::readErrorLog().contains(QStringLiteral("[0000000028]  ")));
     }
 
@@ -224,20 +230,20 @@ private slots:
                      QStringLiteral("WHERE 1=1")});
         db.addQuery(QStringLiteral("DBFZuzycieKm"), ConnectionKind::Company,
                     {QStringLiteral("SELECT * FROM zuzyciekm.DB, zuzyciekm.DB")});
-        db.registerFuelTemplateLine(QStringLiteral("DBFZuzycie"), 1, QStringLiteral("zuzycie.DB"),
-                                    QStringLiteral("zuzycielpg.DB"));
-        db.registerFuelTemplateLine(QStringLiteral("DBFZuzycieKm"), 0,
-                                    QStringLiteral("zuzyciekm.DB"),
-                                    QStringLiteral("zuzyciekmlpg.DB"));
-        db.switchFuelTables(true);
-        QVERIFY(db.lpgTablesActive());
+        db.registerAlternateTableLine(QStringLiteral("DBFZuzycie"), 1, QStringLiteral("zuzycie.DB"),
+                                      QStringLiteral("zuzycielpg.DB"));
+        db.registerAlternateTableLine(QStringLiteral("DBFZuzycieKm"), 0,
+                                      QStringLiteral("zuzyciekm.DB"),
+                                      QStringLiteral("zuzyciekmlpg.DB"));
+        db.switchAlternateTables(true);
+        QVERIFY(db.alternateTablesActive());
         QCOMPARE(db.query(QStringLiteral("DBFZuzycie")).line(1), QStringLiteral("zuzycielpg.DB"));
         QCOMPARE(db.query(QStringLiteral("DBFZuzycieKm")).line(0),
                  QStringLiteral("SELECT * FROM zuzyciekmlpg.DB, zuzyciekm.DB"));
-        db.switchFuelTables(true); // already LPG: nothing changes
+        db.switchAlternateTables(true); // already LPG: nothing changes
         QCOMPARE(db.query(QStringLiteral("DBFZuzycieKm")).line(0),
                  QStringLiteral("SELECT * FROM zuzyciekmlpg.DB, zuzyciekm.DB"));
-        db.switchFuelTables(false);
+        db.switchAlternateTables(false);
         QCOMPARE(db.query(QStringLiteral("DBFZuzycie")).line(1), QStringLiteral("zuzycie.DB"));
         QCOMPARE(db.query(QStringLiteral("DBFZuzycieKm")).text(),
                  QStringLiteral("SELECT * FROM zuzyciekm.DB, zuzyciekm.DB"));
@@ -278,8 +284,8 @@ private slots:
             db->exec(QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS, UZUP1) VALUES "
                                     "('RDPOJ', 'Inne', '%1')")
                          .arg(n));
-        QVERIFY(db->loadRateTable());
-        const RateTable& r = db->rates();
+        QVERIFY(loadRateTable(*db));
+        const RateTable& r = rateTable(*db);
         QCOMPARE(r.kindBase(), 5);
         QCOMPARE(r.rateFor(20230116, 1, 1400), 0.8358);
         QCOMPARE(r.rateFor(20230117, 1, 1400), 1.15);

@@ -1,7 +1,7 @@
 #include "dictionaries/gui/RateDialog.h"
 
-#include "dictionaries/RateQueries.h"
 #include "dictionaries/VehicleKindNames.h"
+#include "framework/gui/FormFields.h"
 #include "support/gui/DateField.h"
 #include "support/gui/NumberField.h"
 
@@ -80,19 +80,16 @@ QStringList RateDialog::labels() const {
     return texts;
 }
 
-void RateDialog::load(const RateFormValues& values, const QStringList& labels) {
-    setLabels(labels);
-    m_date->setText(values.validFrom);
-    for (int i = 0; i < m_rates.size(); ++i)
-        m_rates.at(i)->setText(values.rates.value(i));
+void RateDialog::load(const RateFormValues& values, const FormSetup& setup) {
+    // Labels the setup does not name stay as they are.
+    for (int i = 0; i < m_labels.size(); ++i)
+        if (const auto it = setup.labels.constFind(rateColumns().at(i)); it != setup.labels.cend())
+            m_labels.at(i)->setText(it.value());
+    loadFields(this, rateFields(), values, setup);
 }
 
 RateFormValues RateDialog::values() const {
-    RateFormValues v;
-    v.validFrom = m_date->text();
-    for (const NumberField* f : m_rates)
-        v.rates.append(f->text());
-    return v;
+    return readFields(this, rateFields(), newRateDefaults());
 }
 
 FormCheck RateDialog::runChecks() {

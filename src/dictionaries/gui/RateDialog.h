@@ -15,12 +15,12 @@ class NumberField;
 // The allowance rates window ("Stawki"): the date from which the rates apply
 // and the twenty rates in PLN per km, four decimals each, labelled with the
 // vehicle kinds' names.
-class RateDialog : public EditDialog, public RateFormView {
+class RateDialog : public EditDialog, public FormView<RateFormValues> {
     Q_OBJECT
 public:
     explicit RateDialog(QWidget* parent = nullptr);
 
-    void load(const RateFormValues& values, const QStringList& labels) override;
+    void load(const RateFormValues& values, const FormSetup& setup) override;
     RateFormValues values() const override;
     bool confirm() override { return EditDialog::confirm(); }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/gui/ProgramModule.h"
+
 #include <memory>
 
 class QWidget;
@@ -12,10 +14,10 @@ class DataModule;
 
 // The "Dane Firmy" button and menu item of the "Słowniki" section: the
 // company data window over the company row, editable with permission 23.
-class CompanyDataModule {
+class CompanyDataModule : public ProgramModule {
 public:
     CompanyDataModule(DataModule& db, MainWindowServices& services, QWidget* windowParent);
-    ~CompanyDataModule();
+    ~CompanyDataModule() override;
 
     void run();
 

@@ -1,20 +1,18 @@
 #pragma once
 
-#include "fleet/EmployeeRegister.h"
+#include "fleet/EmployeeForm.h"
+#include "framework/FormView.h"
 #include "support/gui/EditDialog.h"
-
-class QLabel;
-class QLineEdit;
 
 namespace kv {
 
 // The employee edit window ("Kartoteka osobowa").
-class EmployeeDialog : public EditDialog, public EmployeeFormView {
+class EmployeeDialog : public EditDialog, public FormView<EmployeeFormValues> {
     Q_OBJECT
 public:
     explicit EmployeeDialog(QWidget* parent = nullptr);
 
-    void load(const EmployeeFormValues& values, bool numberEditable) override;
+    void load(const EmployeeFormValues& values, const FormSetup& setup) override;
     EmployeeFormValues values() const override;
     bool confirm() override { return EditDialog::confirm(); }
 
@@ -23,19 +21,8 @@ protected:
     FormCheck runChecks() override;
 
 private:
-    void build();
-
     QLineEdit* m_nrew;
     QLineEdit* m_nazwisko;
-    QLineEdit* m_imie;
-    QLineEdit* m_adres;
-    QLineEdit* m_numer;
-    QLineEdit* m_kod;
-    QLineEdit* m_miasto;
-    QLineEdit* m_kraj;
-    QLineEdit* m_telefon;
-    QLineEdit* m_kontakt;
-    QLineEdit* m_uwagi;
 };
 
 } // namespace kv

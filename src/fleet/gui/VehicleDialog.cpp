@@ -1,6 +1,7 @@
 #include "fleet/gui/VehicleDialog.h"
 
-#include "framework/DisplayFormatters.h"
+#include "fleet/VehicleStatus.h"
+#include "framework/gui/FormFields.h"
 #include "support/gui/DateField.h"
 #include "support/gui/NumberField.h"
 
@@ -67,10 +68,6 @@ QToolButton* smallButton(const char* name, const QString& text, const QString& h
     b->setToolTip(hint);
     b->setStatusTip(hint);
     return b;
-}
-
-void selectKey(QComboBox* box, const QString& key) {
-    box->setCurrentIndex(box->findData(key));
 }
 
 } // namespace
@@ -213,90 +210,18 @@ void VehicleDialog::build() {
             return;
         const int key = m_fleet->currentData().toInt();
         const VehicleLists reloaded = editFleetDictionary();
-        m_fleet->clear();
-        m_fleet->addItem(QString(), QStringLiteral("0"));
-        for (const KeyedItem& f : reloaded.fleets)
-            m_fleet->addItem(f.text, f.key);
-        selectKey(m_fleet, QString::number(key));
+        const auto fleets = reloaded.constFind(QStringLiteral("NRFLOTY"));
+        setFieldControl(m_fleet, FieldKind::Code, QString(), key,
+                        fleets == reloaded.cend() ? nullptr : &fleets.value(), true);
     });
 }
 
-void VehicleDialog::load(const VehicleFormValues& v, const VehicleLists& lists) {
-    m_lists = lists;
-    m_fleet->clear();
-    m_fleet->addItem(QString(), QStringLiteral("0"));
-    for (const KeyedItem& f : lists.fleets)
-        m_fleet->addItem(f.text, f.key);
-    m_kind->clear();
-    for (const KeyedItem& k : lists.kinds)
-        m_kind->addItem(k.text, k.key);
-    m_driver->clear();
-    for (const KeyedItem& d : lists.drivers)
-        m_driver->addItem(d.text, d.key);
-    m_owner->clear();
-    m_owner->addItems(lists.owners);
-
-    m_lp->setText(v.lp);
-    m_nrewid->setText(v.nrewid);
-    m_status->setCurrentIndex(v.status);
-    selectKey(m_fleet, QString::number(v.fleetKey));
-    m_nrrej->setText(v.nrrej);
-    m_poprzNrrej->setText(v.poprzNrrej);
-    m_marka->setText(v.marka);
-    selectKey(m_kind, QString::number(v.kindKey));
-    m_capacity->setText(v.capacity);
-    m_year->setCurrentText(v.year);
-    m_seria->setText(v.seriaDrej);
-    m_engine->setText(v.nrSilnika);
-    m_body->setText(v.nrNadwozia);
-    m_owner->setCurrentText(v.owner);
-    selectKey(m_driver, v.driver);
-    m_dataOc->setText(v.dataOc);
-    m_polOc->setText(v.nrPolOc);
-    m_dataAc->setText(v.dataAc);
-    m_polAc->setText(v.nrPolAc);
-    m_dataPrze->setText(v.dataPrze);
-    m_dataPrzeGw->setText(v.dataPrzeGw);
-    m_dataTacho->setText(v.dataTacho);
-    m_liczPrzeg->setText(v.liczPrzeg);
-    m_liczGwar->setText(v.liczGwar);
-    m_normaOd->setText(v.normaOd);
-    m_normaDo->setText(v.normaDo);
-    m_stawka->setText(v.stawka);
-    m_uwagi->setText(v.uwagi);
+void VehicleDialog::load(const VehicleFormValues& v, const FormSetup& setup) {
+    loadFields(this, vehicleFields(), v, setup);
 }
 
 VehicleFormValues VehicleDialog::values() const {
-    VehicleFormValues v;
-    v.lp = m_lp->text();
-    v.nrewid = m_nrewid->text();
-    v.status = std::max(0, m_status->currentIndex());
-    v.fleetKey = m_fleet->currentData().toInt();
-    v.nrrej = m_nrrej->text();
-    v.poprzNrrej = m_poprzNrrej->text();
-    v.marka = m_marka->text();
-    v.kindKey = m_kind->currentIndex() >= 0 ? m_kind->currentData().toInt() : 0;
-    v.capacity = m_capacity->text();
-    v.year = m_year->currentText();
-    v.seriaDrej = m_seria->text();
-    v.nrSilnika = m_engine->text();
-    v.nrNadwozia = m_body->text();
-    v.owner = m_owner->currentText();
-    v.driver = m_driver->currentIndex() >= 0 ? m_driver->currentData().toString() : QString();
-    v.dataOc = m_dataOc->text();
-    v.nrPolOc = m_polOc->text();
-    v.dataAc = m_dataAc->text();
-    v.nrPolAc = m_polAc->text();
-    v.dataPrze = m_dataPrze->text();
-    v.dataPrzeGw = m_dataPrzeGw->text();
-    v.dataTacho = m_dataTacho->text();
-    v.liczPrzeg = m_liczPrzeg->text();
-    v.liczGwar = m_liczGwar->text();
-    v.normaOd = m_normaOd->text();
-    v.normaDo = m_normaDo->text();
-    v.stawka = m_stawka->text();
-    v.uwagi = m_uwagi->text();
-    return v;
+    return readFields(this, vehicleFields());
 }
 
 FormCheck VehicleDialog::runChecks() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fleet/VehicleRegister.h"
+#include "framework/FormView.h"
 #include "support/gui/EditDialog.h"
 
 #include <functional>
@@ -15,12 +16,12 @@ class DateField;
 class NumberField;
 
 // The vehicle edit window ("Pojazd").
-class VehicleDialog : public EditDialog, public VehicleFormView {
+class VehicleDialog : public EditDialog, public FormView<VehicleFormValues> {
     Q_OBJECT
 public:
     explicit VehicleDialog(QWidget* parent = nullptr);
 
-    void load(const VehicleFormValues& values, const VehicleLists& lists) override;
+    void load(const VehicleFormValues& values, const FormSetup& setup) override;
     VehicleFormValues values() const override;
     bool confirm() override { return EditDialog::confirm(); }
 
@@ -38,7 +39,6 @@ protected:
 private:
     void build();
 
-    VehicleLists m_lists;
     QLineEdit* m_lp;
     QLineEdit* m_nrewid;
     QComboBox* m_status;

@@ -1,69 +1,50 @@
 #include "fleet/gui/VehicleModule.h"
 
-#include "fleet/gui/VehicleDialog.h"
-#include "framework/RegisterController.h"
-#include "framework/gui/RegisterGrid.h"
-#include "storage/Query.h"
-#include "support/gui/WindowEditable.h"
+#include "fleet/gui/VehicleFilterPanel.h"
+#include "framework/gui/MainWindowServices.h"
+#include "users/Permissions.h"
 
 namespace kv {
 
-VehicleModule::VehicleModule(RegisterController& controller, RegisterGrid& grid, Host host,
-                             QWidget* windowParent)
-    : m_controller(controller), m_grid(grid), m_host(std::move(host)),
-      m_window(std::make_unique<VehicleDialog>(windowParent)) {
-    if (m_host.editFleetDictionary)
-        m_window->editFleetDictionary = [this] {
-            m_host.editFleetDictionary();
-            return lists();
-        };
-    m_window->canEditFleetDictionary = m_host.canEditDictionary;
+VehicleModule::VehicleModule(ModuleContext& c)
+    : FormRegisterModule(
+          c.controller, c.grid,
+          [this] {
+              MainWindowServices* services = &m_services;
+              return vehicleEditing(
+                  [this] { return lists(); },
+                  [services](bool insert) { services->rebuildVehicleSelector(insert); });
+          },
+          c.windowParent),
+      m_db(c.db), m_services(c.services) {
+    // The dictionary window comes with its own module, which may be made later.
+    window().editFleetDictionary = [this] {
+        if (m_services.openDictionary)
+            m_services.openDictionary(QStringLiteral("FLOTA"));
+        return lists();
+    };
+    window().canEditFleetDictionary = [this] {
+        return static_cast<bool>(m_services.openDictionary) &&
+               currentLogin().permissions.has(permission::DictionaryRead);
+    };
 }
-
-VehicleModule::~VehicleModule() = default;
 
 VehicleLists VehicleModule::lists() const {
-    return loadVehicleLists(m_controller.database(),
-                            m_host.companyName ? m_host.companyName() : QString());
-}
-
-EditSteps VehicleModule::steps() {
-    return vehicleEditSteps(
-        m_controller, *m_window, [this] { return lists(); },
-        [this](bool insert) {
-            if (m_host.rebuildVehicleSelector)
-                m_host.rebuildVehicleSelector(insert);
-        });
-}
-
-void VehicleModule::add(bool copyMode) {
-    runAdd(m_controller, steps(), copyMode);
-    m_grid.showRows();
-}
-
-void VehicleModule::edit() {
-    runEdit(m_controller, steps());
-    m_grid.showRows();
-}
-
-void VehicleModule::preview() {
-    if (m_controller.isEmpty() || m_controller.currentRow() < 0)
-        return;
-    m_window->load(vehicleFromRecord(*m_controller.query().result(), m_controller.currentRow()),
-                   lists());
-    setWindowEditable(m_window.get(), false);
-    m_window->confirm();
-    setWindowEditable(m_window.get(), true);
+    return loadVehicleLists(m_db, m_services.companyName());
 }
 
 void VehicleModule::refreshLookups() {
-    if (m_host.refreshFilterLists)
-        m_host.refreshFilterLists();
+    if (m_panel)
+        m_panel->refreshFleetNumbers();
 }
 
 void VehicleModule::afterDelete() {
-    if (m_host.rebuildVehicleSelector)
-        m_host.rebuildVehicleSelector(false);
+    m_services.rebuildVehicleSelector(false);
+}
+
+QWidget* VehicleModule::createFilterPanel() {
+    m_panel = new VehicleFilterPanel(m_db, [this] { grid().refresh(); });
+    return m_panel;
 }
 
 } // namespace kv

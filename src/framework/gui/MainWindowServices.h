@@ -28,9 +28,6 @@ public:
     virtual void addSectionCommand(const QString& buttonName, const QString& menuItem,
                                    std::function<void()> handler) = 0;
 
-    // Reloads the lists of the vehicle register's filter panel.
-    virtual void refreshVehicleFilterLists() = 0;
-
     // Opens the dictionary window on one list (its code, e.g. "FLOTA"); set by
     // the dictionaries module, empty until then. Edit windows' "[...]" buttons
     // use it and reload their list afterwards.

@@ -49,13 +49,16 @@ int defaultWidth(const GridColumn& c, const QFontMetrics& fm) {
         content = fm.horizontalAdvance(QStringLiteral("00.00.0000")) + 14;
         break;
     case Formatter::Money:
-    case Formatter::TripAmount:
-    case Formatter::Consumption:
+    case Formatter::Computed:
         content = fm.horizontalAdvance(QStringLiteral("000000,00")) + 14;
         break;
     case Formatter::Rate:
-    case Formatter::TripRate:
         content = fm.horizontalAdvance(QStringLiteral("0,0000")) + 14;
+        break;
+    case Formatter::Choice:
+        content = 40;
+        for (const QString& text : c.choices)
+            content = std::max(content, fm.horizontalAdvance(text) + 14);
         break;
     default: {
         static const QStringList wide{"MARKA",      "NAZWISKO", "TRASA",      "OPIS",
@@ -79,6 +82,7 @@ int defaultWidth(const GridColumn& c, const QFontMetrics& fm) {
 RegisterGrid::RegisterGrid(QTableView* view, RegisterController& controller, QObject* parent)
     : QObject(parent), m_view(view), m_controller(controller),
       m_model(new RegisterTableModel(controller.descriptor(), this)) {
+    m_model->setCellFormatter(controller.computedCells());
     auto* header = new HighlightHeader(view);
     view->setHorizontalHeader(header);
     view->setModel(m_model);

@@ -1,17 +1,32 @@
 #pragma once
 
 #include "framework/Registers.h"
+#include "framework/gui/ProgramModule.h"
 
 namespace kv {
 
+class RegisterController;
 class RegisterGrid;
 
-// What a register brings to the main window besides its description: its
-// edit window behind Add, Copy and Edit, and its read-only preview.
-class RegisterModule {
+// What a register module is made with: the program's context and the
+// register's controller and grid.
+struct ModuleContext : ProgramContext {
+    RegisterController& controller;
+    RegisterGrid& grid;
+};
+
+// What a register brings to the main window besides its descriptor: its edit
+// window behind Add, Copy and Edit, its read-only preview, and optionally a
+// panel of its own filters above the grid.
+class RegisterModule : public ProgramModule {
 public:
-    virtual ~RegisterModule() = default;
-    virtual RegisterId id() const = 0;
+    RegisterModule(RegisterController& controller, RegisterGrid& grid)
+        : m_controller(controller), m_grid(grid) {}
+
+    RegisterId id() const;
+    RegisterController& controller() const { return m_controller; }
+    RegisterGrid& grid() const { return m_grid; }
+
     // Add; with copyMode the window starts from the current record.
     virtual void add(bool copyMode) = 0;
     virtual void edit() = 0;
@@ -21,6 +36,13 @@ public:
     virtual void refreshLookups() {}
     // After a deletion (also when the user declined the question).
     virtual void afterDelete() {}
+    // A panel of the register's own filters, shown above its grid (the main
+    // window takes ownership); null for none.
+    virtual QWidget* createFilterPanel() { return nullptr; }
+
+private:
+    RegisterController& m_controller;
+    RegisterGrid& m_grid;
 };
 
 } // namespace kv

@@ -41,7 +41,7 @@ bool runSchemaUpgrades(DataModule& db, const QString& databasePassword) {
     upgradeSystemTable(target);
 
     if (kindsChange)
-        db.refillVehicleKinds();
+        db.reloadCompanyData();
     return everyStepDone(target);
 }
 

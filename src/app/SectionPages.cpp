@@ -1,0 +1,324 @@
+#include "app/SectionPages.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace kv {
+
+namespace {
+
+struct SectionInfo {
+    Section section;
+    const char* button;
+    QString caption;
+};
+
+const QList<SectionInfo>& sections() {
+    static const QList<SectionInfo> list{
+        {Section::Start, "SBStart", QStringLiteral("Start")},
+        {Section::Vehicles, "SBPojazdy", QStringLiteral("Pojazdy")},
+        {Section::Finance, "SBFinansowe", QStringLiteral("Finanse")},
+        {Section::Fuel, "SBPaliwa", QStringLiteral("Paliwa")},
+        {Section::Time, "SBCzas", QStringLiteral("Czas")},
+        {Section::Registers, "SBRejestry", QStringLiteral("Rejestry")},
+        {Section::Reports, "SBRaporty", QStringLiteral("Raporty")},
+        {Section::Charts, "SBWykresy", QStringLiteral("Wykresy")},
+        {Section::Dictionaries, "SBSlowniki", QStringLiteral("Słowniki")},
+    };
+    return list;
+}
+
+const char* kSectionBarStyle =
+    "QFrame#sectionBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #dfe8f2, "
+    "stop:1 #b9cbe0); border-bottom: 1px solid #8ea6c2; }"
+    "QToolButton { color: black; border: 1px solid transparent; border-radius: 4px; "
+    "padding: 6px 14px; font-weight: bold; font-size: 10pt; background: transparent; }"
+    "QToolButton:hover { border-color: #7d98ba; background: rgba(255,255,255,90); }"
+    "QToolButton:checked { color: white; background: #2d5b8a; border-color: #1f4468; }"
+    "QToolButton:disabled { color: #7a8899; }";
+
+const char* kRegisterColumnStyle =
+    "QFrame#registerColumn { background: #eef3f8; border-right: 1px solid #c5d3e3; }"
+    "QToolButton { color: black; border: 1px solid transparent; border-radius: 3px; "
+    "padding: 7px 6px; text-align: left; background: transparent; }"
+    "QToolButton:hover { border-color: #9fb4cd; background: white; }"
+    "QToolButton:checked { color: white; background: #2d5b8a; }"
+    "QToolButton:disabled { color: #9aa5b1; }";
+
+QLabel* hintLabel(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #4a5b70; font-size: 11pt;"));
+    return label;
+}
+
+QWidget* placeholderPage(const QString& name, const QString& text) {
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(hintLabel(text));
+    return page;
+}
+
+QToolButton* columnButton(const QString& name, const QString& caption) {
+    auto* b = new QToolButton;
+    b->setObjectName(name);
+    b->setText(caption);
+    b->setCheckable(true);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    b->setEnabled(false); // enabled once what it opens is available
+    return b;
+}
+
+// A tab page standing for a part of the program that comes with a later version.
+QWidget* tabbedPlaceholder(const char* pageName, const char* tabsName, const QString& text,
+                           std::initializer_list<const char*> tabs, QWidget* below = nullptr) {
+    auto* tabWidget = new QTabWidget;
+    tabWidget->setObjectName(QLatin1String(tabsName));
+    for (const char* tab : tabs)
+        tabWidget->addTab(placeholderPage(QString(), text), QString::fromUtf8(tab));
+    auto* page = new QWidget;
+    page->setObjectName(QLatin1String(pageName));
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(tabWidget);
+    if (below)
+        layout->addWidget(below);
+    return page;
+}
+
+} // namespace
+
+SectionPages::SectionPages(const QList<SectionCommandInfo>& commands, QObject* parent)
+    : QObject(parent) {
+    m_bar = buildSectionBar();
+    buildPages(commands);
+}
+
+QWidget* SectionPages::buildSectionBar() {
+    auto* bar = new QFrame;
+    bar->setObjectName(QStringLiteral("sectionBar"));
+    bar->setStyleSheet(QLatin1String(kSectionBarStyle));
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(2);
+    for (const SectionInfo& s : sections()) {
+        auto* b = new QToolButton;
+        b->setObjectName(QLatin1String(s.button));
+        b->setText(s.caption);
+        b->setCheckable(true);
+        b->setAutoRaise(true);
+        b->setStatusTip(s.caption);
+        const Section section = s.section;
+        connect(b, &QToolButton::clicked, this, [this, section] { emit sectionClicked(section); });
+        m_sectionButtons.insert(static_cast<int>(s.section), b);
+        layout->addWidget(b);
+    }
+    layout->addStretch(1);
+    return bar;
+}
+
+QWidget* SectionPages::registerGridPage(const RegisterDescriptor& d) {
+    auto* page = new QWidget;
+    page->setObjectName(d.page);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    auto* grid = new QTableView;
+    grid->setObjectName(d.grid);
+    layout->addWidget(grid);
+    m_registerPages.insert(static_cast<int>(d.id), page);
+    return page;
+}
+
+QWidget* SectionPages::buildSectionWithRegisters(Section section, const QString& pageName,
+                                                 const QString& innerName, const QString& startName,
+                                                 const QString& startHint,
+                                                 const QList<SectionCommandInfo>& commands) {
+    auto* page = new QWidget;
+    page->setObjectName(pageName);
+    auto* layout = new QHBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto* column = new QFrame;
+    column->setObjectName(QStringLiteral("registerColumn"));
+    column->setStyleSheet(QLatin1String(kRegisterColumnStyle));
+    column->setFixedWidth(170);
+    auto* columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(6, 8, 6, 8);
+    columnLayout->setSpacing(3);
+
+    auto* inner = new QStackedWidget;
+    inner->setObjectName(innerName);
+    QWidget* start = placeholderPage(startName, startHint);
+    inner->addWidget(start);
+    m_innerPages.insert(static_cast<int>(section), inner);
+    m_startPages.insert(static_cast<int>(section), start);
+
+    for (const RegisterDescriptor& d : allRegisters()) {
+        if (d.section != section)
+            continue;
+        QToolButton* b = columnButton(QStringLiteral("RB") + d.page, d.registerButton);
+        const RegisterId id = d.id;
+        connect(b, &QToolButton::clicked, this, [this, id] { emit registerClicked(id); });
+        m_buttons.insert(b->objectName(), b);
+        columnLayout->addWidget(b);
+        inner->addWidget(registerGridPage(d));
+    }
+    // Commands that open a window of their own; their pages only hold the place.
+    QList<SectionCommandInfo> own;
+    for (const SectionCommandInfo& c : commands)
+        if (c.section == section)
+            own.append(c);
+    std::sort(own.begin(), own.end(),
+              [](const auto& a, const auto& b) { return a.buttonPosition < b.buttonPosition; });
+    for (const SectionCommandInfo& c : own) {
+        QToolButton* b = columnButton(c.button, c.caption);
+        const QString name = c.button;
+        connect(b, &QToolButton::clicked, this, [this, name] { emit commandClicked(name); });
+        m_buttons.insert(name, b);
+        columnLayout->insertWidget(std::min(c.buttonPosition, columnLayout->count()), b);
+        inner->addWidget(placeholderPage(c.page, QString()));
+    }
+    columnLayout->addStretch(1);
+    layout->addWidget(column);
+    layout->addWidget(inner, 1);
+    return page;
+}
+
+void SectionPages::buildPages(const QList<SectionCommandInfo>& commands) {
+    m_pages = new QStackedWidget;
+    m_pages->setObjectName(QStringLiteral("zakladki"));
+
+    // Start page with the notepad that is kept between runs.
+    auto* start = new QWidget;
+    start->setObjectName(QStringLiteral("start"));
+    auto* startLayout = new QVBoxLayout(start);
+    startLayout->setContentsMargins(16, 12, 16, 12);
+    auto* title = new QLabel(QStringLiteral("Karvento – ewidencja pojazdów firmy"));
+    title->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold; color: #2d5b8a;"));
+    startLayout->addWidget(title);
+    startLayout->addSpacing(8);
+    auto* notepadLabel = new QLabel(QStringLiteral("Podręczny notatnik:"));
+    notepadLabel->setObjectName(QStringLiteral("lNotatnik"));
+    startLayout->addWidget(notepadLabel);
+    m_notepad = new QPlainTextEdit;
+    m_notepad->setObjectName(QStringLiteral("podrecznyNotatnik"));
+    startLayout->addWidget(m_notepad, 1);
+    m_pages->addWidget(start);
+    m_sectionPages.insert(static_cast<int>(Section::Start), start);
+
+    // The vehicle register is a section of its own.
+    QWidget* vehicles = registerGridPage(registerDescriptor(RegisterId::Vehicles));
+    m_pages->addWidget(vehicles);
+    m_sectionPages.insert(static_cast<int>(Section::Vehicles), vehicles);
+
+    struct Inner {
+        Section section;
+        const char* page;
+        const char* inner;
+        const char* start;
+        QString hint;
+    };
+    const Inner inners[] = {
+        {Section::Finance, "tabFinansowe", "I4Zakladki", "I4Start",
+         QStringLiteral("Aby edytować finanse kliknij właściwą ikonę po lewo")},
+        {Section::Fuel, "tabPaliwa", "I2Zakladki", "I2Start",
+         QStringLiteral("Aby edytować paliwa kliknij właściwą ikonę po lewo")},
+        {Section::Time, "tabCzas", "I3Zakladki", "I3Start",
+         QStringLiteral("Aby edytować kliknij właściwą ikonę po lewo")},
+        {Section::Registers, "tabRejestry", "I1Zakladki", "I1Start",
+         QStringLiteral("Aby edytować rejestry kliknij właściwą ikonę po lewo")},
+    };
+    for (const Inner& i : inners) {
+        QWidget* page =
+            buildSectionWithRegisters(i.section, QLatin1String(i.page), QLatin1String(i.inner),
+                                      QLatin1String(i.start), i.hint, commands);
+        m_pages->addWidget(page);
+        m_sectionPages.insert(static_cast<int>(i.section), page);
+    }
+
+    m_orderText = new QPlainTextEdit;
+    m_orderText->setObjectName(QStringLiteral("rapZlecTresc"));
+    m_orderText->hide(); // the order text of a report; shown with the reports
+    QWidget* reports = tabbedPlaceholder(
+        "Raporty", "RaportyTab",
+        QStringLiteral("Raporty nie są jeszcze dostępne w tej wersji programu."),
+        {"Raporty wg pojazdów", "Raporty wg kierowców", "Karty drogowe", "Kilometrówka VAT",
+         "Pozostałe raporty 1", "Pozostałe raporty 2", "Raporty dodatkowe"},
+        m_orderText);
+    m_pages->addWidget(reports);
+    m_sectionPages.insert(static_cast<int>(Section::Reports), reports);
+
+    QWidget* charts =
+        tabbedPlaceholder("wykresy", "WykresyTab",
+                          QStringLiteral("Wykresy nie są jeszcze dostępne w tej wersji programu."),
+                          {"Zmiana cen paliw", "Zużycie paliwa ciągłe", "Zużycie paliwa - km",
+                           "Zużycie paliwa - Mth", "Przebieg", "Koszty"});
+    m_pages->addWidget(charts);
+    m_sectionPages.insert(static_cast<int>(Section::Charts), charts);
+
+    QWidget* dictionaries = buildSectionWithRegisters(
+        Section::Dictionaries, QStringLiteral("Slowniki"), QStringLiteral("SlZakladki"),
+        QStringLiteral("SlStart"),
+        QStringLiteral("Aby edytować słowniki kliknij właściwą ikonę po lewo"), commands);
+    m_pages->addWidget(dictionaries);
+    m_sectionPages.insert(static_cast<int>(Section::Dictionaries), dictionaries);
+}
+
+QToolButton* SectionPages::sectionButton(Section section) const {
+    return m_sectionButtons.value(static_cast<int>(section));
+}
+
+void SectionPages::showSection(Section section) {
+    QToolButton* current = sectionButton(section);
+    for (QToolButton* b : std::as_const(m_sectionButtons))
+        b->setChecked(b == current);
+    // A section opens on its start page: no register button stays pressed.
+    highlightButton(QString());
+    if (QWidget* page = m_sectionPages.value(static_cast<int>(section)))
+        m_pages->setCurrentWidget(page);
+    if (QStackedWidget* inner = m_innerPages.value(static_cast<int>(section)))
+        inner->setCurrentWidget(m_startPages.value(static_cast<int>(section)));
+}
+
+void SectionPages::showRegister(RegisterId id) {
+    const RegisterDescriptor& d = registerDescriptor(id);
+    showSection(d.section);
+    highlightButton(QStringLiteral("RB") + d.page);
+    if (QStackedWidget* inner = m_innerPages.value(static_cast<int>(d.section)))
+        inner->setCurrentWidget(registerPage(id));
+}
+
+void SectionPages::highlightButton(const QString& name) {
+    for (QToolButton* b : std::as_const(m_buttons))
+        b->setChecked(b->objectName() == name);
+}
+
+std::optional<RegisterId>
+SectionPages::visibleRegister(const std::function<bool(RegisterId)>& available) const {
+    QWidget* page = m_pages->currentWidget();
+    for (const RegisterDescriptor& d : allRegisters()) {
+        QWidget* registerPage = m_registerPages.value(static_cast<int>(d.id));
+        if (!registerPage || !available(d.id))
+            continue;
+        if (registerPage == page)
+            return d.id;
+        QStackedWidget* inner = m_innerPages.value(static_cast<int>(d.section));
+        if (inner && page == m_sectionPages.value(static_cast<int>(d.section)) &&
+            inner->currentWidget() == registerPage)
+            return d.id;
+    }
+    return std::nullopt;
+}
+
+} // namespace kv

@@ -1,0 +1,23 @@
+// The features of this version of the program, as the core sees them: their
+// statements, the work to do when a company opens, and the registers' hooks.
+// Adding a register adds its line here and its module to the module list.
+#include "storage/ProgramFeatures.h"
+
+#include "dictionaries/DictionaryQueries.h"
+#include "dictionaries/VehicleKinds.h"
+#include "fleet/EmployeeRegister.h"
+#include "fleet/VehicleRegister.h"
+#include "storage/DataModule.h"
+#include "users/UserQueries.h"
+
+namespace kv {
+
+void installProgramFeatures(DataModule& db) {
+    registerVehicleQueries(db);
+    registerDictionaryQueries(db);
+    registerEmployeeQueries(db);
+    registerUserQueries(db);
+    db.addCompanyOpenedHandler(refillVehicleKinds);
+}
+
+} // namespace kv

@@ -1,0 +1,134 @@
+#pragma once
+
+#include "framework/EditCycle.h"
+#include "framework/FieldTable.h"
+#include "framework/FormView.h"
+#include "framework/RegisterController.h"
+
+#include <functional>
+
+namespace kv {
+
+// How typed keys are compared when a register keeps one record per key.
+enum class KeyMatch {
+    Text,       // as typed, without the blanks around it
+    IgnoreCase, // the same, whatever the letter case
+    Number,     // dates and numbers
+};
+
+// The parts of a register's add and edit cycle that are not its window: the
+// register states only what differs from the common steps.
+template <class V> struct RegisterEditing {
+    const FieldTable<V>* fields = nullptr;
+    // A new record's values (empty: V{}).
+    std::function<V()> defaults;
+    // What the window is told (lists, locked columns); adding or editing.
+    std::function<FormSetup(bool adding)> setup;
+    // One record per key: the column, how keys compare and the message a
+    // duplicate shows (empty column: no such rule).
+    QString uniqueColumn;
+    KeyMatch uniqueMatch = KeyMatch::Text;
+    QString duplicateMessage;
+    // After a successful save and refresh.
+    std::function<void(bool insert)> afterSave;
+};
+
+// The insert and update components of a register made from its field table
+// ("DBFInsert" / "DBFUpdate" and the register's query name after "DBF"); the
+// update is keyed by the register's delete key.
+QString insertQueryName(const RegisterDescriptor& d);
+QString updateQueryName(const RegisterDescriptor& d);
+void addChangeQueries(DataModule& db, const RegisterDescriptor& d, const ChangeTemplate& insert,
+                      const ChangeTemplate& update);
+template <class V> void addEditQueries(DataModule& db, RegisterId id, const FieldTable<V>& fields) {
+    const RegisterDescriptor& d = registerDescriptor(id);
+    addChangeQueries(db, d, fields.insertTemplate(),
+                     fields.updateTemplate(d.deleteKey.first(), d.deleteKeyIsText));
+}
+
+namespace detail {
+// The common steps that need no knowledge of V.
+bool keyExists(DataModule& db, const QString& table, const QString& column, KeyMatch match,
+               const QString& key);
+bool sameKey(const QString& a, const QString& b, KeyMatch match);
+QString keyText(FieldKind kind, const QString& text);
+void writeRecord(RegisterController& reg, bool insert, const QStringList& params,
+                 QHash<QString, QString> slotValues);
+QVariantList savedKey(RegisterController& reg, bool insert, const QVariant& typedKey);
+} // namespace detail
+
+// The edit steps of a register from its field table: the window filled from
+// the current record or the defaults, locked columns keeping their stored
+// values, the uniqueness rule, the standard insert or update, and the cursor
+// on the saved record (by its typed key, or by the new id).
+template <class V>
+EditSteps registerEditSteps(RegisterController& reg, FormView<V>& form, const RegisterEditing<V>& e,
+                            bool adding) {
+    // Copies and pointers only: the steps may outlive the caller's `e`.
+    const FieldTable<V>* table = e.fields;
+    const FieldTable<V>& fields = *table;
+    const FormSetup setup = e.setup ? e.setup(adding) : FormSetup{};
+    const std::function<V()> defaults = e.defaults;
+    // What is saved: the window's values, but locked columns as stored.
+    auto toSave = [&reg, &form, table, setup] {
+        const FieldTable<V>& fields = *table;
+        V v = form.values();
+        if (setup.lockedColumns.isEmpty())
+            return v;
+        const auto rows = reg.rows();
+        for (const Field<V>& f : fields.fields())
+            if (!setup.editable(f.column) && rows && reg.currentRow() >= 0) {
+                const V stored = fields.fromRecord(*rows, reg.currentRow(), v);
+                if (f.kind == FieldKind::Code)
+                    f.setCode(v, f.getCode(stored));
+                else
+                    f.set(v, f.get(stored));
+            }
+        return v;
+    };
+    EditSteps s;
+    s.fill = [&reg, &form, table, defaults, setup, adding](bool fromCurrent) {
+        const auto rows = reg.rows();
+        V v = defaults ? defaults() : V{};
+        if (fromCurrent && rows && reg.currentRow() >= 0)
+            v = table->fromRecord(*rows, reg.currentRow(), v);
+        FormSetup shown = setup;
+        shown.adding = adding;
+        form.load(v, shown);
+    };
+    s.show = [&form] { return form.confirm(); };
+    if (const Field<V>* key = fields.find(e.uniqueColumn)) {
+        const Field<V> k = *key;
+        const QString table = fields.table().chopped(3);
+        const KeyMatch match = e.uniqueMatch;
+        s.typedKey = [k, toSave] { return detail::keyText(k.kind, k.text(toSave())); };
+        s.currentKey = [&reg, k] {
+            return detail::keyText(k.kind, fieldText(k.kind, reg.currentValue(k.column)));
+        };
+        s.keyExists = [&reg, table, k, match](const QString& key) {
+            return detail::keyExists(reg.database(), table, k.column, match, key);
+        };
+        s.sameKey = [match](const QString& a, const QString& b) {
+            return detail::sameKey(a, b, match);
+        };
+        s.duplicateMessage = e.duplicateMessage;
+    }
+    s.write = [&reg, table, toSave](bool insert) {
+        const V v = toSave();
+        detail::writeRecord(reg, insert, table->params(v), table->slotValues(v));
+    };
+    s.savedKey = [&reg, table, toSave](bool insert) {
+        const QString keyColumn = reg.descriptor().locateKey.value(0);
+        const Field<V>* key = table->find(keyColumn);
+        if (!key)
+            return detail::savedKey(reg, insert, QVariant());
+        const QString text = key->text(toSave());
+        return detail::savedKey(reg, insert,
+                                fieldIsBound(key->kind) ? QVariant(text.trimmed())
+                                                        : QVariant(fieldSql(key->kind, text)));
+    };
+    s.afterSave = e.afterSave;
+    return s;
+}
+
+} // namespace kv

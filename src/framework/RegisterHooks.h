@@ -1,0 +1,31 @@
+#pragma once
+
+#include "framework/Registers.h"
+
+#include <QString>
+#include <functional>
+
+namespace kv {
+
+class DataModule;
+class RegisterController;
+class ResultSet;
+
+// What a register's core code adds to the common register behaviour. The
+// catalog installs them once per run, so the program and the command-line
+// tool compute the same cells and ask the same questions.
+struct RegisterHooks {
+    // The text of a computed column (Formatter::Computed) in one row.
+    std::function<QString(DataModule&, const ResultSet&, int row, const GridColumn&)> computedCell;
+    // Run before and after every refresh (reload what computed columns need;
+    // work out a summary of the rows).
+    std::function<void(RegisterController&)> beforeRefresh;
+    std::function<void(RegisterController&)> afterRefresh;
+    // The question asked before the current row is deleted; empty: the
+    // common question.
+    std::function<QString(RegisterController&)> deleteQuestion;
+};
+
+RegisterHooks& registerHooks(RegisterId id);
+
+} // namespace kv

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "framework/RegisterEditing.h"
+#include "framework/gui/RegisterGrid.h"
+#include "framework/gui/RegisterModule.h"
+#include "support/gui/WindowEditable.h"
+
+#include <memory>
+
+namespace kv {
+
+// The register module of every register whose window edits one record through
+// the common edit cycle: Add, Copy and Edit run the register's edit steps with
+// its window, the preview shows the current record read-only.
+template <class V, class Dialog> class FormRegisterModule : public RegisterModule {
+public:
+    // editing(adding): the register's part of the cycle, asked afresh for
+    // every command (options may have changed in between).
+    using Editing = std::function<RegisterEditing<V>()>;
+
+    FormRegisterModule(RegisterController& controller, RegisterGrid& grid, Editing editing,
+                       QWidget* windowParent)
+        : RegisterModule(controller, grid), m_editing(std::move(editing)),
+          m_window(std::make_unique<Dialog>(windowParent)) {}
+
+    void add(bool copyMode) override {
+        const RegisterEditing<V> e = m_editing();
+        runAdd(controller(), registerEditSteps(controller(), *m_window, e, true), copyMode);
+        grid().showRows();
+    }
+    void edit() override {
+        const RegisterEditing<V> e = m_editing();
+        runEdit(controller(), registerEditSteps(controller(), *m_window, e, false));
+        grid().showRows();
+    }
+    void preview() override {
+        RegisterController& reg = controller();
+        if (reg.isEmpty() || reg.currentRow() < 0)
+            return;
+        const RegisterEditing<V> e = m_editing();
+        FormSetup setup = e.setup ? e.setup(false) : FormSetup{};
+        setup.lockedColumns.clear(); // every field read-only alike
+        const V defaults = e.defaults ? e.defaults() : V{};
+        m_window->load(e.fields->fromRecord(*reg.rows(), reg.currentRow(), defaults), setup);
+        setWindowEditable(m_window.get(), false);
+        m_window->confirm();
+        setWindowEditable(m_window.get(), true);
+    }
+
+    Dialog& window() const { return *m_window; }
+
+private:
+    Editing m_editing;
+    std::unique_ptr<Dialog> m_window;
+};
+
+} // namespace kv
