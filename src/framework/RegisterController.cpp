@@ -130,7 +130,8 @@ RegisterController::DeleteResult RegisterController::deleteCurrent(bool askFirst
     if (isEmpty() || currentRow() < 0)
         return DeleteResult::Nothing;
     if (askFirst && !ui().question(QStringLiteral("Pytanie"),
-                                   QStringLiteral("Czy na pewno usunąć zaznaczoną pozycję?")))
+                                   QStringLiteral("Czy na pewno usunąć zaznaczoną pozycję?"),
+                                   DefaultAnswer::No))
         return DeleteResult::Declined;
     engine::Params params;
     const QString sql = deleteStatement(&params);

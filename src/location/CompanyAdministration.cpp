@@ -93,7 +93,8 @@ bool confirmCompanyDeletion() {
                          QStringLiteral("Czy na pewno usunąć wskazaną firmę? Zgromadzone dane na "
                                         "temat firmy zostaną utracone bezpowrotnie! Upewnij się "
                                         "czy w tej chwili żaden z użytkowników nie pracuje na tej "
-                                        "w firmie."));
+                                        "w firmie."),
+                         DefaultAnswer::No);
 }
 
 CompanyAdministration::CompanyAdministration(QString location, QString password)
