@@ -2,13 +2,14 @@
 // present but disabled, so the menu shows the whole program from the start.
 #include "app/MainWindow.h"
 
+#include "location/gui/FirstStartGuide.h"
 #include "options/gui/OptionsDialog.h"
 #include "storage/SettingsPaths.h"
 #include "support/GridLayoutStore.h"
 #include "support/UserInterface.h"
+#include "support/gui/OpenExternally.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -160,19 +161,10 @@ void MainWindow::buildMenus() {
 
     QMenu* pomoc = bar->addMenu(QStringLiteral("Pomo&c"));
     connect(addMenuAction(pomoc, QStringLiteral("Pomoc"), QStringLiteral("F1")),
-            &QAction::triggered, this, [] {
-                const QString manual =
-                    QDir(installDirectory())
-                        .filePath(QStringLiteral("dokumentacja/Instrukcja obsługi.pdf"));
-                if (!QFileInfo::exists(manual) ||
-                    !QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
-                    ui().information(QStringLiteral("Informacja"),
-                                     QStringLiteral("Nie udało się otworzyć instrukcji obsługi: ") +
-                                         manual);
-            });
+            &QAction::triggered, this, [] { openDocumentation(FirstStartGuide::kManualFile); });
     connect(addMenuAction(pomoc, QStringLiteral("Pomoc techniczna via Internet")),
             &QAction::triggered, this, [] {
-                QDesktopServices::openUrl(QUrl(QStringLiteral(
+                openExternally(QUrl(QStringLiteral(
                     "mailto:pomoc@karvento.pl?subject=Karvento%203.0%20-%20pomoc%20techniczna"
                     "&body=Opisz%20problem,%20podaj%20system%20operacyjny,%20tresc%20komunikatow"
                     "%20o%20bledzie,%20zrzuty%20ekranu.")));

@@ -12,6 +12,7 @@
 #include "storage/TableMaintenance.h"
 #include "support/GridLayoutStore.h"
 #include "support/UserInterface.h"
+#include "support/gui/OpenExternally.h"
 #include "support/gui/dialogs/DialogUserInterface.h"
 
 #include <QCloseEvent>
@@ -141,7 +142,8 @@ void MainWindow::openErrorLog() {
     writeLogViewerLines(currentDatabaseLocation().location);
     if (!QFileInfo::exists(errorLogPath()))
         ui().information(QStringLiteral("Informacja"), QStringLiteral("Log błędów jest pusty."));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(errorLogPath()));
+    else
+        openFileExternally(errorLogPath());
 }
 
 void MainWindow::setCommandState(bool viewAllowed, bool editAllowed) {
