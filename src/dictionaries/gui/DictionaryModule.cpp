@@ -11,6 +11,7 @@
 #include "storage/ErrorReport.h"
 #include "storage/Query.h"
 #include "storage/engine/DatabaseError.h"
+#include "support/gui/ColumnWidths.h"
 #include "support/gui/WindowEditable.h"
 
 namespace kv {
@@ -70,8 +71,12 @@ void DictionaryModule::refreshLookups() {
         reportDatabaseError(e.message(), true, kColumnTitlesCode);
     }
     const QStringList titles = rateGridTitles(names);
-    for (int column = 0; column < titles.size(); ++column)
+    for (int column = 0; column < titles.size(); ++column) {
+        const bool renamed = m_grid.model()->column(column).title != titles.at(column);
         m_grid.model()->setColumnTitle(column, titles.at(column));
+        if (renamed) // a kind's name is often longer than the column's own title
+            widenColumnToTitle(m_grid.view(), column);
+    }
     m_labels = rateFieldLabels(names);
     m_rates->setLabels(m_labels);
 }
