@@ -22,14 +22,25 @@ void ScriptedUserInterface::information(const QString& caption, const QString& t
     m_messages.append({Kind::Information, caption, text});
 }
 
-bool ScriptedUserInterface::question(const QString& caption, const QString& text) {
-    m_messages.append({Kind::Question, caption, text});
+bool ScriptedUserInterface::question(const QString& caption, const QString& text,
+                                     DefaultAnswer byDefault) {
+    m_messages.append({Kind::Question, caption, text, false, byDefault == DefaultAnswer::No});
     return m_answers.isEmpty() ? m_defaultAnswer : m_answers.dequeue();
 }
 
 std::optional<QString> ScriptedUserInterface::prompt(const QString& caption, const QString& message,
                                                      const QString& initial, bool password) {
     m_messages.append({Kind::Prompt, caption, message, password});
+    if (m_prompts.isEmpty())
+        return std::nullopt;
+    return m_prompts.dequeue();
+}
+
+std::optional<QString> ScriptedUserInterface::newPassword(const QString& caption,
+                                                          const QString& message) {
+    if (m_twice)
+        return UserInterface::newPassword(caption, message);
+    m_messages.append({Kind::Prompt, caption, message, true, false, true});
     if (m_prompts.isEmpty())
         return std::nullopt;
     return m_prompts.dequeue();

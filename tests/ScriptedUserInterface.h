@@ -19,6 +19,10 @@ public:
         QString caption;
         QString text;
         bool password = false;
+        // A question whose default answer is "Nie".
+        bool defaultNo = false;
+        // A prompt for a new password (typed twice in the real windows).
+        bool newPassword = false;
     };
 
     ScriptedUserInterface() = default;
@@ -38,9 +42,14 @@ public:
     bool progressVisible() const { return m_progressVisible; }
 
     void information(const QString& caption, const QString& text) override;
-    bool question(const QString& caption, const QString& text) override;
+    bool question(const QString& caption, const QString& text,
+                  DefaultAnswer byDefault = DefaultAnswer::Yes) override;
     std::optional<QString> prompt(const QString& caption, const QString& message,
                                   const QString& initial, bool password) override;
+    // One queued prompt answers a new password; with setTypeNewPasswordsTwice
+    // two do, as the interface's own double entry asks them.
+    std::optional<QString> newPassword(const QString& caption, const QString& message) override;
+    void setTypeNewPasswordsTwice(bool twice) { m_twice = twice; }
     void systemMessage(const QString& caption, const QString& text) override;
     void progressShow(int position) override;
     void progressJob(const QString& text) override;
@@ -53,6 +62,7 @@ private:
     QQueue<std::optional<QString>> m_prompts;
     bool m_defaultAnswer = false;
     bool m_terminating = false;
+    bool m_twice = false;
     bool m_progressVisible = false;
     int m_progressUpdates = 0;
 };

@@ -10,6 +10,7 @@
 #include "framework/gui/RegisterGrid.h"
 #include "framework/gui/RegisterModule.h"
 #include "location/DatabaseLocation.h"
+#include "location/gui/FirstStartGuide.h"
 #include "options/ProgramOptions.h"
 #include "options/gui/OptionsDialog.h"
 #include "storage/DataModule.h"
@@ -19,6 +20,7 @@
 #include "storage/TableMaintenance.h"
 #include "support/GridLayoutStore.h"
 #include "support/UserInterface.h"
+#include "support/gui/OpenExternally.h"
 #include "support/gui/dialogs/DialogUserInterface.h"
 
 #include <QCloseEvent>
@@ -172,16 +174,9 @@ void MainWindow::buildMenus() {
             m_gridStorage->restoreDefaults();
     };
     h.administerUsers = [this] { administerUsers(); };
-    h.help = [] {
-        const QString manual = QDir(installDirectory())
-                                   .filePath(QStringLiteral("dokumentacja/Instrukcja obsługi.pdf"));
-        if (!QFileInfo::exists(manual) || !QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
-            ui().information(QStringLiteral("Informacja"),
-                             QStringLiteral("Nie udało się otworzyć instrukcji obsługi: ") +
-                                 manual);
-    };
+    h.help = [] { openDocumentation(FirstStartGuide::kManualFile); };
     h.support = [] {
-        QDesktopServices::openUrl(QUrl(QStringLiteral(
+        openExternally(QUrl(QStringLiteral(
             "mailto:pomoc@karvento.pl?subject=Karvento%203.0%20-%20pomoc%20techniczna"
             "&body=Opisz%20problem,%20podaj%20system%20operacyjny,%20tresc%20komunikatow"
             "%20o%20bledzie,%20zrzuty%20ekranu.")));
@@ -256,7 +251,8 @@ void MainWindow::openErrorLog() {
     writeLogViewerLines(currentDatabaseLocation().location);
     if (!QFileInfo::exists(errorLogPath()))
         ui().information(QStringLiteral("Informacja"), QStringLiteral("Log błędów jest pusty."));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(errorLogPath()));
+    else
+        openFileExternally(errorLogPath());
 }
 
 void MainWindow::setCommandState(bool viewAllowed, bool editAllowed) {

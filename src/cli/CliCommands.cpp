@@ -69,6 +69,8 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             << Qt::endl;
         return Usage;
     }
+    if (!context.pathOptionsGiven())
+        return Usage;
     return chosen->run(context, words.mid(chosen->words.size()));
 }
 

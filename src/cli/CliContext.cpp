@@ -100,4 +100,20 @@ int CliContext::usage(const QString& text) {
     return Usage;
 }
 
+int CliContext::blankPath(const QString& usageText) {
+    m_err << QStringLiteral("Podano pustą ścieżkę katalogu.") << Qt::endl;
+    return usage(usageText);
+}
+
+bool CliContext::pathOptionsGiven() {
+    for (const QString& option : {QStringLiteral("--location"), QStringLiteral("--company")}) {
+        if (has(option) && isBlank(this->option(option))) {
+            m_err << QStringLiteral("Opcja %1 wymaga nazwy katalogu; podano pustą.").arg(option)
+                  << Qt::endl;
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace kv::cli

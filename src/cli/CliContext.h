@@ -46,6 +46,13 @@ public:
     int refuse(const QString& message);
     // Writes how a command is used to err and answers Usage.
     int usage(const QString& text);
+    // An empty or blank path would quietly mean the current folder: it is
+    // wrong use. Writes so with how the command is used; answers Usage.
+    static bool isBlank(const QString& path) { return path.trimmed().isEmpty(); }
+    int blankPath(const QString& usageText);
+    // The path options (--location, --company) given blank: wrong use,
+    // written to err. True when there is none.
+    bool pathOptionsGiven();
 
 private:
     QStringList m_words;

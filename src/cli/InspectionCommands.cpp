@@ -53,8 +53,12 @@ bool openDirectory(CliContext& c, Connection& connection, const QString& dir) {
 }
 
 int runTables(CliContext& c, const QStringList& args) {
+    const QString usage =
+        QStringLiteral("Użycie: karvento-cli tables KATALOG [--db-password HASŁO]");
     if (args.size() != 1)
-        return c.usage(QStringLiteral("Użycie: karvento-cli tables KATALOG [--db-password HASŁO]"));
+        return c.usage(usage);
+    if (CliContext::isBlank(args.first()))
+        return c.blankPath(usage);
     EngineSession session;
     session.addPassword(c.databasePassword());
     Connection connection(&session);
@@ -103,7 +107,7 @@ QString cellText(const QVariant& v) {
         return {};
     if (v.typeId() == QMetaType::Double)
         return QString::number(v.toDouble(), 'g', 15);
-    return csvCellText(v.toString());
+    return v.toString();
 }
 
 // One statement that only reads: it must begin as a query does, and the
@@ -118,9 +122,12 @@ bool isQuery(engine::Connection& connection, const QString& sql) {
 }
 
 int runSql(CliContext& c, const QStringList& args) {
+    const QString usage =
+        QStringLiteral("Użycie: karvento-cli sql KATALOG \"SELECT …\" [--db-password HASŁO]");
     if (args.size() != 2)
-        return c.usage(
-            QStringLiteral("Użycie: karvento-cli sql KATALOG \"SELECT …\" [--db-password HASŁO]"));
+        return c.usage(usage);
+    if (CliContext::isBlank(args.first()))
+        return c.blankPath(usage);
     EngineSession session;
     session.addPassword(c.databasePassword());
     Connection connection(&session);
@@ -138,7 +145,9 @@ int runSql(CliContext& c, const QStringList& args) {
                 cells.append(cellText(r.value(row, col)));
             table.append(cells);
         }
-        c.out() << csvText(table);
+        // Standard quoting: what a spreadsheet or a script reads back is the
+        // stored value exactly, quotes and all.
+        c.out() << standardCsvText(table);
         c.out().flush();
         return Ok;
     } catch (const DatabaseError& e) {
@@ -160,7 +169,8 @@ void addInspectionCommands(QList<Command>& commands) {
     commands.append({{QStringLiteral("sql")},
                      QStringLiteral("KATALOG \"SELECT …\""),
                      QStringLiteral("wykonuje jedno zapytanie odczytujące i wypisuje wiersze "
-                                    "jako CSV (komórki w cudzysłowach, rozdzielone \";\")"),
+                                    "jako CSV (komórki w cudzysłowach, rozdzielone \";\", "
+                                    "cudzysłów w komórce podwojony)"),
                      runSql});
 }
 

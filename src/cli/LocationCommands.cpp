@@ -7,8 +7,11 @@
 #include "location/DatabaseLocation.h"
 #include "location/DatabaseSetup.h"
 
+#include "support/UserInterface.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace kv::cli {
 
@@ -40,19 +43,50 @@ std::optional<CompanyAdministration> openLocation(CliContext& c) {
     return CompanyAdministration(location, password);
 }
 
+// The outermost folder of the path that does not exist yet; empty when the
+// whole path exists.
+QString firstMissingFolder(const QString& path) {
+    QString missing;
+    for (QString p = QDir::cleanPath(path); !QFileInfo::exists(p);) {
+        missing = p;
+        const QString parent = QFileInfo(p).absolutePath();
+        if (parent == p)
+            break;
+        p = parent;
+    }
+    return missing;
+}
+
 int runInit(CliContext& c, const QStringList& args) {
+    const QString usage =
+        QStringLiteral("Użycie: karvento-cli init KATALOG [--db-password HASŁO] [--demo]");
     if (args.size() != 1)
-        return c.usage(
-            QStringLiteral("Użycie: karvento-cli init KATALOG --db-password HASŁO [--demo]"));
-    if (!c.has(QStringLiteral("--db-password")))
-        return c.refuse(QStringLiteral("Podaj hasło nowej bazy danych: --db-password HASŁO."));
+        return c.usage(usage);
+    if (CliContext::isBlank(args.first()))
+        return c.blankPath(usage);
+    // The password first: a refused one must leave nothing behind.
+    QString password = c.option(QStringLiteral("--db-password"));
+    if (c.has(QStringLiteral("--db-password"))) {
+        if (const QString problem = databasePasswordProblem(password); !problem.isEmpty()) {
+            ui().information(QStringLiteral("Informacja"), problem);
+            return Refused;
+        }
+    } else {
+        const std::optional<QString> asked = askNewDatabasePassword();
+        if (!asked)
+            return c.refuse(QStringLiteral("Podaj hasło nowej bazy danych: --db-password HASŁO."));
+        password = *asked;
+    }
     const QString target = QDir(args.first()).absolutePath();
+    const QString made = firstMissingFolder(target);
     if (!QFileInfo(target).isDir() && !QDir().mkpath(target))
         return c.refuse(QStringLiteral("Wystąpił błąd podczas zakładania katalogu. Prawdopodobną "
                                        "przyczyną błędu może być zła nazwa katalogu lub brak "
                                        "odpowiednich uprawnień."));
-    const SetupResult result = createDatabase(target, c.has(QStringLiteral("--demo")),
-                                              c.option(QStringLiteral("--db-password")));
+    const SetupResult result = createDatabase(target, c.has(QStringLiteral("--demo")), password);
+    // Folders made for a database that did not come about go again.
+    if (result != SetupResult::Done && !made.isEmpty())
+        QDir(made).removeRecursively();
     if (result == SetupResult::Done)
         c.out() << QStringLiteral("Lokalizacja bazy danych: %1")
                        .arg(QDir::toNativeSeparators(currentDatabaseLocation().location))
@@ -86,14 +120,18 @@ int runCompanyAdd(CliContext& c, const QStringList& args) {
     return exitCodeOf(admin->addCompany(args.at(0), args.at(1)));
 }
 
+// Everything that can be checked is checked before the question: a "Tak"
+// must not be asked for work that would be refused anyway.
 int runCompanyRename(CliContext& c, const QStringList& args) {
     if (args.size() != 2)
         return c.usage(
             QStringLiteral("Użycie: karvento-cli company rename STARA_NAZWA NOWA_NAZWA"));
-    if (!confirmCompanyRename() || !CompanyAdministration::checkNewName(args.at(1)))
+    if (!CompanyAdministration::checkNewName(args.at(1)))
         return Refused;
     std::optional<CompanyAdministration> admin = openLocation(c);
     if (!admin)
+        return Refused;
+    if (admin->checkRename(args.at(0), args.at(1)) != SetupResult::Done || !confirmCompanyRename())
         return Refused;
     return exitCodeOf(admin->renameCompany(args.at(0), args.at(1)));
 }
@@ -101,10 +139,16 @@ int runCompanyRename(CliContext& c, const QStringList& args) {
 int runCompanyDelete(CliContext& c, const QStringList& args) {
     if (args.size() != 1)
         return c.usage(QStringLiteral("Użycie: karvento-cli company delete NAZWA"));
-    if (!confirmCompanyDeletion())
-        return Refused;
     std::optional<CompanyAdministration> admin = openLocation(c);
     if (!admin)
+        return Refused;
+    const std::optional<QList<CompanyEntry>> list = admin->companies(326);
+    if (!list)
+        return Refused;
+    if (std::none_of(list->cbegin(), list->cend(),
+                     [&](const CompanyEntry& e) { return e.name == args.at(0); }))
+        return c.refuse(QStringLiteral("Nie znaleziono firmy o nazwie \"%1\".").arg(args.at(0)));
+    if (!confirmCompanyDeletion())
         return Refused;
     return exitCodeOf(admin->deleteCompany(args.at(0)));
 }
@@ -142,9 +186,9 @@ void addLocationCommands(QList<Command>& commands) {
         commands.append(
             {std::move(words), QString::fromUtf8(usage), QString::fromUtf8(help), std::move(run)});
     };
-    add({QStringLiteral("init")}, "KATALOG --db-password HASŁO [--demo]",
+    add({QStringLiteral("init")}, "KATALOG [--db-password HASŁO] [--demo]",
         "zakłada w katalogu nową bazę danych (z --demo z firmą demonstracyjną, bez niej pustą) "
-        "i zapamiętuje ją jako bazę programu",
+        "i zapamiętuje ją jako bazę programu; bez --db-password pyta o hasło dwukrotnie",
         runInit);
     add({QStringLiteral("company"), QStringLiteral("list")}, "",
         "wypisuje firmy bazy danych: nazwę i folder rozdzielone tabulatorem", runCompanyList);

@@ -20,14 +20,11 @@ namespace kv::cli {
 
 namespace {
 
-// The company of --company in the location, opened as the program opens it
-// after a login; null after a refusal already written.
-std::unique_ptr<DataModule> openCompany(CliContext& c, const QString& usage) {
+// The company of --company (which the caller checked is given) in the
+// location, opened as the program opens it after a login; null after a
+// refusal already written.
+std::unique_ptr<DataModule> openCompany(CliContext& c) {
     const QString folder = c.option(QStringLiteral("--company"));
-    if (folder.isEmpty()) {
-        c.usage(usage);
-        return nullptr;
-    }
     if (const QString problem = companyFolderProblem(folder); !problem.isEmpty()) {
         c.refuse(problem);
         return nullptr;
@@ -64,9 +61,9 @@ std::unique_ptr<DataModule> openCompany(CliContext& c, const QString& usage) {
 int runBackup(CliContext& c, const QStringList& args) {
     const QString usage = QStringLiteral(
         "Użycie: karvento-cli backup --company FOLDER [--location KATALOG] [--db-password HASŁO]");
-    if (!args.isEmpty())
+    if (!args.isEmpty() || !c.has(QStringLiteral("--company")))
         return c.usage(usage);
-    const std::unique_ptr<DataModule> db = openCompany(c, usage);
+    const std::unique_ptr<DataModule> db = openCompany(c);
     if (!db)
         return Refused;
     const QString folder = makeBackup(*db); // failures are shown on the terminal
@@ -88,9 +85,9 @@ int runUpgrade(CliContext& c, const QStringList& args) {
     const QString usage =
         QStringLiteral("Użycie: karvento-cli upgrade --company FOLDER [--location KATALOG] "
                        "[--db-password HASŁO] [--yes]");
-    if (!args.isEmpty())
+    if (!args.isEmpty() || !c.has(QStringLiteral("--company")))
         return c.usage(usage);
-    const std::unique_ptr<DataModule> db = openCompany(c, usage);
+    const std::unique_ptr<DataModule> db = openCompany(c);
     if (!db)
         return Refused;
     const qint64 logSize = QFileInfo(errorLogPath()).size();

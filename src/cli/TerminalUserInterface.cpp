@@ -44,7 +44,8 @@ void TerminalUserInterface::information(const QString& caption, const QString& t
     writeErr(text + u'\n');
 }
 
-bool TerminalUserInterface::question(const QString& caption, const QString& text) {
+bool TerminalUserInterface::question(const QString& caption, const QString& text,
+                                     DefaultAnswer byDefault) {
     if (m_assumeYes) {
         writeErr(text + QStringLiteral(" [Tak]\n"));
         return true;
@@ -57,7 +58,10 @@ bool TerminalUserInterface::question(const QString& caption, const QString& text
                              : QStringLiteral(" [Nie – brak terminala; użyj --yes]\n")));
         return yes;
     }
-    writeErr(text + QStringLiteral(" (t/n) "));
+    // An empty answer is "Nie" either way; a question whose default is "Nie"
+    // shows it in capitals, as terminals do.
+    writeErr(text + (byDefault == DefaultAnswer::No ? QStringLiteral(" (t/N) ")
+                                                    : QStringLiteral(" (t/n) ")));
     const std::optional<QString> answer = readLine(false);
     return answer && answer->trimmed().toLower().startsWith(u't');
 }

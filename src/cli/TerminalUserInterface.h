@@ -14,7 +14,8 @@ public:
     explicit TerminalUserInterface(bool assumeYes = false) : m_assumeYes(assumeYes) {}
 
     void information(const QString& caption, const QString& text) override;
-    bool question(const QString& caption, const QString& text) override;
+    bool question(const QString& caption, const QString& text,
+                  DefaultAnswer byDefault = DefaultAnswer::Yes) override;
     std::optional<QString> prompt(const QString& caption, const QString& message,
                                   const QString& initial, bool password) override;
     void systemMessage(const QString& caption, const QString& text) override;

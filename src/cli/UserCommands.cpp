@@ -8,6 +8,7 @@
 #include "options/ProgramOptions.h"
 #include "storage/DataModule.h"
 #include "users/LoginSession.h"
+#include "users/PermissionBoxes.h"
 #include "users/PermissionLoading.h"
 #include "users/Permissions.h"
 #include "users/UserAdministration.h"
@@ -25,7 +26,22 @@ const QString kNoPermissionText = QStringLiteral("Brak uprawnień do wykonania w
 
 // The open company with the user logged in; the refusal is written when the
 // login cannot be made.
+bool loginGiven(const CliContext& c) {
+    return c.has(QStringLiteral("--user")) && c.has(QStringLiteral("--user-password"));
+}
+
+// The exit code of a command whose login did not come about: the options
+// missing are wrong use, anything else a refusal already written.
+int failedLogin(const CliContext& c) {
+    return loginGiven(c) ? Refused : Usage;
+}
+
 std::unique_ptr<DataModule> logIn(CliContext& c, bool administrator) {
+    if (!loginGiven(c)) {
+        c.usage(QStringLiteral("Podaj użytkownika programu i jego hasło: --user NAZWA "
+                               "--user-password HASŁO."));
+        return nullptr;
+    }
     const std::optional<DatabaseLocation> usable = c.usableLocation();
     if (!usable)
         return nullptr;
@@ -35,11 +51,6 @@ std::unique_ptr<DataModule> logIn(CliContext& c, bool administrator) {
         folder = ProgramOptions::load(optionsFilePath()).firmaDir;
     if (folder.isEmpty()) {
         c.refuse(QStringLiteral("Nie wskazano firmy. Podaj folder firmy opcją --company FOLDER."));
-        return nullptr;
-    }
-    if (!c.has(QStringLiteral("--user")) || !c.has(QStringLiteral("--user-password"))) {
-        c.refuse(QStringLiteral("Podaj użytkownika programu i jego hasło: --user NAZWA "
-                                "--user-password HASŁO."));
         return nullptr;
     }
 
@@ -100,7 +111,7 @@ int runList(CliContext& c, const QStringList& args) {
         return c.usage(QStringLiteral("Użycie: karvento-cli users list"));
     const auto db = logIn(c, false);
     if (!db)
-        return Refused;
+        return failedLogin(c);
     const std::optional<QList<UserRecord>> users = UserAdministration(*db).users();
     if (!users)
         return Refused;
@@ -120,7 +131,7 @@ int runAdd(CliContext& c, const QStringList& args) {
         return Refused;
     const auto db = logIn(c, true);
     if (!db)
-        return Refused;
+        return failedLogin(c);
     const Result result = UserAdministration(*db).addUser(values);
     if (result == Result::Done)
         c.out() << QStringLiteral("Dodano użytkownika %1.").arg(values.name.trimmed().toUpper())
@@ -134,7 +145,7 @@ int onNamedUser(CliContext& c, const QString& name,
                 const std::function<int(UserAdministration&, const UserRecord&)>& act) {
     const auto db = logIn(c, true);
     if (!db)
-        return Refused;
+        return failedLogin(c);
     UserAdministration admin(*db);
     const std::optional<UserRecord> user = findUser(c, admin, name);
     if (!user)
@@ -182,8 +193,30 @@ int runPermission(CliContext& c, const QStringList& args, bool granted) {
     return onNamedUser(c, args.first(), [&](UserAdministration& admin, const UserRecord& user) {
         if (user.name == kAdministratorName)
             return c.refuse(QStringLiteral("Użytkownik ADMIN ma zawsze wszystkie uprawnienia."));
-        if (!admin.setPermission(user.name, number, granted))
-            return c.refuse(QStringLiteral("Nie udało się zapisać zmiany uprawnień."));
+        const std::optional<PermissionSet> held = admin.permissionsOf(user.name);
+        if (!held)
+            return c.refuse(
+                QStringLiteral("Nie udało się odczytać uprawnień użytkownika %1.").arg(user.name));
+        if (!granted && !held->has(number))
+            return c.refuse(
+                QStringLiteral("Użytkownik %1 nie ma uprawnienia %2. Nic nie zmieniono.")
+                    .arg(user.name)
+                    .arg(number));
+        // As in the window: a register's write permission is never held
+        // without its read permission.
+        for (const auto& [permission, grant] : permissionChangesFor(number, granted)) {
+            if (held->has(permission) == grant)
+                continue;
+            if (!admin.setPermission(user.name, permission, grant))
+                return c.refuse(QStringLiteral("Nie udało się zapisać zmiany uprawnień."));
+            if (permission != number)
+                c.out() << (grant ? QStringLiteral("Nadano także uprawnienie %1 (odczyt), bez "
+                                                   "którego zapis nie działa.")
+                                  : QStringLiteral("Odebrano także uprawnienie %1 (zapis), który "
+                                                   "bez odczytu nie działa."))
+                               .arg(permission)
+                        << Qt::endl;
+        }
         c.out() << (granted ? QStringLiteral("Nadano uprawnienie %1 użytkownikowi %2.")
                             : QStringLiteral("Odebrano uprawnienie %1 użytkownikowi %2."))
                        .arg(number)

@@ -136,7 +136,8 @@ bool DictionaryBook::remove(bool askFirst) {
     if (!commandsEnabled() || !hasCurrent())
         return false;
     if (askFirst && !ui().question(QStringLiteral("Pytanie"),
-                                   QStringLiteral("Czy na pewno usunąć zaznaczoną pozycję?")))
+                                   QStringLiteral("Czy na pewno usunąć zaznaczoną pozycję?"),
+                                   DefaultAnswer::No))
         return false;
     Query& del = m_db.query(kDictionaryDeleteQuery);
     del.setLine(kDictionaryDeleteKeyLine,

@@ -150,7 +150,7 @@ RegisterController::DeleteResult RegisterController::deleteCurrent(bool askFirst
     if (!special.isEmpty() || askFirst) {
         const QString text =
             special.isEmpty() ? QStringLiteral("Czy na pewno usunąć zaznaczoną pozycję?") : special;
-        if (!ui().question(QStringLiteral("Pytanie"), text))
+        if (!ui().question(QStringLiteral("Pytanie"), text, DefaultAnswer::No))
             return DeleteResult::Declined;
     }
     engine::Params params;

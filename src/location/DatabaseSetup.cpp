@@ -42,12 +42,14 @@ QString connectionProblemText() {
 
 std::optional<QString> askNewDatabasePassword() {
     for (;;) {
-        const std::optional<QString> password = ui().prompt(
+        // Masked and typed twice: a forgotten or mistyped database password
+        // cannot be recovered, and the data would be locked away for good.
+        const std::optional<QString> password = ui().newPassword(
             QStringLiteral("Podaj hasło"),
             QStringLiteral("Proszę podać nowe hasło, które będzie zabezpieczać bazę danych przed "
                            "niepowołanymi osobami. Tylko małe i duże litery lub cyfry. Długość od "
-                           "3 do 15 znaków."),
-            QString(), false);
+                           "3 do 15 znaków. Zapisz je w bezpiecznym miejscu: hasła bazy danych "
+                           "nie da się odzyskać."));
         if (!password)
             return std::nullopt;
         const QString problem = databasePasswordProblem(*password);
@@ -101,7 +103,8 @@ SetupResult createDatabase(const QString& target, bool withDemo, const QString& 
                        QStringLiteral("W podanej lokalizacji znajduje się już baza danych. Upewnij "
                                       "się czy nie jest ona używana. Dane w istniejącej bazie "
                                       "zostaną zastąpione. Czy na pewno chcesz zastąpić "
-                                      "istniejącą bazę?")))
+                                      "istniejącą bazę?"),
+                       DefaultAnswer::No))
         return SetupResult::Cancelled;
     if (!createFromTemplates(dir, CreationMode::NewDatabase, withDemo, password))
         return SetupResult::Failed;

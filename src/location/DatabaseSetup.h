@@ -21,11 +21,16 @@ enum class SetupResult {
 // (the GUI shows it in its own window with more detail).
 inline const QString kConnectionProblemTitle = QStringLiteral("Problem z połączeniem z bazą ...");
 QString connectionProblemText();
+// Said instead when the database is known to open (with the stored password)
+// and only the password typed now does not.
+inline const QString kWrongDatabasePasswordText = QStringLiteral(
+    "Podane hasło bazy danych jest nieprawidłowe. Hasło rozróżnia małe i duże litery. Jest to "
+    "hasło podane przy zakładaniu bazy danych, a nie hasło użytkownika programu.");
 
 // --- the creation page ---
 
-// Asks for the password of a new database until it keeps the rules; nothing
-// when the prompt is cancelled.
+// Asks for the password of a new database (masked, typed twice) until it
+// keeps the rules; nothing when the prompt is cancelled.
 std::optional<QString> askNewDatabasePassword();
 
 // The folder a new database goes into: the chosen folder itself when it is

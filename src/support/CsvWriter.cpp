@@ -25,6 +25,17 @@ QString csvText(const QList<QStringList>& rows) {
     return text;
 }
 
+QString standardCsvText(const QList<QStringList>& rows) {
+    QList<QStringList> quoted;
+    quoted.reserve(rows.size());
+    for (QStringList row : rows) {
+        for (QString& cell : row)
+            cell.replace(u'"', QStringLiteral("\"\""));
+        quoted.append(row);
+    }
+    return csvText(quoted);
+}
+
 bool writeCsv(const QList<QStringList>& rows, const QString& fileName) {
     QSaveFile file(fileName);
     // Where no scratch file can be made beside the target (a folder the user

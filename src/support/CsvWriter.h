@@ -23,4 +23,10 @@ QString csvCellText(QString text);
 // The text writeCsv puts in the file, before encoding.
 QString csvText(const QList<QStringList>& rows);
 
+// The same sheet as standard CSV quotes it: a double quote inside a cell is
+// doubled, so every cell reads back exactly as it was, quotes included
+// ("WE \"1'23" becomes "WE ""1'23"). Cells are in double quotes, separated
+// by ";", lines end with CR LF.
+QString standardCsvText(const QList<QStringList>& rows);
+
 } // namespace kv

@@ -11,7 +11,7 @@ public:
     void information(const QString& caption, const QString& text) override {
         std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
     }
-    bool question(const QString& caption, const QString& text) override {
+    bool question(const QString& caption, const QString& text, DefaultAnswer) override {
         std::fprintf(stderr, "%s: %s [Nie]\n", qPrintable(caption), qPrintable(text));
         return false;
     }
@@ -32,6 +32,21 @@ UserInterface*& current() {
 }
 
 } // namespace
+
+std::optional<QString> UserInterface::newPassword(const QString& caption, const QString& message) {
+    for (;;) {
+        const std::optional<QString> first = prompt(caption, message, QString(), true);
+        if (!first)
+            return std::nullopt;
+        const std::optional<QString> second =
+            prompt(caption, QStringLiteral("Powtórz hasło"), QString(), true);
+        if (!second)
+            return std::nullopt;
+        if (*first == *second)
+            return first;
+        information(QStringLiteral("Informacja"), kPasswordsDifferText);
+    }
+}
 
 UserInterface& ui() {
     static StderrInterface fallback;

@@ -47,4 +47,16 @@ const QList<AccessPermissionBox>& accessPermissionBoxes() {
     return boxes;
 }
 
+QList<PermissionChange> permissionChangesFor(int number, bool granted) {
+    for (const RegisterPermissionRow& row : registerPermissionRows()) {
+        if (row.read < 0 || row.write < 0)
+            continue;
+        if (granted && number == row.write)
+            return {{row.read, true}, {row.write, true}};
+        if (!granted && number == row.read)
+            return {{row.write, false}, {row.read, false}};
+    }
+    return {{number, granted}};
+}
+
 } // namespace kv

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <utility>
 
 namespace kv {
 
@@ -29,5 +30,15 @@ struct AccessPermissionBox {
 // to cb53 exactly once.
 const QList<RegisterPermissionRow>& registerPermissionRows();
 const QList<AccessPermissionBox>& accessPermissionBoxes();
+
+// One permission granted (true) or revoked (false).
+using PermissionChange = std::pair<int, bool>;
+// What ticking (granted) or unticking a box changes. A register's write
+// permission is no use without its read permission, so it is never held
+// alone: unticking "Odczyt" also unticks "Zapis" of that register, and ticking
+// "Zapis" also ticks "Odczyt". The permissions needed first come first (read
+// before write when granting, write before read when revoking); the clicked
+// box is always in the list.
+QList<PermissionChange> permissionChangesFor(int number, bool granted);
 
 } // namespace kv

@@ -94,7 +94,7 @@ UserAdministration::Result UserAdministration::deleteUser(const UserRecord& user
         ui().information(kCaution, kDeleteLoggedInUserText);
         return Result::Refused;
     }
-    if (!ui().question(QStringLiteral("Pytanie"), kDeleteUserQuestion))
+    if (!ui().question(QStringLiteral("Pytanie"), kDeleteUserQuestion, DefaultAnswer::No))
         return Result::Cancelled;
     bool ok = true;
     try {

@@ -110,11 +110,12 @@ private slots:
                                    schema::kTemplatePassword, QStringLiteral("--"),
                                    QStringLiteral("-- ile\nSELECT COUNT(*) AS N FROM userzy")});
         QVERIFY2(commented.code == 0, qPrintable(commented.err));
-        // A cell cannot end early: its quotes become backticks.
+        // A cell cannot end early: its quotes are doubled, as standard CSV
+        // does, and the value reads back exactly.
         const Run quoted =
             run({QStringLiteral("sql"), dir, QStringLiteral("SELECT 'Firma \"Ala\" `x`' AS N"),
                  QStringLiteral("--db-password"), schema::kTemplatePassword});
-        QVERIFY(quoted.out.contains(QStringLiteral("\"Firma `Ala` 'x'\"")));
+        QVERIFY(quoted.out.contains(QStringLiteral("\"Firma \"\"Ala\"\" `x`\"")));
     }
 
     void unknownOptionsAreRefused() {

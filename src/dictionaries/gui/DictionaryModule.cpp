@@ -5,8 +5,10 @@
 #include "dictionaries/gui/DictionaryWindow.h"
 #include "framework/RegisterTableModel.h"
 #include "framework/gui/MainWindowServices.h"
+#include "framework/gui/RegisterGrid.h"
 #include "storage/ErrorReport.h"
 #include "storage/engine/DatabaseError.h"
+#include "support/gui/ColumnWidths.h"
 
 namespace kv {
 
@@ -46,8 +48,12 @@ void DictionaryModule::refreshLookups() {
         reportDatabaseError(e.message(), true, kColumnTitlesCode);
     }
     const QStringList titles = rateGridTitles(names);
-    for (int column = 0; column < titles.size(); ++column)
+    for (int column = 0; column < titles.size(); ++column) {
+        const bool renamed = grid().model()->column(column).title != titles.at(column);
         grid().model()->setColumnTitle(column, titles.at(column));
+        if (renamed) // a kind's name is often longer than the column's own title
+            widenColumnToTitle(grid().view(), column);
+    }
     m_labels = rateFieldLabels(names);
     window().setLabels(m_labels);
 }

@@ -291,7 +291,9 @@ void DatabaseLocationDialog::showFirstPage() {
         usable ? QStringLiteral("Baza danych istnieje.")
                : QStringLiteral("Z programem nie skojarzono do tej pory żadnej bazy danych."));
     m_logowanie->setEnabled(usable);
-    m_rbNowa->setChecked(true);
+    // A database already there is most likely to be pointed to again (after
+    // a reinstallation, say), not replaced.
+    (m_check == LocationCheck::Missing ? m_rbNowa : m_rbOtworz)->setChecked(true);
     for (QRadioButton* needsDatabase : {m_rbNowaFirma, m_rbZmienNazwe, m_rbUsunFirme})
         needsDatabase->setEnabled(usable);
     m_cbFirmy1->clear();

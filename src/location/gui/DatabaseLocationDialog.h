@@ -80,8 +80,11 @@ private:
     bool fillCompanyList(QComboBox* list, qint64 failureCode);
 
     // The password of the location, asked until it opens it; the
-    // connection-problem window after each wrong one.
-    std::optional<QString> askPassword(const QString& location, const QString& message);
+    // connection-problem window after each wrong one. For the work on the
+    // companies of the program's own database, which the stored password
+    // opens, a wrong password is called wrong instead.
+    std::optional<QString> askPassword(const QString& location, const QString& message,
+                                       bool ownDatabase = false);
 
     bool m_startupMode = false;
     QString m_rememberedPassword;

@@ -28,7 +28,8 @@ bool askToReplace(const QString& what) {
         QStringLiteral("Pytanie"),
         QStringLiteral("Baza danych już istnieje. Czy chcesz %1? Obecna baza danych nie zostanie "
                        "fizycznie usunięta i w każdej chwili będzie można otworzyć ją ponownie.")
-            .arg(what));
+            .arg(what),
+        DefaultAnswer::No);
 }
 
 } // namespace
@@ -57,8 +58,13 @@ void DatabaseLocationDialog::step() {
 }
 
 std::optional<QString> DatabaseLocationDialog::askPassword(const QString& location,
-                                                           const QString& message) {
-    return askDatabasePassword(location, message, [this, location] {
+                                                           const QString& message,
+                                                           bool ownDatabase) {
+    return askDatabasePassword(location, message, [this, location, ownDatabase] {
+        if (ownDatabase && passwordOpensLocation(location, currentDatabaseLocation().password)) {
+            ui().information(QStringLiteral("Informacja"), kWrongDatabasePasswordText);
+            return;
+        }
         DatabaseProblemGuide problem(this, location);
         problem.exec();
     });
@@ -182,8 +188,10 @@ void DatabaseLocationDialog::stepNewCompany() {
     const QString location = currentDatabaseLocation().location;
     std::optional<QString> password = m_rememberedPassword;
     if (m_rememberedPassword.isEmpty())
-        password = askPassword(location, QStringLiteral("W celu dodania nowej firmy proszę podać "
-                                                        "hasło dostępu do bazy danych."));
+        password = askPassword(location,
+                               QStringLiteral("W celu dodania nowej firmy proszę podać hasło "
+                                              "dostępu do bazy danych."),
+                               true);
     forgetPassword();
     if (!password)
         return;
@@ -210,7 +218,7 @@ void DatabaseLocationDialog::stepRename() {
     if (!CompanyAdministration::checkNewName(newName))
         return;
     const QString location = currentDatabaseLocation().location;
-    const std::optional<QString> password = askPassword(location, kOpenPasswordMessage);
+    const std::optional<QString> password = askPassword(location, kOpenPasswordMessage, true);
     if (!password)
         return;
     if (CompanyAdministration(location, *password)
@@ -222,7 +230,7 @@ void DatabaseLocationDialog::stepDelete() {
     if (m_cbFirmy2->currentIndex() < 0 || !confirmCompanyDeletion())
         return;
     const QString location = currentDatabaseLocation().location;
-    const std::optional<QString> password = askPassword(location, kOpenPasswordMessage);
+    const std::optional<QString> password = askPassword(location, kOpenPasswordMessage, true);
     if (!password)
         return;
     if (CompanyAdministration(location, *password).deleteCompany(m_cbFirmy2->currentText()) ==

@@ -1,17 +1,14 @@
 #include "location/gui/GuideWindow.h"
 
 #include "storage/SettingsPaths.h"
-#include "support/UserInterface.h"
+#include "support/gui/OpenExternally.h"
 #include "support/gui/dialogs/TitleBand.h"
 
-#include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace kv {
@@ -21,23 +18,7 @@ QString documentationPath(const QString& fileName) {
 }
 
 bool openDocumentation(const QString& fileName) {
-    const QString path = documentationPath(fileName);
-    if (!QFileInfo(path).isFile()) {
-        ui().information(QStringLiteral("Informacja"),
-                         QStringLiteral("Nie znaleziono pliku „%1”. Sprawdź, czy program został "
-                                        "zainstalowany w całości, albo otwórz instrukcję ze "
-                                        "strony producenta.")
-                             .arg(QDir::toNativeSeparators(path)));
-        return false;
-    }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-        ui().information(QStringLiteral("Informacja"),
-                         QStringLiteral("Nie udało się otworzyć pliku „%1”. Sprawdź, czy w "
-                                        "systemie jest zainstalowana przeglądarka plików PDF.")
-                             .arg(QDir::toNativeSeparators(path)));
-        return false;
-    }
-    return true;
+    return openFileExternally(documentationPath(fileName));
 }
 
 GuideWindow::GuideWindow(const QString& caption, const QString& title, bool warning,

@@ -260,9 +260,18 @@ void UsersWindow::boxClicked(int number, bool checked) {
     if (m_loading || m_userList->currentIndex() < 0)
         return;
     // A failed grant or revoke is not reported; the boxes then show again
-    // what the table holds.
-    if (!m_admin.setPermission(m_userList->currentText(), number, checked))
-        loadBoxes();
+    // what the table holds. The write box of a register follows its read box.
+    for (const auto& [permission, granted] : permissionChangesFor(number, checked)) {
+        if (!m_admin.setPermission(m_userList->currentText(), permission, granted)) {
+            loadBoxes();
+            return;
+        }
+        if (QCheckBox* box = m_boxes.value(permission)) {
+            m_loading = true;
+            box->setChecked(granted);
+            m_loading = false;
+        }
+    }
 }
 
 void UsersWindow::addUser() {

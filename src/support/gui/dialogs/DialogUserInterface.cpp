@@ -72,9 +72,10 @@ void DialogUserInterface::information(const QString& caption, const QString& tex
     FormForCall<InfoDialog>(*m_info)->showInformation(caption, text);
 }
 
-bool DialogUserInterface::question(const QString& caption, const QString& text) {
+bool DialogUserInterface::question(const QString& caption, const QString& text,
+                                   DefaultAnswer byDefault) {
     ProgressDialog::Aside aside(m_pleaseWait.get());
-    return FormForCall<QuestionDialog>(*m_question)->ask(caption, text);
+    return FormForCall<QuestionDialog>(*m_question)->ask(caption, text, byDefault);
 }
 
 std::optional<QString> DialogUserInterface::prompt(const QString& caption, const QString& message,
@@ -84,6 +85,17 @@ std::optional<QString> DialogUserInterface::prompt(const QString& caption, const
     if (password)
         form->setPasswordMode();
     if (!form->ask(caption, message, initial))
+        return std::nullopt;
+    return form->enteredText();
+}
+
+std::optional<QString> DialogUserInterface::newPassword(const QString& caption,
+                                                        const QString& message) {
+    ProgressDialog::Aside aside(m_pleaseWait.get());
+    // Both entries in one window: it stays open until they agree.
+    const FormForCall<PromptDialog> form(*m_prompt);
+    form->setNewPasswordMode();
+    if (!form->ask(caption, message))
         return std::nullopt;
     return form->enteredText();
 }

@@ -30,9 +30,11 @@ public:
     static DialogUserInterface* instance();
 
     void information(const QString& caption, const QString& text) override;
-    bool question(const QString& caption, const QString& text) override;
+    bool question(const QString& caption, const QString& text,
+                  DefaultAnswer byDefault = DefaultAnswer::Yes) override;
     std::optional<QString> prompt(const QString& caption, const QString& message,
                                   const QString& initial, bool password) override;
+    std::optional<QString> newPassword(const QString& caption, const QString& message) override;
     void systemMessage(const QString& caption, const QString& text) override;
     void progressShow(int position) override;
     void progressJob(const QString& text) override;

@@ -16,10 +16,14 @@ QuestionDialog::QuestionDialog(QWidget* parent)
     connect(m_no, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool QuestionDialog::ask(const QString& caption, const QString& question) {
+bool QuestionDialog::ask(const QString& caption, const QString& question, DefaultAnswer byDefault) {
     present(caption, question);
     m_answer = false;
-    m_yes->setFocus();
+    QPushButton* chosen = byDefault == DefaultAnswer::No ? m_no : m_yes;
+    QPushButton* other = chosen == m_yes ? m_no : m_yes;
+    other->setDefault(false);
+    chosen->setDefault(true);
+    chosen->setFocus();
     exec();
     return m_answer;
 }
