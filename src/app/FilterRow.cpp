@@ -1,7 +1,7 @@
 #include "app/FilterRow.h"
 
 #include "framework/RegisterFilters.h"
-#include "options/ProgramOptions.h"
+#include "storage/ProgramOptions.h"
 #include "support/gui/ConfirmedChoice.h"
 #include "support/gui/DateField.h"
 #include "support/gui/WidgetFilters.h"

@@ -5,7 +5,7 @@
 #include "fleet/gui/CompanyDataModule.h"
 #include "fleet/gui/EmployeeDialog.h"
 #include "fleet/gui/VehicleModule.h"
-#include "options/ProgramOptions.h"
+#include "storage/ProgramOptions.h"
 
 namespace kv {
 

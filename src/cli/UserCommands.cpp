@@ -5,8 +5,8 @@
 #include "cli/CliCommands.h"
 
 #include "location/DatabaseLocation.h"
-#include "options/ProgramOptions.h"
 #include "storage/DataModule.h"
+#include "storage/ProgramOptions.h"
 #include "users/LoginSession.h"
 #include "users/PermissionBoxes.h"
 #include "users/PermissionLoading.h"

@@ -33,11 +33,6 @@ QString configPath() {
 
 } // namespace
 
-DatabaseLocation& currentDatabaseLocation() {
-    static DatabaseLocation current;
-    return current;
-}
-
 QByteArray configRecordFor(const QString& password) {
     const QByteArray enciphered =
         PasswordScrambler::encipher(password.toLatin1(), kDatabasePasswordKey).left(255);

@@ -1,20 +1,15 @@
 #pragma once
 
+#include "storage/CurrentLocation.h"
+
 #include <QString>
 #include <optional>
 
 namespace kv {
 
-// Where the database lives and the password that protects its tables, kept
-// between runs in karvento.ini (section "DATABASE", key "lokalizacja") and in
-// config.dat (the password, enciphered).
-struct DatabaseLocation {
-    QString location; // a directory, without a trailing separator
-    QString password;
-};
-
-// The location and password the program works with now.
-DatabaseLocation& currentDatabaseLocation();
+// The database location and its password are kept between runs in
+// karvento.ini (section "DATABASE", key "lokalizacja") and in config.dat (the
+// password, enciphered).
 
 // Reads the stored location and password. Without a stored location it falls
 // back to the read-only system settings (the old registry entry) and, when one

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "options/ProgramOptions.h"
 #include "storage/BackupSettings.h"
+#include "storage/ProgramOptions.h"
 
 #include <QHash>
 #include <QList>

@@ -1,8 +1,8 @@
 #include "options/OptionsEditing.h"
 
 #include "options/Autostart.h"
-#include "options/ProgramOptions.h"
 #include "storage/DataModule.h"
+#include "storage/ProgramOptions.h"
 #include "users/Permissions.h"
 
 namespace kv {

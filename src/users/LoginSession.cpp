@@ -1,10 +1,10 @@
 #include "users/LoginSession.h"
 
 #include "location/CompanyAdministration.h"
-#include "options/ProgramOptions.h"
 #include "storage/DataModule.h"
 #include "storage/ErrorLog.h"
 #include "storage/ErrorReport.h"
+#include "storage/ProgramOptions.h"
 #include "storage/TableMaintenance.h"
 #include "storage/engine/DatabaseError.h"
 #include "storage/engine/EngineSession.h"

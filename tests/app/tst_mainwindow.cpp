@@ -6,10 +6,10 @@
 #include "app/MainWindow.h"
 #include "location/DatabaseCreation.h"
 #include "location/DatabaseLocation.h"
-#include "options/ProgramOptions.h"
 #include "schema/Schema.h"
 #include "storage/DataModule.h"
 #include "storage/ErrorLog.h"
+#include "storage/ProgramOptions.h"
 #include "users/Permissions.h"
 #include "users/gui/LoginDialog.h"
 

@@ -2,9 +2,9 @@
 
 #include "CliRun.h"
 #include "location/CompanyAdministration.h"
-#include "options/ProgramOptions.h"
 #include "schema/Schema.h"
 #include "schema/TemplateBuilder.h"
+#include "storage/ProgramOptions.h"
 #include "storage/SettingsPaths.h"
 
 #include <QDir>

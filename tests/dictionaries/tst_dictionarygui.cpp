@@ -10,7 +10,7 @@
 #include "framework/RegisterTableModel.h"
 #include "framework/gui/MainWindowServices.h"
 #include "framework/gui/RegisterGrid.h"
-#include "options/ProgramOptions.h"
+#include "storage/ProgramOptions.h"
 #include "support/gui/DateField.h"
 #include "support/gui/NumberField.h"
 #include "users/Permissions.h"

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "options/ProgramOptions.h"
+#include "storage/ProgramOptions.h"
 #include "support/IniFile.h"
 
 #include <QDir>

@@ -2,12 +2,12 @@
 
 #include "dictionaries/VehicleKinds.h"
 #include "location/DatabaseLocation.h"
-#include "options/ProgramOptions.h"
 #include "schema/Schema.h"
 #include "schema/TemplateBuilder.h"
 #include "schema/upgrades/SchemaUpgrade.h"
 #include "storage/DataModule.h"
 #include "storage/ErrorLog.h"
+#include "storage/ProgramOptions.h"
 #include "storage/TableMaintenance.h"
 #include "storage/engine/EngineSession.h"
 

@@ -2,10 +2,10 @@
 #include "users/LoginFixture.h"
 
 #include "location/DatabaseLocation.h"
-#include "options/ProgramOptions.h"
 #include "schema/Schema.h"
 #include "storage/DataModule.h"
 #include "storage/ErrorLog.h"
+#include "storage/ProgramOptions.h"
 #include "storage/engine/EngineSession.h"
 #include "users/LoginSession.h"
 #include "users/PasswordHash.h"

@@ -3,9 +3,9 @@
 #include "users/LoginFixture.h"
 
 #include "location/DatabaseLocation.h"
-#include "options/ProgramOptions.h"
 #include "schema/Schema.h"
 #include "storage/DataModule.h"
+#include "storage/ProgramOptions.h"
 #include "storage/engine/EngineSession.h"
 #include "users/PasswordHash.h"
 #include "users/gui/LoginDialog.h"

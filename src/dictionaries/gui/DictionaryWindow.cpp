@@ -3,7 +3,7 @@
 #include "dictionaries/DictionaryTableModel.h"
 #include "dictionaries/gui/DictionaryEntryDialog.h"
 #include "dictionaries/gui/VehicleKindsPage.h"
-#include "options/ProgramOptions.h"
+#include "storage/ProgramOptions.h"
 #include "storage/Query.h"
 #include "users/Permissions.h"
 

@@ -1,7 +1,7 @@
 #include "schema/upgrades/SchemaUpgrade.h"
 
-#include "location/DatabaseLocation.h"
 #include "schema/upgrades/SchemaUpgradeSteps.h"
+#include "storage/CurrentLocation.h"
 #include "storage/DataModule.h"
 
 namespace kv {

@@ -2,7 +2,7 @@
 // odometer history.
 #include "schema/upgrades/SchemaUpgradeSteps.h"
 
-#include "options/ProgramOptions.h"
+#include "storage/ProgramOptions.h"
 #include "support/UserInterface.h"
 
 namespace kv {

@@ -1,7 +1,7 @@
 #include "users/gui/LoginDialog.h"
 
-#include "options/ProgramOptions.h"
 #include "storage/DataModule.h"
+#include "storage/ProgramOptions.h"
 #include "storage/engine/EngineSession.h"
 #include "support/UserInterface.h"
 #include "support/gui/dialogs/TitleBand.h"

@@ -1,4 +1,4 @@
-#include "options/ProgramOptions.h"
+#include "storage/ProgramOptions.h"
 
 #include "storage/SettingsPaths.h"
 #include "support/Clock.h"
