@@ -16,6 +16,7 @@ void installProgramFeatures(DataModule& db) {
     registerVehicleQueries(db);
     registerDictionaryQueries(db);
     registerEmployeeQueries(db);
+    installEmployeeHooks();
     registerUserQueries(db);
     db.addCompanyOpenedHandler(refillVehicleKinds);
 }

@@ -9,22 +9,30 @@ namespace kv {
 
 namespace {
 
-// Shows the window until it is cancelled or its key passes the uniqueness
-// check; a refused key shows the message and the window again with the values
-// as typed.
+// Whether the typed key passes the uniqueness check; a refused key shows the
+// register's message.
+bool keyIsFree(const EditSteps& steps, bool insert) {
+    if (!steps.typedKey || !steps.keyExists)
+        return true;
+    const QString key = steps.typedKey();
+    const bool unchanged =
+        !insert && steps.currentKey &&
+        (steps.sameKey ? steps.sameKey(key, steps.currentKey()) : key == steps.currentKey());
+    if (unchanged || !steps.keyExists(key))
+        return true;
+    ui().information(QStringLiteral("Uwaga"), steps.duplicateMessage);
+    return false;
+}
+
+// Shows the window until it is cancelled or its values pass the uniqueness
+// check and the register's own question; a refusal shows the window again
+// with the values as typed.
 bool confirmUnique(const EditSteps& steps, bool insert) {
     for (;;) {
         if (!steps.show())
             return false;
-        if (!steps.typedKey || !steps.keyExists)
+        if (keyIsFree(steps, insert) && (!steps.confirmSave || steps.confirmSave(insert)))
             return true;
-        const QString key = steps.typedKey();
-        const bool unchanged =
-            !insert && steps.currentKey &&
-            (steps.sameKey ? steps.sameKey(key, steps.currentKey()) : key == steps.currentKey());
-        if (unchanged || !steps.keyExists(key))
-            return true;
-        ui().information(QStringLiteral("Uwaga"), steps.duplicateMessage);
     }
 }
 

@@ -26,6 +26,10 @@ struct EditSteps {
     std::function<bool(const QString&, const QString&)> sameKey;
     QString duplicateMessage;
 
+    // A register's question before the write (empty: none); false shows the
+    // window again with the values as typed.
+    std::function<bool(bool insert)> confirmSave;
+
     // Writes the record (throws DatabaseError); insert or update.
     std::function<void(bool insert)> write;
     // The key of the saved record, to put the cursor on it (empty: stay).

@@ -29,6 +29,9 @@ template <class V> struct RegisterEditing {
     QString uniqueColumn;
     KeyMatch uniqueMatch = KeyMatch::Text;
     QString duplicateMessage;
+    // A question before the write about the values to be saved (empty:
+    // none); false shows the window again as typed.
+    std::function<bool(RegisterController&, const V&, bool insert)> confirmSave;
     // After a successful save and refresh.
     std::function<void(bool insert)> afterSave;
 };
@@ -127,6 +130,10 @@ EditSteps registerEditSteps(RegisterController& reg, FormView<V>& form, const Re
                                 fieldIsBound(key->kind) ? QVariant(text.trimmed())
                                                         : QVariant(fieldSql(key->kind, text)));
     };
+    if (const auto confirm = e.confirmSave)
+        s.confirmSave = [&reg, confirm, toSave](bool insert) {
+            return confirm(reg, toSave(), insert);
+        };
     s.afterSave = e.afterSave;
     return s;
 }

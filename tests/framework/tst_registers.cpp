@@ -214,6 +214,25 @@ private slots:
         QCOMPARE(db->select(QStringLiteral("SELECT * FROM przejazdy")).rowCount(), 1);
     }
 
+    void registrationNumbersAreUniqueWhateverTheirCase() {
+        openCompany(QStringLiteral("case"));
+        RegisterController reg(*db, RegisterId::Vehicles);
+        ScriptedVehicleForm form;
+        QVERIFY(add(reg, form, vehicle(QStringLiteral("EL 1H736"))));
+        env.ui().clear();
+        form.script = {vehicle(QStringLiteral(" el 1h736 ")), std::nullopt};
+        QVERIFY(!runAdd(reg, vehicleEditSteps(reg, form, nullptr, nullptr), false));
+        QCOMPARE(env.ui().last().text,
+                 QStringLiteral("Istnieje już pojazd o podanym numerze rejestracyjnym."));
+        QCOMPARE(reg.rowCount(), 1);
+        // The vehicle itself may change the case of its own number, stored as typed.
+        form.script = {vehicle(QStringLiteral("El 1h736"))};
+        QVERIFY(runEdit(reg, vehicleEditSteps(reg, form, nullptr, nullptr)));
+        QCOMPARE(reg.currentValue(QStringLiteral("NRREJ")).toString(), QStringLiteral("El 1h736"));
+        QVERIFY(add(reg, form, vehicle(QStringLiteral("EL 1H737"))));
+        QCOMPARE(reg.rowCount(), 2);
+    }
+
     void quotedRegistrationNumberWorksEverywhere() {
         openCompany(QStringLiteral("quotes"));
         RegisterController reg(*db, RegisterId::Vehicles);
