@@ -40,8 +40,9 @@ std::optional<QList<LoginCompany>> LoginSession::prepare(const DatabaseLocation&
         deleteLockFiles(m_db.location());
         m_db.closeAllQueries();
         m_db.connectMain();
-        const ResultSet rows = m_db.select(QStringLiteral("SELECT * FROM firmy.DB\nORDER BY NAZWA"),
-                                           {}, ConnectionKind::Main);
+        const ResultSet rows =
+            m_db.select(QStringLiteral("SELECT * FROM firmy.DB\nORDER BY NAZWA COLLATE PL"), {},
+                        ConnectionKind::Main);
         for (int i = 0; i < rows.rowCount(); ++i)
             companies.append(
                 {rows.text(i, QStringLiteral("NAZWA")), rows.text(i, QStringLiteral("DIR"))});
