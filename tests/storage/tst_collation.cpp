@@ -8,8 +8,7 @@
 using namespace kv::engine;
 
 // The "PL" collation on its own: the order of a Polish dictionary, the case
-// rules the registers show, a total order for texts ICU calls equal, and the
-// bounded cache of sort keys.
+// rules the registers show, and a total order for texts ICU calls equal.
 class TestCollation : public QObject {
     Q_OBJECT
 
@@ -83,26 +82,6 @@ private slots:
         QVERIFY(b != 0);
         QCOMPARE(c.compare({whole.constData(), std::size_t(whole.size())}, {broken.constData(), 6}),
                  -b);
-    }
-
-    void keptKeysStayWithinTheirLimit() {
-        PolishCollator c;
-        // Far more distinct texts than the cache holds: the memory stays
-        // bounded and every comparison stays right after the keys are dropped.
-        QString previous = QStringLiteral("a");
-        bool dropped = false;
-        std::size_t before = 0;
-        for (int i = 0; i < 200000; ++i) {
-            const QString text =
-                QStringLiteral("Łukasiewicz-Żółkiewski %1").arg(i, 7, 10, QChar(u'0'));
-            QVERIFY(compare(c, previous, text) < 0 || i == 0);
-            previous = text;
-            dropped = dropped || c.cachedBytes() < before;
-            before = c.cachedBytes();
-            QVERIFY(c.cachedBytes() <= PolishCollator::kCacheLimitBytes + 1024);
-        }
-        QVERIFY(dropped);
-        QVERIFY(compare(c, QStringLiteral("Lis"), QStringLiteral("Łukasz")) < 0);
     }
 };
 

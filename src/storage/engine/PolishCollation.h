@@ -1,11 +1,9 @@
 #pragma once
 
-#include <cstddef>
-#include <memory>
-#include <string>
 #include <string_view>
 
 struct sqlite3;
+struct UCollator;
 
 namespace kv::engine {
 
@@ -18,29 +16,32 @@ namespace kv::engine {
 // Unicode normal forms) are ordered by their code points, so the order never
 // depends on the order rows were read in. SQLite's own order puts every Polish
 // letter after "z".
-void registerPolishCollation(sqlite3* db);
-
-// The comparison, on UTF-8 texts (negative, zero, positive). One object per
-// connection: SQLite calls the collation once per comparison, and sorting n
-// rows compares each text about log2(n) times, so the ICU sort key of each
-// text is made once and kept (up to a bounded number of bytes; when that is
-// reached the kept keys are dropped and made again as needed).
+//
+// SQLite calls the collation once per comparison. ICU compares the UTF-8 texts
+// as they are, without converting or keeping anything: measured on 100,000
+// surnames, that is faster than keeping a sort key per text and comparing the
+// keys, whose look-ups cost more than ICU's comparison of two short texts.
 class PolishCollator {
 public:
-    PolishCollator();
+    PolishCollator() = default;
     ~PolishCollator();
     PolishCollator(const PolishCollator&) = delete;
     PolishCollator& operator=(const PolishCollator&) = delete;
 
+    // Negative, zero or positive, on UTF-8 texts (broken sequences count as
+    // U+FFFD, then by their bytes).
     int compare(std::string_view a, std::string_view b);
 
-    // What the kept sort keys take, roughly, and its limit.
-    std::size_t cachedBytes() const;
-    static constexpr std::size_t kCacheLimitBytes = std::size_t(16) << 20;
-
 private:
-    struct Impl;
-    std::unique_ptr<Impl> d;
+    UCollator* open();
+
+    UCollator* m_collator = nullptr;
+    bool m_opened = false;
 };
+
+// Registers the collator as "PL" on the connection. It stays the caller's and
+// must outlive the connection's statements; one collator serves one
+// connection (ICU's collator is not shared between threads).
+void registerPolishCollation(sqlite3* db, PolishCollator* collator);
 
 } // namespace kv::engine
