@@ -40,10 +40,11 @@ const QHash<char16_t, char>& byteOfCharacter() {
 
 } // namespace
 
-QByteArray toCodePage1250(const QString& text) {
+QByteArray toCodePage1250(const QString& text, qsizetype* replaced) {
     const QHash<char16_t, char>& table = byteOfCharacter();
     QByteArray bytes;
     bytes.reserve(text.size());
+    qsizetype missing = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
         if (c < 0x80) {
@@ -51,12 +52,19 @@ QByteArray toCodePage1250(const QString& text) {
             continue;
         }
         const auto found = table.constFind(c);
-        bytes.append(found != table.cend() ? *found : '?');
+        if (found != table.cend()) {
+            bytes.append(*found);
+            continue;
+        }
+        bytes.append('?');
+        ++missing;
         // A character outside the basic plane takes two units but one "?".
         if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
             QChar::isLowSurrogate(text.at(i + 1).unicode()))
             ++i;
     }
+    if (replaced)
+        *replaced += missing;
     return bytes;
 }
 

@@ -2,6 +2,8 @@
 
 #include "support/CodePage1250.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace kv {
@@ -36,19 +38,64 @@ QString standardCsvText(const QList<QStringList>& rows) {
     return csvText(quoted);
 }
 
-bool writeCsv(const QList<QStringList>& rows, const QString& fileName) {
-    QSaveFile file(fileName);
-    // Where no scratch file can be made beside the target (a folder the user
-    // may not create files in), write the file directly.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
+QByteArray csvBytes(const QList<QStringList>& rows, CsvEncoding encoding, qsizetype* replaced) {
+    const QString text = csvText(rows);
+    if (encoding == CsvEncoding::Utf8WithBom)
+        return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+    return toCodePage1250(text, replaced);
+}
+
+namespace {
+
+// Writes over the file itself, keeping its earlier contents to put back when
+// the new ones cannot all be written.
+bool writeInPlace(const QString& fileName, const QByteArray& bytes) {
+    QFile file(fileName);
+    QByteArray earlier;
+    const bool existed = file.exists();
+    if (existed) {
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        earlier = file.readAll();
+        file.close();
+    }
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    const QByteArray bytes = toCodePage1250(csvText(rows));
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    file.close();
+    if (written && file.error() == QFileDevice::NoError)
+        return true;
+    if (existed && file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write(earlier);
+        file.close();
+    }
+    return false;
+}
+
+} // namespace
+
+bool writeWholeFile(const QString& fileName, const QByteArray& bytes) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        // No scratch file can be made beside the target: a folder the user may
+        // not create files in, whose files may still be writable.
+        const QFileInfo info(fileName);
+        if (info.isFile() && info.isWritable())
+            return writeInPlace(fileName, bytes);
+        return false;
+    }
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
+}
+
+CsvOutcome writeCsv(const QList<QStringList>& rows, const QString& fileName, CsvEncoding encoding) {
+    CsvOutcome outcome;
+    const QByteArray bytes = csvBytes(rows, encoding, &outcome.replaced);
+    outcome.written = writeWholeFile(fileName, bytes);
+    return outcome;
 }
 
 } // namespace kv

@@ -1,9 +1,14 @@
 #include "support/CodePage1250.h"
 #include "support/CsvWriter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace kv;
 
@@ -49,6 +54,96 @@ private slots:
         QCOMPARE(fromCodePage1250(toCodePage1250(letters)), letters);
         // One "?" per character the code page lacks, also outside the basic plane.
         QCOMPARE(toCodePage1250(QStringLiteral("a中😀b")), QByteArray("a??b"));
+    }
+
+    void encodingsAndTheCharactersReplaced() {
+        const QList<QStringList> rows{{QStringLiteral("Łódź Søren")}};
+        const QString cp = dir.filePath(QStringLiteral("cp.csv"));
+        const CsvOutcome out = writeCsv(rows, cp, CsvEncoding::Windows1250);
+        QVERIFY(out.written);
+        QCOMPARE(out.replaced, 1);
+        QCOMPARE(contents(cp), QByteArray("\"\xA3\xF3\x64\x9F S?ren\"\r\n"));
+        const QString utf = dir.filePath(QStringLiteral("utf.csv"));
+        const CsvOutcome whole = writeCsv(rows, utf, CsvEncoding::Utf8WithBom);
+        QVERIFY(whole.written);
+        QCOMPARE(whole.replaced, 0);
+        QCOMPARE(contents(utf),
+                 QByteArray("\xEF\xBB\xBF") + QStringLiteral("\"Łódź Søren\"\r\n").toUtf8());
+        // A character outside the basic plane is one character replaced.
+        qsizetype replaced = 0;
+        QCOMPARE(csvBytes({{QStringLiteral("😀ł中")}}, CsvEncoding::Windows1250, &replaced),
+                 QByteArray("\"?\xB3?\"\r\n"));
+        QCOMPARE(replaced, 2);
+    }
+
+    void cellsAreMadeSafeForTheSheet() {
+        QCOMPARE(csvCellText(QStringLiteral("A\"B")), QStringLiteral("A`B"));
+        QCOMPARE(csvCellText(QStringLiteral("a`b")), QStringLiteral("a'b"));
+        // The backtick is replaced first: a quote never turns into an apostrophe.
+        QCOMPARE(csvCellText(QStringLiteral("`\"`")), QStringLiteral("'`'"));
+        // A semicolon stays inside its quoted cell.
+        QCOMPARE(csvText({{csvCellText(QStringLiteral("x;y")), QStringLiteral("z")}}),
+                 QStringLiteral("\"x;y\";\"z\"\r\n"));
+    }
+
+    // A disk that fills up half-way (here: a file size limit) must not leave
+    // half a sheet where a whole one was.
+    void aWriteThatFailsHalfWayLeavesTheEarlierFile() {
+        const QString path = dir.filePath(QStringLiteral("earlier.csv"));
+        QVERIFY(writeCsv({{QStringLiteral("stary"), QStringLiteral("arkusz")}}, path));
+        const QByteArray before = contents(path);
+        QList<QStringList> big;
+        for (int i = 0; i < 2000; ++i)
+            big.append({QStringLiteral("wiersz %1").arg(i), QStringLiteral("Łódź")});
+
+        rlimit saved{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const CsvOutcome out = writeCsv(big, path);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+
+        QVERIFY(!out.written);
+        QCOMPARE(contents(path), before);
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("earlier.csv*")}, QDir::Files),
+                 QStringList{QStringLiteral("earlier.csv")});
+    }
+
+    // A folder the user may not create files in: the file is written in place,
+    // and put back as it was when the new sheet does not fit.
+    void aFileInAClosedFolderIsWrittenInPlaceOrKept() {
+        if (geteuid() == 0)
+            QSKIP("folder permissions do not bind the superuser");
+        const QString folder = dir.filePath(QStringLiteral("closed"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = QDir(folder).filePath(QStringLiteral("sheet.csv"));
+        QVERIFY(writeCsv({{QStringLiteral("stary")}}, path));
+        QFile(folder).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(writeCsv({{QStringLiteral("nowy")}}, path));
+        QCOMPARE(contents(path), QByteArray("\"nowy\"\r\n"));
+
+        QList<QStringList> big;
+        for (int i = 0; i < 2000; ++i)
+            big.append({QStringLiteral("wiersz %1").arg(i)});
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &small);
+        const CsvOutcome out = writeCsv(big, path);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+        QFile(folder).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!out.written);
+        QCOMPARE(contents(path), QByteArray("\"nowy\"\r\n"));
+        // A new file cannot be made there at all.
+        QFile(folder).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(!writeCsv({{QStringLiteral("x")}}, QDir(folder).filePath(QStringLiteral("n.csv"))));
+        QFile(folder).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 };
 
