@@ -84,7 +84,10 @@ bool writeWholeFile(const QString& fileName, const QByteArray& bytes) {
             return writeInPlace(fileName, bytes);
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
+    // The buffer is flushed here, not left to commit(): this Qt's commit()
+    // does not notice a flush that fails (a full disk) and would put the
+    // truncated file in place of the earlier one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

@@ -110,6 +110,17 @@ private slots:
         QCOMPARE(contents(path), before);
         QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("earlier.csv*")}, QDir::Files),
                  QStringList{QStringLiteral("earlier.csv")});
+
+        // A sheet small enough to wait in the write buffer fails as it is
+        // flushed, at the end: the earlier file stays all the same.
+        std::signal(SIGXFSZ, SIG_IGN);
+        small.rlim_cur = 16;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const CsvOutcome late = writeCsv({{QStringLiteral("nowy, dłuższy arkusz")}}, path);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+        QVERIFY(!late.written);
+        QCOMPARE(contents(path), before);
     }
 
     // A folder the user may not create files in: the file is written in place,
