@@ -9,6 +9,7 @@ packages=(
     libsqlcipher-dev sqlcipher
     libbenchmark-dev
     xvfb xauth fonts-dejavu-core
+    qt6-translations-l10n
 )
 
 missing=()
