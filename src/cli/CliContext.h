@@ -41,6 +41,9 @@ public:
     std::optional<DatabaseLocation> usableLocation();
 
     QTextStream& out() { return m_out; }
+    // Writes bytes to the standard output as they are (a sheet in its own
+    // encoding), after what the text stream holds.
+    void writeBytes(const QByteArray& bytes);
     QTextStream& err() { return m_err; }
     // Writes a refusal to err and answers Refused.
     int refuse(const QString& message);
