@@ -15,14 +15,25 @@ QString csvCellText(QString text) {
 }
 
 QString csvText(const QList<QStringList>& rows) {
+    // Sized first: a register's sheet runs to millions of characters.
+    qsizetype size = 0;
+    for (const QStringList& row : rows) {
+        for (const QString& cell : row)
+            size += cell.size() + 3;
+        size += 2;
+    }
     QString text;
+    text.reserve(size);
     for (const QStringList& row : rows) {
         for (qsizetype i = 0; i < row.size(); ++i) {
             if (i > 0)
-                text += u';';
-            text += u'"' + row.at(i) + u'"';
+                text.append(u';');
+            text.append(u'"');
+            text.append(row.at(i));
+            text.append(u'"');
         }
-        text += QStringLiteral("\r\n");
+        text.append(u'\r');
+        text.append(u'\n');
     }
     return text;
 }
