@@ -89,18 +89,18 @@ void TextSearch::start(RegisterController& controller) {
 }
 
 TextSearch::Result TextSearch::next(RegisterController& controller, const RegisterTableModel& rows,
-                                    const QString& text) {
+                                    const QString& text, const std::function<void()>& moved) {
     if (controller.rowCount() == 0)
         return Result::Nothing;
     const bool first = m_first;
     m_first = false;
     const int found =
         findNext(rows, controller.descriptor().searchColumns, text, controller.currentRow(), first);
-    if (found >= 0) {
-        controller.setCurrentRow(found);
+    controller.setCurrentRow(found >= 0 ? found : 0);
+    if (moved)
+        moved();
+    if (found >= 0)
         return Result::Found;
-    }
-    controller.setCurrentRow(0);
     ui().information(QStringLiteral("Informacja"), kSearchEndText);
     return Result::End;
 }

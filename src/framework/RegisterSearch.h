@@ -3,6 +3,7 @@
 #include "framework/Registers.h"
 
 #include <QString>
+#include <functional>
 
 namespace kv {
 
@@ -40,9 +41,11 @@ public:
 
     void start(RegisterController& controller);
     // One search on the register (whichever is on screen at the time of the
-    // press); an empty register does nothing.
-    Result next(RegisterController& controller, const RegisterTableModel& rows,
-                const QString& text);
+    // press); an empty register does nothing. moved runs once the cursor is on
+    // its new row, before any message, so the grid shows the first row while
+    // the end message is on screen.
+    Result next(RegisterController& controller, const RegisterTableModel& rows, const QString& text,
+                const std::function<void()>& moved = {});
     bool firstSearch() const { return m_first; }
 
 private:

@@ -264,7 +264,17 @@ private slots:
         QCOMPARE(search.next(reg, *model, QStringLiteral("15.03")), TextSearch::Result::Found);
         QCOMPARE(reg.currentRow(), 3);
         QVERIFY(env.ui().messages().isEmpty());
-        QCOMPARE(search.next(reg, *model, QStringLiteral("15.03")), TextSearch::Result::End);
+        // The cursor is on the first row before the end message shows.
+        int rowWhenMoved = -1;
+        qsizetype messagesWhenMoved = -1;
+        QCOMPARE(search.next(reg, *model, QStringLiteral("15.03"),
+                             [&] {
+                                 rowWhenMoved = reg.currentRow();
+                                 messagesWhenMoved = env.ui().messages().size();
+                             }),
+                 TextSearch::Result::End);
+        QCOMPARE(rowWhenMoved, 0);
+        QCOMPARE(messagesWhenMoved, 0);
         QCOMPARE(reg.currentRow(), 0);
         QCOMPARE(env.ui().last().caption, QStringLiteral("Informacja"));
         QCOMPARE(env.ui().last().text, kSearchEndText);

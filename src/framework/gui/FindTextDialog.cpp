@@ -54,6 +54,16 @@ QString FindTextDialog::text() const {
 }
 
 void FindTextDialog::present() {
+    // The first time in the lower right corner of the window, clear of the
+    // rows near the top that a search usually lands on; later where the user
+    // left it.
+    if (!m_placed && parentWidget()) {
+        adjustSize();
+        const QWidget* window = parentWidget()->window();
+        const QPoint corner = window->mapToGlobal(QPoint(window->width(), window->height()));
+        move(corner - QPoint(width() + 40, height() + 140));
+        m_placed = true;
+    }
     show();
     raise();
     activateWindow();

@@ -32,6 +32,7 @@ private:
     QLineEdit* m_text;
     QCheckBox* m_matchCase;
     QPushButton* m_find;
+    bool m_placed = false;
 };
 
 } // namespace kv

@@ -42,7 +42,6 @@ void RegisterSheetCommands::exportSheet() {
         remembered);
     if (!choice)
         return;
-    m_directory = QFileInfo(choice->fileName).absolutePath();
     if (choice->encoding != remembered) {
         programOptions().csvUtf8 = choice->encoding == CsvEncoding::Utf8WithBom;
         saveProgramOptions();
@@ -50,6 +49,9 @@ void RegisterSheetCommands::exportSheet() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const CsvOutcome outcome = exportRegister(*grid->model(), choice->fileName, choice->encoding);
     QApplication::restoreOverrideCursor();
+    // The next sheet is proposed where this one went, if it went anywhere.
+    if (outcome.written)
+        m_directory = QFileInfo(choice->fileName).absolutePath();
     reportExport(outcome);
 }
 
@@ -70,8 +72,7 @@ void RegisterSheetCommands::findNext(const QString& text) {
     RegisterGrid* grid = m_visibleGrid();
     if (!grid)
         return;
-    if (m_search.next(grid->controller(), *grid->model(), text) != TextSearch::Result::Nothing)
-        grid->showCurrentRow();
+    m_search.next(grid->controller(), *grid->model(), text, [grid] { grid->showCurrentRow(); });
 }
 
 void RegisterSheetCommands::hideFindWindow() {
