@@ -86,12 +86,21 @@ bool writeInPlace(const QString& fileName, const QByteArray& bytes) {
 } // namespace
 
 bool writeWholeFile(const QString& fileName, const QByteArray& bytes) {
+    // A device or a pipe (/dev/stdout, a FIFO a script reads) is written to
+    // as it is: there is no earlier file to keep, and a file put in its place
+    // would take the place of the device itself.
+    const QFileInfo target(fileName);
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        QFile stream(fileName);
+        if (!stream.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        return stream.write(bytes) == bytes.size() && stream.flush();
+    }
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {
         // No scratch file can be made beside the target: a folder the user may
         // not create files in, whose files may still be writable.
-        const QFileInfo info(fileName);
-        if (info.isFile() && info.isWritable())
+        if (target.isFile() && target.isWritable())
             return writeInPlace(fileName, bytes);
         return false;
     }

@@ -39,7 +39,7 @@ QByteArray csvBytes(const QList<QStringList>& rows, CsvEncoding encoding,
 // Writes bytes to a file, replacing it only when all of them are written.
 // Where no scratch file can be made beside the target (a folder the user may
 // not create files in) the file is written in place, and on failure its
-// earlier contents are put back.
+// earlier contents are put back. A device or a pipe is written to directly.
 bool writeWholeFile(const QString& fileName, const QByteArray& bytes);
 
 // A cell text made safe for such a sheet: a backtick becomes an apostrophe and

@@ -8,6 +8,8 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace kv;
@@ -46,6 +48,25 @@ private slots:
     void reportsFailure() {
         QVERIFY(!writeCsv({{QStringLiteral("a")}}, dir.filePath(QStringLiteral("brak/x.csv"))));
         QVERIFY(!writeCsv({{QStringLiteral("a")}}, dir.path()));
+    }
+
+    // A pipe stays a pipe: the sheet goes through it to whoever reads.
+    void aPipeIsWrittenToNotReplaced() {
+        const QString pipe = dir.filePath(QStringLiteral("potok"));
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        QByteArray received;
+        std::thread reader([&] {
+            QFile in(pipe);
+            if (in.open(QIODevice::ReadOnly))
+                received = in.readAll();
+        });
+        const bool written = writeCsv({{QStringLiteral("a"), QStringLiteral("b")}}, pipe).written;
+        reader.join();
+        QVERIFY(written);
+        QCOMPARE(received, QByteArray("\"a\";\"b\"\r\n"));
+        struct stat info {};
+        QVERIFY(::stat(QFile::encodeName(pipe).constData(), &info) == 0);
+        QVERIFY(S_ISFIFO(info.st_mode));
     }
 
     void codePageKeepsPolishLetters() {
