@@ -94,17 +94,21 @@ std::optional<DatabaseLocation> CliContext::usableLocation() {
     return std::nullopt;
 }
 
-void CliContext::writeBytes(const QByteArray& bytes) {
+bool CliContext::writeBytes(const QByteArray& bytes) {
     m_out.flush();
     if (QIODevice* device = m_out.device()) {
-        device->write(bytes);
+        bool written = device->write(bytes) == bytes.size();
         if (auto* file = qobject_cast<QFileDevice*>(device))
-            file->flush();
-    } else if (QString* text = m_out.string()) {
+            written = file->flush() && written;
+        return written;
+    }
+    if (QString* text = m_out.string()) {
         // A stream on a string (a run inside the tests) keeps each byte as
         // one character, so the bytes can be compared exactly.
         text->append(QString::fromLatin1(bytes));
+        return true;
     }
+    return false;
 }
 
 int CliContext::refuse(const QString& message) {

@@ -162,7 +162,9 @@ bool applySelection(CliContext& c, RegisterFilters& filters, const CliSelection&
 
 int writeSelectionOutput(CliContext& c, const CliSelection& s, const QByteArray& bytes) {
     if (s.output.isEmpty()) {
-        c.writeBytes(bytes);
+        if (!c.writeBytes(bytes))
+            return c.refuse(QStringLiteral("Nie udało się wyeksportować danych: nie można "
+                                           "zapisać na standardowe wyjście."));
         return Ok;
     }
     if (!writeWholeFile(s.output, bytes))
