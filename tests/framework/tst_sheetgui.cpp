@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -111,6 +112,29 @@ private slots:
         // Cancel ends the command: nothing written, nothing said.
         QVERIFY(env.ui().messages().isEmpty());
         QVERIFY(QDir(folder).isEmpty());
+    }
+
+    // The dialog never reads the files it lists: a file that blocks a read
+    // (/proc/kmsg, a hung network share) would otherwise freeze the program
+    // as soon as its folder is shown. A PDF without an extension is told by
+    // its name alone.
+    void theDialogTellsFilesByTheirNames() {
+        const QString odd = env.newDirectory(QStringLiteral("nazwy"));
+        QFile pdf(QDir(odd).filePath(QStringLiteral("dokument")));
+        QVERIFY(pdf.open(QIODevice::WriteOnly));
+        pdf.write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n");
+        pdf.close();
+        QString type;
+        whenShown<CsvSaveDialog>([&](CsvSaveDialog* d) {
+            QVERIFY(d->iconProvider());
+            type = d->iconProvider()->type(QFileInfo(pdf.fileName()));
+            d->reject();
+        });
+        QVERIFY(!CsvSaveDialog::ask(window.get(), odd, QStringLiteral("x.csv"),
+                                    CsvEncoding::Windows1250));
+        QVERIFY(!type.isEmpty());
+        QVERIFY2(!type.contains(QStringLiteral("PDF")), qPrintable(type));
+        QCOMPARE(QFileIconProvider().type(QFileInfo(pdf.fileName())).contains("PDF"), true);
     }
 
     void exportWritesTheSheetAndRemembersTheEncoding() {

@@ -5,14 +5,35 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMimeDatabase>
 #include <QToolButton>
 
 namespace kv {
 
 namespace {
+
+// Icons and type names by the name's extension alone. The toolkit's own
+// provider reads the start of every file it lists to tell its type, which
+// blocks the whole program on a file that never answers (a named pipe in
+// the folder, /proc/kmsg, a device).
+class ExtensionIconProvider : public QFileIconProvider {
+public:
+    QIcon icon(IconType type) const override { return QFileIconProvider::icon(type); }
+    QIcon icon(const QFileInfo& info) const override {
+        if (info.isRoot())
+            return QFileIconProvider::icon(Drive);
+        return QFileIconProvider::icon(info.isDir() ? Folder : File);
+    }
+    QString type(const QFileInfo& info) const override {
+        if (info.isDir())
+            return QStringLiteral("Folder");
+        return QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension).comment();
+    }
+};
 
 // The dialog's own words, so that it speaks Polish also where the toolkit's
 // translations are not installed.
@@ -57,6 +78,10 @@ CsvSaveDialog::CsvSaveDialog(QWidget* parent, const QString& directory, const QS
     setOption(QFileDialog::DontUseNativeDialog, true);
     // The question before replacing a file is the program's own (below).
     setOption(QFileDialog::DontConfirmOverwrite, true);
+    // One provider for every dialog: the folder model's worker may still ask
+    // it while a dialog is being destroyed.
+    static ExtensionIconProvider icons;
+    setIconProvider(&icons);
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
     setNameFilters({QStringLiteral("Arkusz .CSV (*.csv)"), QStringLiteral("Wszystkie pliki (*)")});
