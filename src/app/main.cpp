@@ -4,11 +4,20 @@
 #include "app/MainWindow.h"
 #include "app/SplashScreen.h"
 #include "storage/DataModule.h"
+#include "support/ProgramVersion.h"
 #include "support/gui/dialogs/DialogUserInterface.h"
 
 #include <QTimer>
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv) {
+    // Answered without a window system, as the command-line tool answers it.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("Karvento %s\n", qUtf8Printable(kv::programVersion()));
+            return 0;
+        }
     kv::KarventoApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     // A Polish program: without a locale of its own (the plain C locale of a
