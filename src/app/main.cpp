@@ -3,6 +3,7 @@
 #include "app/KarventoApplication.h"
 #include "app/MainWindow.h"
 #include "app/SplashScreen.h"
+#include "location/InstallationCheck.h"
 #include "storage/DataModule.h"
 #include "support/ProgramVersion.h"
 #include "support/gui/dialogs/DialogUserInterface.h"
@@ -32,6 +33,9 @@ int main(int argc, char** argv) {
     // by its exit code that it did not run.
     if (!kv::MainWindow::claimSingleInstance(app.arguments()))
         return 1;
+    // Templates missing from the installation are told before anything else;
+    // a database that exists still works without them.
+    kv::reportInstallationAtStart();
 
     kv::SplashScreen splash;
     splash.show();
