@@ -3,6 +3,7 @@
 #include "app/KarventoApplication.h"
 #include "app/MainWindow.h"
 #include "app/SplashScreen.h"
+#include "app/ThemeIcons.h"
 #include "location/InstallationCheck.h"
 #include "storage/DataModule.h"
 #include "support/ProgramVersion.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
         }
     kv::KarventoApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    kv::useBundledIcons();
     // A Polish program: without a locale of its own (the plain C locale of a
     // bare system) it writes dates and numbers the Polish way.
     if (QLocale::system().language() == QLocale::C)
