@@ -15,6 +15,8 @@ KarventoApplication::KarventoApplication(int& argc, char** argv) : QApplication(
     setApplicationName(QStringLiteral("Karvento "));
     setApplicationVersion(programVersion());
     setOrganizationName(QStringLiteral("Dravelon"));
+    // The desktop entry the windows belong to (its name and icon in the task bar).
+    setDesktopFileName(QStringLiteral("karvento"));
     installEventFilter(this);
 }
 

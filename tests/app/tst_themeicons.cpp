@@ -163,6 +163,16 @@ private slots:
         QCOMPARE(QIcon::fallbackThemeName(), QStringLiteral("breeze"));
     }
 
+    void theProgramHasItsOwnIcon() {
+        QIcon::setThemeName(QStringLiteral("hicolor"));
+        useBundledIcons();
+        QVERIFY(!QApplication::windowIcon().isNull());
+        QVERIFY(QFileInfo::exists(
+            QDir(bundledIcons()).filePath(QStringLiteral("hicolor/48x48/apps/karvento.png"))));
+        QVERIFY(QFileInfo::exists(
+            QDir(bundledIcons()).filePath(QStringLiteral("hicolor/scalable/apps/karvento.svg"))));
+    }
+
     void everyButtonOfTheMainWindowHasAnIcon() {
         QIcon::setThemeName(QStringLiteral("hicolor"));
         useBundledIcons();
