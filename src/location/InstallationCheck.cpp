@@ -76,8 +76,8 @@ QString installationProblem(const QStringList& templates) {
     QString names = faulty.mid(0, kNamesShown).join(QStringLiteral(", "));
     if (faulty.size() > kNamesShown)
         names += QStringLiteral(" i %1 innych").arg(faulty.size() - kNamesShown);
-    return QStringLiteral("Folder instalacyjny programu jest niekompletny lub uszkodzony: brak "
-                          "szablonów tabel albo są one uszkodzone w folderze\n%1\n(%2).\n"
+    return QStringLiteral("Folder instalacyjny programu jest niekompletny lub uszkodzony. "
+                          "W folderze\n%1\nbrakuje szablonów tabel albo są one uszkodzone: %2.\n"
                           "Nie można założyć nowej bazy danych ani nowej firmy. "
                           "Zainstaluj program ponownie.")
         .arg(QDir::toNativeSeparators(dataFolder()), names);

@@ -108,7 +108,8 @@ private slots:
         QCOMPARE(m.caption, QStringLiteral("Błąd"));
         QVERIFY2(m.text.contains(dataOf(install)), qPrintable(m.text));
         // A few names, the rest counted.
-        QVERIFY2(m.text.contains(u'(' + allTemplates().first() + QStringLiteral(", ")),
+        QVERIFY2(m.text.contains(QStringLiteral("uszkodzone: ") + allTemplates().first() +
+                                 QStringLiteral(", ")),
                  qPrintable(m.text));
         QVERIFY2(m.text.contains(QStringLiteral(" i %1 innych").arg(allTemplates().size() - 5)),
                  qPrintable(m.text));
@@ -134,9 +135,9 @@ private slots:
         QCOMPARE(installationProblem(requiredTemplates(CreationMode::NewDatabase, false)),
                  QString());
         QVERIFY(installationProblem(requiredTemplates(CreationMode::NewDatabase, true))
-                    .contains(QStringLiteral("(firmy.D_, demo/opony.DB).")));
+                    .contains(QStringLiteral(": firmy.D_, demo/opony.DB.\n")));
         QVERIFY(installationProblem(requiredTemplates(CreationMode::NewCompany, false))
-                    .contains(QStringLiteral("(empty/koszty.D_).")));
+                    .contains(QStringLiteral(": empty/koszty.D_.\n")));
     }
 
     void creatingADatabaseRefusesAndMakesNothing() {
