@@ -5,12 +5,14 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config ccache
-    qt6-base-dev libqt6opengl6-dev qt6-charts-dev libgl1-mesa-dev
+    qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev libgl1-mesa-dev
     libsqlcipher-dev sqlcipher
     libssl-dev libsodium-dev libicu-dev
     libbenchmark-dev
     xvfb xauth fonts-dejavu-core
     qt6-translations-l10n
+    breeze-icon-theme
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "app/CommandRow.h"
 
+#include "app/ThemeIcons.h"
+
 #include <QAction>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -41,12 +43,12 @@ const QList<Command>& rightCommands() {
 
 CommandRow::CommandRow(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("commandRow"));
-    setStyleSheet(QStringLiteral("QFrame#commandRow { background: #f3f6fa; "
-                                 "border-top: 1px solid #c5d3e3; }"));
+    setStyleSheet(QStringLiteral("QFrame#commandRow { background: palette(window); "
+                                 "border-top: 1px solid palette(mid); }"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
     auto add = [&](const Command& c) {
-        auto* b = new QPushButton(c.caption);
+        auto* b = new QPushButton(themeIcon(QLatin1String(c.name)), c.caption);
         b->setObjectName(QLatin1String(c.name));
         b->setToolTip(c.hint);
         b->setStatusTip(c.hint);
@@ -86,6 +88,8 @@ void CommandRow::follow(QAction* action, const QString& button) {
     if (!b)
         return;
     action->setEnabled(b->isEnabled());
+    if (action->icon().isNull())
+        action->setIcon(b->icon());
     connect(action, &QAction::triggered, b, &QPushButton::click);
     m_followers.insert(button, action);
 }

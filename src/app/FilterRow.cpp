@@ -17,16 +17,19 @@ namespace kv {
 
 namespace {
 
-// The period filter in force is white, the other one grey. A list's open
-// list keeps the usual look, so the entry under the mouse stays readable.
+// The period filter in force is white, the other one grey, with black text on
+// a dark desktop too. A list's open list keeps the usual look, so the entry
+// under the mouse stays readable.
 const QString kOpenList =
     QStringLiteral(" QComboBox QAbstractItemView { background: white; color: black;"
                    " selection-background-color: #308cc6; selection-color: white; }"
                    " QComboBox::item:selected { background: #308cc6; color: white; }");
-const QString kActiveList = QStringLiteral("QComboBox { background: white; }") + kOpenList;
-const QString kInactiveList = QStringLiteral("QComboBox { background: #999999; }") + kOpenList;
-const QString kActiveField = QStringLiteral("background: white;");
-const QString kInactive = QStringLiteral("background: #999999;");
+const QString kActiveList =
+    QStringLiteral("QComboBox { background: white; color: black; }") + kOpenList;
+const QString kInactiveList =
+    QStringLiteral("QComboBox { background: #999999; color: black; }") + kOpenList;
+const QString kActiveField = QStringLiteral("background: white; color: black;");
+const QString kInactive = QStringLiteral("background: #999999; color: black;");
 const QString kAll = QStringLiteral("(Wszystkie)");
 
 // A list wide enough for its longest entry, "(Wszystkie)" included.
@@ -86,7 +89,7 @@ FilterRow::FilterRow(QWidget* parent) : QFrame(parent) {
     auto* labels = new QHBoxLayout;
     m_company = new QLabel;
     m_company->setObjectName(QStringLiteral("lFirma"));
-    m_company->setStyleSheet(QStringLiteral("font-weight: bold; color: #2d5b8a;"));
+    m_company->setStyleSheet(QStringLiteral("font-weight: bold; color: palette(highlight);"));
     m_company->setMaximumWidth(420);
     m_vehicleLabel = new QLabel(QStringLiteral("-"));
     m_vehicleLabel->setObjectName(QStringLiteral("lPojazd"));

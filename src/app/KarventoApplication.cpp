@@ -2,6 +2,7 @@
 
 #include "storage/ErrorReport.h"
 #include "storage/engine/DatabaseError.h"
+#include "support/ProgramVersion.h"
 
 #include <QHelpEvent>
 #include <QStatusTipEvent>
@@ -12,8 +13,10 @@ namespace kv {
 
 KarventoApplication::KarventoApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Karvento "));
-    setApplicationVersion(QStringLiteral(KV_VERSION));
+    setApplicationVersion(programVersion());
     setOrganizationName(QStringLiteral("Dravelon"));
+    // The desktop entry the windows belong to (its name and icon in the task bar).
+    setDesktopFileName(QStringLiteral("karvento"));
     installEventFilter(this);
 }
 

@@ -1,6 +1,7 @@
 #include "app/MainMenu.h"
 
 #include "app/CommandRow.h"
+#include "app/ThemeIcons.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -85,6 +86,21 @@ MainMenu::MainMenu(QMenuBar* bar, CommandRow& commands,
     add(pomoc, QStringLiteral("Porada dnia"), {}, false);
     pomoc->addSeparator();
     connectTo(add(pomoc, QStringLiteral("O prog&ramie")), h.about);
+    setIcons(bar);
+}
+
+void MainMenu::setIcons(QMenuBar* bar) {
+    std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+        for (QAction* a : menu->actions()) {
+            if (a->icon().isNull())
+                a->setIcon(themeIcon(m_iconKeys.value(a, key(a->text()))));
+            if (a->menu())
+                walk(a->menu());
+        }
+    };
+    for (QAction* top : bar->actions())
+        if (top->menu())
+            walk(top->menu());
 }
 
 QAction* MainMenu::add(QMenu* menu, const QString& text, const QString& shortcut, bool available) {
@@ -118,6 +134,7 @@ void MainMenu::buildViewMenu(QMenuBar* bar, const QList<SectionCommandInfo>& sec
                                     QAction* a = add(m, d.menuItem, d.shortcut, false);
                                     m_notBuilt.remove(a);
                                     m_registerActions.insert(int(d.id), a);
+                                    m_iconKeys.insert(a, QStringLiteral("RB") + d.page);
                                     const RegisterId id = d.id;
                                     connect(a, &QAction::triggered, this,
                                             [this, id] { m_handlers.openRegister(id); });
@@ -125,6 +142,7 @@ void MainMenu::buildViewMenu(QMenuBar* bar, const QList<SectionCommandInfo>& sec
         for (const SectionCommandInfo& c : commands)
             entries.append({c.menuPosition, [this, c](QMenu* m) {
                                 QAction* a = add(m, c.menuItem, c.shortcut, false);
+                                m_iconKeys.insert(a, c.button);
                                 const QString button = c.button;
                                 connect(a, &QAction::triggered, this,
                                         [this, button] { m_handlers.sectionCommand(button); });

@@ -45,10 +45,14 @@ private:
     QAction* add(QMenu* menu, const QString& text, const QString& shortcut = {},
                  bool available = true);
     void buildViewMenu(QMenuBar* bar, const QList<SectionCommandInfo>& sectionCommands);
+    // Icons from the theme for the items inside the menus (the bar keeps its
+    // texts): by the item's button where it has one, else by its text.
+    void setIcons(QMenuBar* bar);
 
     Handlers m_handlers;
     QHash<QString, QAction*> m_actions;
     QHash<int, QAction*> m_registerActions;
+    QHash<QAction*, QString> m_iconKeys; // items that open a register or a section command
     QSet<QAction*> m_notBuilt;
     QSet<QMenu*> m_notBuiltMenus;
 };

@@ -20,6 +20,7 @@
 #include "storage/SettingsPaths.h"
 #include "storage/TableMaintenance.h"
 #include "support/GridLayoutStore.h"
+#include "support/ProgramVersion.h"
 #include "support/UserInterface.h"
 #include "support/gui/OpenExternally.h"
 #include "support/gui/dialogs/DialogUserInterface.h"
@@ -182,17 +183,19 @@ void MainWindow::buildMenus() {
     h.administerUsers = [this] { administerUsers(); };
     h.help = [] { openDocumentation(FirstStartGuide::kManualFile); };
     h.support = [] {
-        openExternally(QUrl(QStringLiteral(
-            "mailto:pomoc@karvento.pl?subject=Karvento%203.0%20-%20pomoc%20techniczna"
-            "&body=Opisz%20problem,%20podaj%20system%20operacyjny,%20tresc%20komunikatow"
-            "%20o%20bledzie,%20zrzuty%20ekranu.")));
+        openExternally(
+            QUrl(QStringLiteral("mailto:pomoc@karvento.pl?subject=Karvento%20") + programVersion() +
+                 QStringLiteral("%20-%20pomoc%20techniczna"
+                                "&body=Opisz%20problem,%20podaj%20system%20operacyjny,%20tresc%20"
+                                "komunikatow%20o%20bledzie,%20zrzuty%20ekranu.")));
     };
     h.errorLog = [this] { openErrorLog(); };
     h.about = [this] {
         QMessageBox::about(this, QStringLiteral("O programie"),
-                           QStringLiteral("<h3>Karvento</h3><p>Wersja 3.0</p>"
+                           QStringLiteral("<h3>Karvento</h3><p>Wersja %1</p>"
                                           "<p>Ewidencja pojazdów firmy: przejazdy, kilometrówka, "
-                                          "paliwo, koszty, terminy i raporty.</p>"));
+                                          "paliwo, koszty, terminy i raporty.</p>")
+                               .arg(programVersion()));
     };
     h.openRegister = [this](RegisterId id) { openRegister(id); };
     h.sectionCommand = [this](const QString& button) { runSectionCommand(button); };

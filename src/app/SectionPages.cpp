@@ -1,5 +1,7 @@
 #include "app/SectionPages.h"
 
+#include "app/ThemeIcons.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,28 +38,33 @@ const QList<SectionInfo>& sections() {
     return list;
 }
 
+// Colours from the palette, so that the bars, their texts and the theme's
+// icons (drawn for the palette's lightness) read on a light and a dark desktop.
 const char* kSectionBarStyle =
-    "QFrame#sectionBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #dfe8f2, "
-    "stop:1 #b9cbe0); border-bottom: 1px solid #8ea6c2; }"
-    "QToolButton { color: black; border: 1px solid transparent; border-radius: 4px; "
-    "padding: 6px 14px; font-weight: bold; font-size: 10pt; background: transparent; }"
-    "QToolButton:hover { border-color: #7d98ba; background: rgba(255,255,255,90); }"
-    "QToolButton:checked { color: white; background: #2d5b8a; border-color: #1f4468; }"
-    "QToolButton:disabled { color: #7a8899; }";
+    "QFrame#sectionBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+    "stop:0 palette(midlight), stop:1 palette(button)); border-bottom: 1px solid palette(mid); }"
+    "QToolButton { color: palette(button-text); border: 1px solid transparent; "
+    "border-radius: 4px; padding: 4px 10px; font-weight: bold; font-size: 10pt; "
+    "background: transparent; }"
+    "QToolButton:hover { border-color: palette(highlight); }"
+    "QToolButton:checked { color: palette(highlighted-text); background: palette(highlight); "
+    "border-color: palette(dark); }"
+    "QToolButton:disabled { color: palette(mid); }";
 
 const char* kRegisterColumnStyle =
-    "QFrame#registerColumn { background: #eef3f8; border-right: 1px solid #c5d3e3; }"
-    "QToolButton { color: black; border: 1px solid transparent; border-radius: 3px; "
-    "padding: 7px 6px; text-align: left; background: transparent; }"
-    "QToolButton:hover { border-color: #9fb4cd; background: white; }"
-    "QToolButton:checked { color: white; background: #2d5b8a; }"
-    "QToolButton:disabled { color: #9aa5b1; }";
+    "QFrame#registerColumn { background: palette(alternate-base); "
+    "border-right: 1px solid palette(mid); }"
+    "QToolButton { color: palette(text); border: 1px solid transparent; border-radius: 3px; "
+    "padding: 5px 4px; text-align: left; background: transparent; }"
+    "QToolButton:hover { border-color: palette(highlight); background: palette(base); }"
+    "QToolButton:checked { color: palette(highlighted-text); background: palette(highlight); }"
+    "QToolButton:disabled { color: palette(mid); }";
 
 QLabel* hintLabel(const QString& text) {
     auto* label = new QLabel(text);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
-    label->setStyleSheet(QStringLiteral("color: #4a5b70; font-size: 11pt;"));
+    label->setStyleSheet(QStringLiteral("font-size: 11pt;"));
     return label;
 }
 
@@ -73,8 +80,9 @@ QToolButton* columnButton(const QString& name, const QString& caption) {
     auto* b = new QToolButton;
     b->setObjectName(name);
     b->setText(caption);
+    b->setIcon(themeIcon(name));
     b->setCheckable(true);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     b->setEnabled(false); // enabled once what it opens is available
     return b;
@@ -115,6 +123,9 @@ QWidget* SectionPages::buildSectionBar() {
         auto* b = new QToolButton;
         b->setObjectName(QLatin1String(s.button));
         b->setText(s.caption);
+        b->setIcon(themeIcon(b->objectName()));
+        b->setIconSize(QSize(22, 22));
+        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         b->setCheckable(true);
         b->setAutoRaise(true);
         b->setStatusTip(s.caption);
@@ -205,7 +216,8 @@ void SectionPages::buildPages(const QList<SectionCommandInfo>& commands) {
     auto* startLayout = new QVBoxLayout(start);
     startLayout->setContentsMargins(16, 12, 16, 12);
     auto* title = new QLabel(QStringLiteral("Karvento – ewidencja pojazdów firmy"));
-    title->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold; color: #2d5b8a;"));
+    title->setStyleSheet(
+        QStringLiteral("font-size: 16pt; font-weight: bold; color: palette(highlight);"));
     startLayout->addWidget(title);
     startLayout->addSpacing(8);
     auto* notepadLabel = new QLabel(QStringLiteral("Podręczny notatnik:"));

@@ -20,6 +20,7 @@
 #include "support/Clock.h"
 #include "support/DateNumbers.h"
 #include "support/GridLayoutStore.h"
+#include "support/ProgramVersion.h"
 #include "support/UserInterface.h"
 #include "support/WindowPlacement.h"
 #include "support/gui/TableViewGridAdapter.h"
@@ -105,7 +106,7 @@ void MainWindow::restoreGeometry() {
 void MainWindow::runWelcomeSteps() {
     if (!m_startSequencePending)
         return;
-    setWindowTitle(QStringLiteral("Karvento   v3.0"));
+    setWindowTitle(QStringLiteral("Karvento   v") + programVersion());
     m_startSequencePending = false;
     DataModule& db = *DataModule::current();
     loadPermissions(db);

@@ -3,16 +3,28 @@
 #include "app/KarventoApplication.h"
 #include "app/MainWindow.h"
 #include "app/SplashScreen.h"
+#include "app/ThemeIcons.h"
+#include "location/InstallationCheck.h"
 #include "storage/DataModule.h"
+#include "support/ProgramVersion.h"
 #include "support/gui/dialogs/DialogUserInterface.h"
 
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv) {
+    // Answered without a window system, as the command-line tool answers it.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("Karvento %s\n", qUtf8Printable(kv::programVersion()));
+            return 0;
+        }
     kv::KarventoApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    kv::useBundledIcons();
     // A Polish program: without a locale of its own (the plain C locale of a
     // bare system) it writes dates and numbers the Polish way.
     if (QLocale::system().language() == QLocale::C)
@@ -32,6 +44,9 @@ int main(int argc, char** argv) {
     // by its exit code that it did not run.
     if (!kv::MainWindow::claimSingleInstance(app.arguments()))
         return 1;
+    // Templates missing from the installation are told before anything else;
+    // a database that exists still works without them.
+    kv::reportInstallationAtStart();
 
     kv::SplashScreen splash;
     splash.show();

@@ -1,5 +1,7 @@
 #include "cli/CliCommands.h"
 
+#include "support/ProgramVersion.h"
+
 #include <algorithm>
 
 namespace kv::cli {
@@ -34,7 +36,11 @@ void printHelp(QTextStream& out) {
         "  --user NAZWA            użytkownik programu\n"
         "  --user-password HASŁO   hasło użytkownika programu\n"
         "  --help                  ten opis\n"
-        "  --version               wersja programu\n");
+        "  --version               wersja programu\n"
+        "\nKody wyjścia:\n"
+        "  0                       wykonano (check: lokalizacja poprawna)\n"
+        "  1                       odmowa z komunikatem; nic nie zostało zmienione\n"
+        "  2                       błędne użycie\n");
 }
 
 } // namespace
@@ -44,8 +50,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (!context.parse(arguments))
         return Usage;
     if (context.has(QStringLiteral("--version"))) {
-        out << QStringLiteral("Karvento %1 – narzędzie wiersza poleceń")
-                   .arg(QStringLiteral(KV_VERSION))
+        out << QStringLiteral("Karvento %1 – narzędzie wiersza poleceń").arg(programVersion())
             << Qt::endl;
         return Ok;
     }

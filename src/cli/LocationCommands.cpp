@@ -6,6 +6,7 @@
 #include "location/DatabaseCreation.h"
 #include "location/DatabaseLocation.h"
 #include "location/DatabaseSetup.h"
+#include "location/InstallationCheck.h"
 
 #include "support/UserInterface.h"
 
@@ -64,6 +65,10 @@ int runInit(CliContext& c, const QStringList& args) {
         return c.usage(usage);
     if (CliContext::isBlank(args.first()))
         return c.blankPath(usage);
+    // Nothing is asked for, nor any folder made, for a database that an
+    // incomplete installation cannot make.
+    if (!checkInstallation(CreationMode::NewDatabase, c.has(QStringLiteral("--demo"))))
+        return Refused;
     // The password first: a refused one must leave nothing behind.
     QString password = c.option(QStringLiteral("--db-password"));
     if (c.has(QStringLiteral("--db-password"))) {

@@ -1,6 +1,7 @@
 #include "location/CompanyAdministration.h"
 
 #include "location/DatabaseCreation.h"
+#include "location/InstallationCheck.h"
 #include "schema/Schema.h"
 #include "storage/ErrorReport.h"
 #include "storage/engine/Connection.h"
@@ -301,6 +302,8 @@ SetupResult CompanyAdministration::addCompany(const QString& name, const QString
     // The company is built aside and moved into place whole: a program
     // killed half-way leaves only a scratch folder, which the next addition
     // removes, never a folder that looks like a company.
+    if (!checkInstallation(CreationMode::NewCompany, false))
+        return SetupResult::Refused;
     removeAbandonedScratch(m_location);
     const QString scratch =
         QDir(location.filePath(kControlFolder))

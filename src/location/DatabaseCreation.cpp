@@ -1,5 +1,6 @@
 #include "location/DatabaseCreation.h"
 
+#include "location/InstallationCheck.h"
 #include "schema/CompanyInitialData.h"
 #include "schema/Schema.h"
 #include "storage/SettingsPaths.h"
@@ -74,6 +75,9 @@ bool createFromTemplates(const QString& target, CreationMode mode, bool withDemo
                          const QString& password) {
     const QString dir = withoutTrailingSeparator(target);
     const bool company = mode == CreationMode::NewCompany;
+    // Nothing is made from an incomplete installation.
+    if (!checkInstallation(mode, withDemo && !company))
+        return false;
     QDir().mkpath(QDir(dir).filePath(QStringLiteral("NetFileDir"))); // errors ignored
     deleteLockFiles(dir);
 

@@ -23,8 +23,9 @@ enum class CreationMode {
 // company also gets its initial dictionary entries and allowance rates (see
 // CompanyInitialData.h): the empty templates hold no rows.
 //
-// A failed copy is shown ("Nie udało się stworzyć nowej firmy." or "... bazy
-// danych.") and answers false; a table that cannot be re-protected is reported
+// Templates missing from the installation are told (InstallationCheck.h) and
+// answer false before anything is made. A failed copy is shown ("Nie udało się stworzyć nowej
+// firmy." or "... bazy danych.") and answers false; a table that cannot be re-protected is reported
 // by setTablePassword (code 220) and answers false. A marker that cannot be
 // written changes nothing. Progress is shown through kv::ui().
 bool createFromTemplates(const QString& target, CreationMode mode, bool withDemo,

@@ -3,6 +3,7 @@
 #include "location/CompanyAdministration.h"
 #include "location/DatabaseCreation.h"
 #include "location/DatabaseLocation.h"
+#include "location/InstallationCheck.h"
 #include "storage/ErrorLog.h"
 #include "storage/TableMaintenance.h"
 #include "support/UserInterface.h"
@@ -98,6 +99,10 @@ SetupResult createDatabase(const QString& target, bool withDemo, const QString& 
                          QStringLiteral("Nie wskazano folderu, w którym ma powstać baza danych."));
         return SetupResult::Refused;
     }
+    // Before the question about replacing: an incomplete installation
+    // replaces nothing.
+    if (!checkInstallation(CreationMode::NewDatabase, withDemo))
+        return SetupResult::Refused;
     if (QFileInfo::exists(QDir(dir).filePath(QStringLiteral("firmy.DB"))) &&
         !ui().question(QStringLiteral("Pytanie"),
                        QStringLiteral("W podanej lokalizacji znajduje się już baza danych. Upewnij "

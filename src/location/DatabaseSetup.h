@@ -45,8 +45,9 @@ QString createSubfolder(const QString& parent, const QString& name);
 // Creates a database in an existing folder and makes it the program's database
 // (the in-memory location and password, karvento.ini and config.dat, a line in
 // the error log). Checks the password rules first; asks before replacing a
-// database found there. A database without demonstration data gets the message
-// that a company must be added next.
+// database found there; refuses, having told which, when templates are missing
+// from the installation. A database without demonstration data gets the
+// message that a company must be added next.
 SetupResult createDatabase(const QString& target, bool withDemo, const QString& password);
 
 // --- the opening page ---

@@ -5,6 +5,12 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+// Where an installed copy keeps its data, from its programs' folder; CMake
+// gives it from the install layout.
+#ifndef KV_INSTALLED_DATA_DIR
+#define KV_INSTALLED_DATA_DIR "../share/karvento"
+#endif
+
 namespace kv {
 
 namespace {
@@ -65,7 +71,15 @@ QString installDirectory() {
     const QString fromEnv = qEnvironmentVariable("KARVENTO_INSTALL_DIR");
     if (!fromEnv.isEmpty())
         return QDir(fromEnv).absolutePath();
-    return QCoreApplication::applicationDirPath();
+    // The build tree, and a copy unpacked into one folder, keep the data
+    // beside the programs.
+    const QString programs = QCoreApplication::applicationDirPath();
+    if (QFileInfo(QDir(programs).filePath(QStringLiteral("data"))).isDir())
+        return programs;
+    // An installed copy keeps it where the build placed it relative to the
+    // programs (bin/ and share/karvento/), so a moved prefix still works. A
+    // damaged installation is named by this folder, not by bin/.
+    return QDir::cleanPath(QDir(programs).filePath(QStringLiteral(KV_INSTALLED_DATA_DIR)));
 }
 
 } // namespace kv

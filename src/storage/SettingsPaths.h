@@ -14,8 +14,11 @@ QString settingsFile(const QString& name);
 // Forgets the cached directory (tests change KARVENTO_SETTINGS_DIR).
 void resetSettingsDirectory();
 
-// The folder of the installed program, holding data/, raporty/ and
-// dokumentacja/: KARVENTO_INSTALL_DIR when set, else the executable's folder.
+// The folder of the installed program, holding data/, raporty/, dokumentacja/
+// and icons/: KARVENTO_INSTALL_DIR when set, else the executable's folder when
+// it holds data/ (the build tree, a copy unpacked into one folder), else the
+// installed layout's share/karvento beside the executable's bin/. The one
+// place that says where the installation is.
 QString installDirectory();
 
 } // namespace kv

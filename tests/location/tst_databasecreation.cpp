@@ -157,11 +157,14 @@ private slots:
     }
 
     void failedCopyIsShownAndNothingIsRecorded() {
-        const QString install = copyOfInstallation(env.newDirectory(QStringLiteral("broken")));
-        QVERIFY(QFile::remove(QDir(install).filePath(QStringLiteral("data/demo/koszty.DB"))));
-        InstallDirectory use(install);
+        // A complete installation, but the demonstration company's folder
+        // cannot be made: a file of that name is in the way. (Templates missing
+        // from the installation are refused before copying: tst_installationcheck.)
         const QString storedBefore = readLocationAndPassword().location;
         const QString dir = env.newDirectory(QStringLiteral("not-made"));
+        QFile blocker(QDir(dir).filePath(QStringLiteral("demo")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
         QCOMPARE(createDatabase(dir, true, kPassword), SetupResult::Failed);
         QCOMPARE(env.ui().last().text, QStringLiteral("Nie udało się stworzyć nowej bazy danych."));
         QCOMPARE(env.ui().last().caption, QStringLiteral("Informacja"));

@@ -4,6 +4,7 @@
 #include "location/CompanyAdministration.h"
 #include "location/DatabaseCreation.h"
 #include "location/DatabaseSetup.h"
+#include "location/InstallationCheck.h"
 #include "location/gui/DatabaseLocationDialog.h"
 #include "location/gui/DatabaseProblemGuide.h"
 #include "location/gui/DirectoryChooser.h"
@@ -134,6 +135,10 @@ void DatabaseLocationDialog::newFolder() {
 }
 
 void DatabaseLocationDialog::stepCreate() {
+    // Neither the password nor the "Pojazdy_DB" folder for a database that an
+    // incomplete installation cannot make.
+    if (!checkInstallation(CreationMode::NewDatabase, m_cbDEMO->isChecked()))
+        return;
     const std::optional<QString> password = askNewDatabasePassword();
     if (!password)
         return;

@@ -3,6 +3,7 @@
 #include "storage/DataModule.h"
 #include "storage/ProgramOptions.h"
 #include "storage/engine/EngineSession.h"
+#include "support/ProgramVersion.h"
 #include "support/UserInterface.h"
 #include "support/gui/dialogs/TitleBand.h"
 #include "users/Permissions.h"
@@ -47,7 +48,7 @@ LoginDialog::LoginDialog(DataModule& db, QWidget* parent)
       m_ok(new QPushButton(QStringLiteral("    &OK       "), this)),
       m_configure(new QPushButton(QStringLiteral("Konfiguruj bazę"), this)) {
     setObjectName(QStringLiteral("TfLogin"));
-    setWindowTitle(QStringLiteral("Karvento   3.0"));
+    setWindowTitle(QStringLiteral("Karvento   ") + programVersion());
     setModal(true);
 
     auto* band = new TitleBand(this);
@@ -130,7 +131,7 @@ LoginDialog::Result LoginDialog::showModal() {
 }
 
 bool LoginDialog::prepare() {
-    setWindowTitle(QStringLiteral("Karvento   3.0"));
+    setWindowTitle(QStringLiteral("Karvento   ") + programVersion());
     m_cbFirmy1->clear();
     const std::optional<QList<LoginCompany>> companies =
         m_session.prepare(currentDatabaseLocation());
