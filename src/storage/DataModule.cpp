@@ -356,7 +356,9 @@ void DataModule::addLookups() {
     add(QStringLiteral("DBFKartyPaliwowe"),
         {QStringLiteral("SELECT IDKARTY, NAZWA FROM kpaliwowe.DB ORDER BY IDKARTY")}, 81);
     add(QStringLiteral("DBFnrrej"),
-        {QStringLiteral("SELECT IDPOJAZD, NRREJ, MARKA FROM pojazdy.DB ORDER BY NRREJ")}, 45);
+        {QStringLiteral(
+            "SELECT IDPOJAZD, NRREJ, MARKA, IDKIEROWCY FROM pojazdy.DB ORDER BY NRREJ")},
+        45);
     add(QStringLiteral("DBFRodzajPoj"), dictionaryListLines(QStringLiteral("RDPOJ")), 46);
     add(QStringLiteral("DBFKiero"),
         {QStringLiteral("SELECT %1 AS NAZWISKO, NREW FROM osobowa.DB").arg(personDisplaySql()),
