@@ -8,6 +8,7 @@
 #include "fleet/EmployeeRegister.h"
 #include "fleet/VehicleRegister.h"
 #include "storage/DataModule.h"
+#include "trips/OdometerRegister.h"
 #include "users/UserQueries.h"
 
 namespace kv {
@@ -16,6 +17,7 @@ void installProgramFeatures(DataModule& db) {
     registerVehicleQueries(db);
     registerDictionaryQueries(db);
     registerEmployeeQueries(db);
+    registerOdometerQueries(db);
     registerUserQueries(db);
     db.addCompanyOpenedHandler(refillVehicleKinds);
 }

@@ -266,6 +266,8 @@ QList<RegisterDescriptor> build() {
             "IPrzebiegi", "przebiegiGrid", "przebiegi.DB", "DBFPrzebiegi", "TfPrzebiegi", 43, 44);
     idKey(od, "IDPRZEBIEGI", QStringLiteral("DELETE FROM przebiegi.DB WHERE IDPRZEBIEGI = "));
     codes(od, 572055, 211923, 562053);
+    od.insertCode = 562051;
+    od.updateCode = 562052;
     filterSlots(od, true, true, {"extra"});
     od.defaultSort = QStringLiteral("DATA");
     od.period = PeriodForm::Date;
