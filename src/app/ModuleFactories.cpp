@@ -8,6 +8,7 @@
 #include "storage/ProgramOptions.h"
 #include "trips/OdometerRegister.h"
 #include "trips/gui/OdometerDialog.h"
+#include "trips/gui/TripModule.h"
 
 namespace kv {
 
@@ -37,6 +38,7 @@ ModuleFactory formModule(RegisterId id, RegisterEditing<V> (*editing)(DataModule
 QList<ModuleFactory> registerModuleFactories() {
     return {
         {RegisterId::Vehicles, [](ModuleContext& c) { return std::make_unique<VehicleModule>(c); }},
+        {RegisterId::Trips, [](ModuleContext& c) { return std::make_unique<TripModule>(c); }},
         formModule<OdometerFormValues, OdometerDialog>(RegisterId::Odometer, odometerEditing),
         {RegisterId::Rates,
          [](ModuleContext& c) {

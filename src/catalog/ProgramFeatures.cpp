@@ -9,6 +9,8 @@
 #include "fleet/VehicleRegister.h"
 #include "storage/DataModule.h"
 #include "trips/OdometerRegister.h"
+#include "trips/TripAllowance.h"
+#include "trips/TripRegister.h"
 #include "users/UserQueries.h"
 
 namespace kv {
@@ -17,6 +19,8 @@ void installProgramFeatures(DataModule& db) {
     registerVehicleQueries(db);
     registerDictionaryQueries(db);
     registerEmployeeQueries(db);
+    registerTripQueries(db);
+    installTripHooks();
     registerOdometerQueries(db);
     registerUserQueries(db);
     db.addCompanyOpenedHandler(refillVehicleKinds);

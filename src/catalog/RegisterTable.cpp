@@ -127,6 +127,8 @@ QList<RegisterDescriptor> build() {
     t.shortcut = QStringLiteral("Ctrl+F3");
     idKey(t, "IDPRZEJAZD", QStringLiteral("DELETE FROM przejazdy.DB WHERE IDPRZEJAZD = "));
     codes(t, 42, 18, 25);
+    t.insertCode = 4201;
+    t.updateCode = 4202;
     filterSlots(t, true, true, {"extra"});
     // Trips of one day follow the private-use odometer start.
     t.sortTieBreaks.insert(QStringLiteral("DATA"), QStringLiteral("PRYWLICZOD"));
