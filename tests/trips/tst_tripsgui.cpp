@@ -69,14 +69,23 @@ private slots:
         auto* driver = child<QComboBox>(&w, "fIDKIEROWCY");
         QCOMPARE(vehicle->currentIndex(), -1);
         QCOMPARE(driver->currentIndex(), -1);
-        // The vehicle's own driver, when none is chosen.
-        vehicle->setCurrentIndex(0);
-        emit vehicle->activated(0);
+        auto choose = [](QComboBox* box, int index) {
+            box->setCurrentIndex(index);
+            emit box->activated(index);
+        };
+        // The vehicle's own driver, when none is chosen; another vehicle
+        // brings its own (here none) in place of the one that came with the first.
+        choose(vehicle, 0);
         QCOMPARE(w.values().vehicle, 1);
         QCOMPARE(w.values().driver, QStringLiteral("7"));
-        // A chosen driver stays.
-        driver->setCurrentIndex(1);
-        emit vehicle->activated(0);
+        choose(vehicle, 1);
+        QCOMPARE(w.values().driver, QString());
+        choose(vehicle, 0);
+        QCOMPARE(w.values().driver, QStringLiteral("7"));
+        // A driver the user chose stays.
+        choose(driver, 1);
+        choose(vehicle, 1);
+        choose(vehicle, 0);
         QCOMPARE(w.values().driver, QStringLiteral("8"));
         // "Nie wskazuj żadnego kierowcy" leaves none: stored as ''.
         child<QToolButton>(&w, "SBKierowcaBrak")->click();
@@ -84,15 +93,29 @@ private slots:
 
         // A route brings its length; one without a length leaves it.
         auto* route = child<QComboBox>(&w, "fTRASA");
-        route->setCurrentIndex(0);
-        emit route->activated(0);
+        choose(route, 0);
         QCOMPARE(w.values().odleglosc, QStringLiteral("60,50"));
         QCOMPARE(w.values().trasa, QStringLiteral("Łódź - Kutno"));
-        route->setCurrentIndex(1);
-        emit route->activated(1);
+        choose(route, 1);
         QCOMPARE(w.values().odleglosc, QStringLiteral("60,50"));
         // The distance table waits for its own window.
         QVERIFY(!child<QPushButton>(&w, "bTabelaOdleglosci")->isEnabled());
+
+        // A new trip's preset driver goes with its preset vehicle; an edited
+        // trip's driver stays whatever vehicle is chosen.
+        TripFormValues preset;
+        preset.vehicle = 1;
+        preset.driver = QStringLiteral("7");
+        FormSetup adding = tripSetup();
+        adding.adding = true;
+        w.load(preset, adding);
+        choose(vehicle, 1);
+        QCOMPARE(w.values().driver, QString());
+        FormSetup editing = tripSetup();
+        editing.adding = false;
+        w.load(preset, editing);
+        choose(vehicle, 1);
+        QCOMPARE(w.values().driver, QStringLiteral("7"));
     }
 
     void theVatBoxOpensItsFieldsAndOpensWithTheTrip() {
@@ -136,6 +159,9 @@ private slots:
         whenShown<TripDialog>([this](TripDialog* dialog) {
             QTRY_COMPARE(focusName(), QStringLiteral("fDATA"));
             child<QPushButton>(dialog, "bZapisz")->click();
+            // Saving shows the numbers as leaving their fields would.
+            QCOMPARE(child<QLineEdit>(dialog, "fODLEGLOSC")->text(), QStringLiteral("12,50"));
+            QCOMPARE(child<QLineEdit>(dialog, "fPRYWLICZDO")->text(), QStringLiteral("1100,00"));
             QVERIFY(dialog->isVisible());
             QCOMPARE(env.ui().last().caption, QStringLiteral("Uwaga"));
             QCOMPARE(env.ui().last().text, kTripVatMessage);

@@ -133,7 +133,11 @@ void TripDialog::build() {
     body()->addWidget(vat);
     addButtons();
 
-    connect(driverClear, &QToolButton::clicked, this, [this] { m_driver->setCurrentIndex(-1); });
+    connect(driverClear, &QToolButton::clicked, this, [this] {
+        m_driver->setCurrentIndex(-1);
+        m_driverFromVehicle = false;
+    });
+    connect(m_driver, &QComboBox::activated, this, [this] { m_driverFromVehicle = false; });
     connect(m_vehicle, &QComboBox::activated, this, &TripDialog::vehicleChosen);
     connect(m_route, &QComboBox::activated, this, &TripDialog::routeChosen);
     connect(m_lent, &QCheckBox::toggled, this, &TripDialog::updateVatFields);
@@ -147,6 +151,9 @@ void TripDialog::load(const TripFormValues& v, const FormSetup& setup) {
     loadFields(this, tripFields(), v, setup);
     m_vehicleDrivers = extras(setup, QStringLiteral("IDPOJAZD"));
     m_routeLengths = extras(setup, QStringLiteral("TRASA"));
+    // A new trip's driver preset with its vehicle goes with that vehicle.
+    m_driverFromVehicle = setup.adding && !v.driver.isEmpty() &&
+                          v.driver == m_vehicleDrivers.value(QString::number(v.vehicle));
     updateVatFields();
 }
 
@@ -157,12 +164,12 @@ TripFormValues TripDialog::values() const {
 }
 
 void TripDialog::vehicleChosen(int index) {
-    // The vehicle's own driver, unless one is chosen already.
-    if (index < 0 || m_driver->currentIndex() >= 0)
+    // The vehicle's own driver, unless the user has chosen one.
+    if (index < 0 || (m_driver->currentIndex() >= 0 && !m_driverFromVehicle))
         return;
     const QString driver = m_vehicleDrivers.value(m_vehicle->itemData(index).toString());
-    if (!driver.isEmpty())
-        m_driver->setCurrentIndex(m_driver->findData(driver));
+    m_driver->setCurrentIndex(driver.isEmpty() ? -1 : m_driver->findData(driver));
+    m_driverFromVehicle = m_driver->currentIndex() >= 0;
 }
 
 void TripDialog::routeChosen(int index) {
@@ -209,6 +216,11 @@ void TripDialog::showEvent(QShowEvent* event) {
 }
 
 FormCheck TripDialog::runChecks() {
+    // Enter saves without leaving the field: numbers are shown as leaving
+    // would show them; other text stays for the checks to point at.
+    for (NumberField* n : {m_length, m_handover, m_return})
+        if (const std::optional<Decimal> d = Decimal::parse(n->text()))
+            n->setText(formatDecimal(*d, 2));
     return checkTripForm(values());
 }
 

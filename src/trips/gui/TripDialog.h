@@ -63,6 +63,9 @@ private:
     // of routes.
     QHash<QString, QString> m_vehicleDrivers;
     QHash<QString, QString> m_routeLengths;
+    // The driver shown came with the vehicle, not from the user: another
+    // vehicle brings its own instead.
+    bool m_driverFromVehicle = false;
 };
 
 } // namespace kv
