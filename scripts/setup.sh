@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config ccache
     qt6-base-dev libqt6opengl6-dev qt6-charts-dev libgl1-mesa-dev
     libsqlcipher-dev sqlcipher
+    libssl-dev libsodium-dev libicu-dev
     libbenchmark-dev
     xvfb xauth fonts-dejavu-core
 )

@@ -7,6 +7,7 @@
 #include "app/FilterRow.h"
 #include "app/MainMenu.h"
 #include "app/ModuleFactories.h"
+#include "app/PermissionView.h"
 #include "framework/RegisterController.h"
 #include "framework/RegisterFilters.h"
 #include "framework/gui/RegisterGrid.h"
@@ -14,7 +15,6 @@
 #include "storage/DataModule.h"
 #include "storage/ProgramOptions.h"
 #include "support/gui/WidgetFilters.h"
-#include "users/PermissionControls.h"
 #include "users/PermissionLoading.h"
 #include "users/Permissions.h"
 #include "users/gui/UsersWindow.h"
@@ -165,52 +165,12 @@ void MainWindow::commandDelete() {
 }
 
 void MainWindow::applyPermissions() {
-    const PermissionSet& p = currentLogin().permissions;
-    // Registers: their buttons and "Widok" items need the read permission.
-    QSet<QAction*> unavailableRegisters;
-    QSet<QString> availableButtons;
-    for (const RegisterDescriptor& d : allRegisters()) {
-        const bool allowed = isRegisterAvailable(d.id) && p.has(d.readPermission);
-        if (isRegisterAvailable(d.id))
-            availableButtons.insert(QStringLiteral("RB") + d.page);
-        if (QToolButton* b = m_sections->registerButton(QStringLiteral("RB") + d.page))
-            b->setEnabled(allowed);
-        if (QAction* a = m_menu->registerAction(d.id)) {
-            a->setEnabled(allowed);
-            if (!isRegisterAvailable(d.id))
-                unavailableRegisters.insert(a);
-        }
-    }
-    // Everything else the permissions govern; parts not available in this
-    // version stay disabled whatever the user holds.
-    for (const PermissionControl& c : permissionControls()) {
-        const bool allowed = controlAllowed(c, p);
-        switch (c.kind) {
-        case PermissionControlKind::SectionButton:
-            if (QWidget* w = findChild<QWidget*>(c.name))
-                w->setEnabled(allowed);
-            break;
-        case PermissionControlKind::RegisterButton:
-            if (QToolButton* b = m_sections->registerButton(c.name))
-                b->setEnabled(allowed && (availableButtons.contains(c.name) ||
-                                          m_sectionCommands.contains(c.name)));
-            break;
-        case PermissionControlKind::Menu:
-            if (auto* menu = findChild<QMenu*>(c.name))
-                menu->menuAction()->setEnabled(allowed);
-            break;
-        case PermissionControlKind::MenuItem:
-            for (QAction* a : findChildren<QAction*>()) {
-                if (QString(a->text()).remove(u'&') != c.name)
-                    continue;
-                a->setEnabled(allowed && m_menu->isBuilt(a) && !unavailableRegisters.contains(a));
-            }
-            break;
-        }
-    }
-    // Registers a section button opens directly.
-    if (QToolButton* b = m_sections->sectionButton(Section::Vehicles))
-        b->setEnabled(p.has(registerDescriptor(RegisterId::Vehicles).readPermission));
+    QSet<QString> attached;
+    for (auto it = m_sectionCommands.cbegin(); it != m_sectionCommands.cend(); ++it)
+        attached.insert(it.key());
+    applyPermissionsToWindow(
+        this, *m_sections, *m_menu, currentLogin().permissions,
+        [this](RegisterId id) { return isRegisterAvailable(id); }, attached);
 }
 
 void MainWindow::administerUsers() {

@@ -21,6 +21,7 @@
 #include "support/DateNumbers.h"
 #include "support/GridLayoutStore.h"
 #include "support/UserInterface.h"
+#include "support/WindowPlacement.h"
 #include "support/gui/TableViewGridAdapter.h"
 #include "users/PermissionLoading.h"
 #include "users/Permissions.h"
@@ -89,21 +90,16 @@ void MainWindow::restoreGeometry() {
     const ProgramOptions& o = programOptions();
     if (o.mainWinWidth < 0)
         return;
-    // A size stored on a larger screen, or beside one that is gone, must not
-    // put the command row out of reach: the window stays inside the screen.
-    const QRect area = screen() ? screen()->availableGeometry() : QRect();
-    QSize size(o.mainWinWidth, o.mainWinHeight);
-    if (area.isValid())
-        size = size.boundedTo(area.size());
-    resize(size.expandedTo(minimumSize()));
-    if (area.isValid() && !area.contains(frameGeometry())) {
-        QRect frame = frameGeometry();
-        frame.moveLeft(std::clamp(frame.left(), area.left(),
-                                  std::max(area.left(), area.right() - frame.width() + 1)));
-        frame.moveTop(std::clamp(frame.top(), area.top(),
-                                 std::max(area.top(), area.bottom() - frame.height() + 1)));
-        move(frame.topLeft());
-    }
+    resize(QSize(o.mainWinWidth, o.mainWinHeight).expandedTo(minimumSize()));
+    if (!screen())
+        return;
+    // The frame adds the title bar and borders to the stored size.
+    const QRect frame = frameGeometry();
+    const QRect placed = placeWithin(frame, screen()->availableGeometry());
+    if (placed == frame)
+        return;
+    resize(size() - (frame.size() - placed.size()));
+    move(placed.topLeft());
 }
 
 void MainWindow::runWelcomeSteps() {

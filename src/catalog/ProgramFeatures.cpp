@@ -19,6 +19,7 @@ void installProgramFeatures(DataModule& db) {
     registerVehicleQueries(db);
     registerDictionaryQueries(db);
     registerEmployeeQueries(db);
+    installEmployeeHooks();
     registerTripQueries(db);
     installTripHooks();
     registerOdometerQueries(db);

@@ -19,7 +19,7 @@ void registerDictionaryQueries(DataModule& db) {
     add(kDictionaryListQuery, {QStringLiteral("SELECT"), QStringLiteral("KOD, OPIS, UZUP1, UZUP2"),
                                QStringLiteral("FROM"), QStringLiteral("slowniki.DB"),
                                QStringLiteral("WHERE"), QStringLiteral("IDSLOWNIK = :PARAM0"),
-                               QStringLiteral("ORDER BY"), QStringLiteral("OPIS")});
+                               QStringLiteral("ORDER BY"), QStringLiteral("OPIS COLLATE PL")});
     add(kDictionaryInsertQuery,
         {QStringLiteral("INSERT INTO slowniki.DB(IDSLOWNIK, OPIS, UZUP1, UZUP2)"),
          QStringLiteral("VALUES (:PARAM0, :PARAM1, :PARAM2, :PARAM3)")});

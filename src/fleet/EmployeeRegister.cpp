@@ -1,7 +1,10 @@
 #include "fleet/EmployeeRegister.h"
 
 #include "fleet/CompanyData.h"
+#include "fleet/EmployeeReferences.h"
+#include "framework/RegisterHooks.h"
 #include "storage/DataModule.h"
+#include "support/UserInterface.h"
 
 namespace kv {
 
@@ -31,7 +34,24 @@ RegisterEditing<EmployeeFormValues> employeeEditing(std::function<bool()> number
     };
     e.uniqueColumn = QStringLiteral("NREW");
     e.duplicateMessage = QStringLiteral("Istnieje już osoba o podanym numerze ewidencyjnym.");
+    // Records of a deleted employee keep the number: a new person under it
+    // would inherit them, so the user decides.
+    e.confirmSave = [](RegisterController& reg, const EmployeeFormValues& v, bool insert) {
+        const QString number = v.nrew.trimmed();
+        if (!insert && number == reg.currentValue(QStringLiteral("NREW")).toString())
+            return true;
+        const QString question = employeeReuseQuestion(reg.database(), number);
+        return question.isEmpty() ||
+               ui().question(QStringLiteral("Pytanie"), question, DefaultAnswer::No);
+    };
     return e;
+}
+
+void installEmployeeHooks() {
+    registerHooks(RegisterId::Employees).deleteQuestion = [](RegisterController& reg) {
+        return employeeDeleteQuestion(reg.database(),
+                                      reg.currentValue(QStringLiteral("NREW")).toString());
+    };
 }
 
 EditSteps employeeAddSteps(RegisterController& reg, FormView<EmployeeFormValues>& form) {

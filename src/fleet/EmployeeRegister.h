@@ -20,7 +20,11 @@ void registerEmployeeQueries(DataModule& db);
 // numberChangeAllowed (the option cbAllowChangeOsobowaNREW); otherwise the
 // record keeps its number whatever the window answers. A changed number is
 // not carried into the records that refer to the person.
+// A number that records still name (of an employee deleted earlier) is saved
+// only after a question.
 RegisterEditing<EmployeeFormValues> employeeEditing(std::function<bool()> numberChangeAllowed);
+// The delete question of an employee still named elsewhere says where.
+void installEmployeeHooks();
 
 EditSteps employeeAddSteps(RegisterController& reg, FormView<EmployeeFormValues>& form);
 EditSteps employeeEditSteps(RegisterController& reg, FormView<EmployeeFormValues>& form,

@@ -143,11 +143,10 @@ QString RegisterController::deleteStatement(engine::Params* params) const {
 RegisterController::DeleteResult RegisterController::deleteCurrent(bool askFirst) {
     if (isEmpty() || currentRow() < 0)
         return DeleteResult::Nothing;
-    const RegisterHooks& hooks = registerHooks(m_descriptor.id);
-    // A register may name what still refers to the row; that question is
-    // always asked, as the answer may be one the user did not expect.
-    const QString special = hooks.deleteQuestion ? hooks.deleteQuestion(*this) : QString();
-    if (!special.isEmpty() || askFirst) {
+    if (askFirst) {
+        // A register may name what still refers to the row instead.
+        const RegisterHooks& hooks = registerHooks(m_descriptor.id);
+        const QString special = hooks.deleteQuestion ? hooks.deleteQuestion(*this) : QString();
         const QString text =
             special.isEmpty() ? QStringLiteral("Czy na pewno usunąć zaznaczoną pozycję?") : special;
         if (!ui().question(QStringLiteral("Pytanie"), text, DefaultAnswer::No))

@@ -12,7 +12,7 @@ QStringList RegisterFilters::vehicleNumbers() const {
     QStringList numbers;
     try {
         const ResultSet r =
-            m_db.select(QStringLiteral("SELECT NRREJ FROM pojazdy.DB ORDER BY NRREJ"));
+            m_db.select(QStringLiteral("SELECT NRREJ FROM pojazdy.DB ORDER BY NRREJ COLLATE PL"));
         for (int i = 0; i < r.rowCount(); ++i)
             numbers.append(r.value(i, 0).toString());
     } catch (const DatabaseError&) {

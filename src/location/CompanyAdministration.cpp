@@ -210,8 +210,8 @@ QString CompanyAdministration::companyDirectory(const QString& folder) const {
 std::optional<QList<CompanyEntry>> CompanyAdministration::companies(qint64 failureCode) const {
     try {
         LocationConnection db(m_location, m_password);
-        const ResultSet r =
-            db.connection.query(QStringLiteral("SELECT NAZWA, DIR FROM firmy.DB ORDER BY NAZWA"));
+        const ResultSet r = db.connection.query(
+            QStringLiteral("SELECT NAZWA, DIR FROM firmy.DB ORDER BY NAZWA COLLATE PL"));
         QList<CompanyEntry> list;
         for (int row = 0; row < r.rowCount(); ++row)
             list.append({r.value(row, 0).toString(), r.value(row, 1).toString()});

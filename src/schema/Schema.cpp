@@ -59,9 +59,12 @@ std::vector<Column> fuelPerUnit() {
 std::vector<Table> buildCompanyTables() {
     const QStringList byVehicleDate{QStringLiteral("IDPOJAZD"), QStringLiteral("DATA")};
     std::vector<Table> t;
+    // HASLO holds libsodium's Argon2id string, at most 127 characters. Tables
+    // made by earlier versions declare 20; neither SQLite nor the program
+    // enforces a declared width, so they keep it and hold the string as well.
     t.push_back(
         table("userzy.DB", V::Base,
-              {text("NAZWA", 20), text("HASLO", 20), text("OPIS", 100), text("SUPERVISOR", 1)},
+              {text("NAZWA", 20), text("HASLO", 128), text("OPIS", 100), text("SUPERVISOR", 1)},
               {"NAZWA"}));
     t.push_back(table("slowniki.DB", V::Base,
                       {autoId("KOD"), text("IDSLOWNIK", 5), text("OPIS", 100), text("UZUP1", 20),

@@ -213,8 +213,8 @@ bool DataModule::columnExists(const QString& tableFile, const QString& column) {
 QStringList DataModule::fillContractorList() {
     QStringList names;
     try {
-        const ResultSet r = select(
-            QStringLiteral("SELECT OPIS FROM slowniki.DB WHERE IDSLOWNIK='KONTR' ORDER BY OPIS"));
+        const ResultSet r = select(QStringLiteral(
+            "SELECT OPIS FROM slowniki.DB WHERE IDSLOWNIK='KONTR' ORDER BY OPIS COLLATE PL"));
         for (int i = 0; i < r.rowCount(); ++i)
             names.append(r.value(i, 0).toString());
     } catch (const std::exception&) {
@@ -354,15 +354,16 @@ void DataModule::addLookups() {
         m_lookups.insert(name, {code});
     };
     add(QStringLiteral("DBFKartyPaliwowe"),
-        {QStringLiteral("SELECT IDKARTY, NAZWA FROM kpaliwowe.DB ORDER BY IDKARTY")}, 81);
+        {QStringLiteral("SELECT IDKARTY, NAZWA FROM kpaliwowe.DB ORDER BY IDKARTY COLLATE PL")},
+        81);
     add(QStringLiteral("DBFnrrej"),
-        {QStringLiteral(
-            "SELECT IDPOJAZD, NRREJ, MARKA, IDKIEROWCY FROM pojazdy.DB ORDER BY NRREJ")},
+        {QStringLiteral("SELECT IDPOJAZD, NRREJ, MARKA, IDKIEROWCY FROM pojazdy.DB ORDER BY "
+                        "NRREJ COLLATE PL")},
         45);
     add(QStringLiteral("DBFRodzajPoj"), dictionaryListLines(QStringLiteral("RDPOJ")), 46);
     add(QStringLiteral("DBFKiero"),
         {QStringLiteral("SELECT %1 AS NAZWISKO, NREW FROM osobowa.DB").arg(personDisplaySql()),
-         QStringLiteral("ORDER BY NAZWISKO")},
+         QStringLiteral("ORDER BY NAZWISKO COLLATE PL")},
         47);
     // The rates are whole numbers kept as text; sorting them as numbers puts
     // the highest rate first (as text "8" would come before "23").
@@ -379,7 +380,8 @@ void DataModule::addLookups() {
     add(QStringLiteral("DBFRodzajTerminu"), dictionaryListLines(QStringLiteral("RTERM")), 55046);
     add(QStringLiteral("DBFNrFloty"), dictionaryListLines(QStringLiteral("FLOTA")), 111901);
     add(QStringLiteral("DBFDrogowe"),
-        {QStringLiteral("SELECT IDDROGOWA, NRKARTY FROM kartydrogowe.DB ORDER BY NRKARTY")},
+        {QStringLiteral(
+            "SELECT IDDROGOWA, NRKARTY FROM kartydrogowe.DB ORDER BY NRKARTY COLLATE PL")},
         141202);
     add(QStringLiteral("DBFRodzajPaliwa"), dictionaryListLines(QStringLiteral("RDPAL")), 121910);
 }

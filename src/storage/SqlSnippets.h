@@ -17,11 +17,12 @@ inline QString personDisplaySql(const QString& alias = {}) {
         .arg(p);
 }
 
-// "SELECT KOD, OPIS, UZUP1 FROM slowniki.DB WHERE IDSLOWNIK = '<code>' ORDER BY OPIS"
+// "SELECT KOD, OPIS, UZUP1 FROM slowniki.DB WHERE IDSLOWNIK = '<code>' ORDER BY OPIS COLLATE PL"
 // as template lines.
 inline QStringList dictionaryListLines(const QString& code) {
     return {QStringLiteral("SELECT KOD, OPIS, UZUP1 FROM slowniki.DB"),
-            QStringLiteral("WHERE IDSLOWNIK = '%1'").arg(code), QStringLiteral("ORDER BY OPIS")};
+            QStringLiteral("WHERE IDSLOWNIK = '%1'").arg(code),
+            QStringLiteral("ORDER BY OPIS COLLATE PL")};
 }
 
 } // namespace kv

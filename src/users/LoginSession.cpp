@@ -40,8 +40,9 @@ std::optional<QList<LoginCompany>> LoginSession::prepare(const DatabaseLocation&
         deleteLockFiles(m_db.location());
         m_db.closeAllQueries();
         m_db.connectMain();
-        const ResultSet rows = m_db.select(QStringLiteral("SELECT * FROM firmy.DB\nORDER BY NAZWA"),
-                                           {}, ConnectionKind::Main);
+        const ResultSet rows =
+            m_db.select(QStringLiteral("SELECT * FROM firmy.DB\nORDER BY NAZWA COLLATE PL"), {},
+                        ConnectionKind::Main);
         for (int i = 0; i < rows.rowCount(); ++i)
             companies.append(
                 {rows.text(i, QStringLiteral("NAZWA")), rows.text(i, QStringLiteral("DIR"))});
@@ -98,19 +99,21 @@ LoginSession::Outcome LoginSession::attempt(const LoginCompany& company, const Q
     if (!openCompany(company.dir))
         return Outcome::DatabaseFailure;
 
-    QString stored;
+    std::optional<QString> stored;
     QString description;
     try {
         const auto rows = m_db.open(m_db.query(userquery::User), {name});
-        if (rows->isEmpty())
-            return refuse();
-        stored = rows->text(0, QStringLiteral("HASLO"));
-        description = rows->text(0, QStringLiteral("OPIS"));
+        if (!rows->isEmpty()) {
+            stored = rows->text(0, QStringLiteral("HASLO"));
+            description = rows->text(0, QStringLiteral("OPIS"));
+        }
     } catch (const DatabaseError& e) {
         reportDatabaseError(e.message(), true, kLoginCode);
         return Outcome::DatabaseFailure;
     }
-    const PasswordMatch match = matchPassword(stored, password);
+    // A missing user is checked too (against a hash nobody knows the password
+    // of), so the refusal takes as long as a wrong password of a real user.
+    const PasswordMatch match = checkLoginPassword(stored, password);
     if (match == PasswordMatch::None)
         return refuse();
     if (match != PasswordMatch::Hash)

@@ -58,7 +58,8 @@ public:
     // (currentLogin()) holds the user in upper case, the description, the
     // company, an empty permission set until loadPermissions runs, and the
     // company is remembered for the next login; a password still kept in an
-    // older form is replaced by its hash.
+    // older form (or hashed at a lower cost) is replaced by its Argon2id hash.
+    // A missing user and a wrong password take the same time to refuse.
     Outcome attempt(const LoginCompany& company, const QString& user, const QString& password);
 
     int failedAttempts() const { return m_failed; }

@@ -13,7 +13,7 @@ void registerUserQueries(DataModule& db) {
     add(Login, {QStringLiteral("SELECT * FROM"), QStringLiteral("userzy.DB WHERE NAZWA=:PARAM0"),
                 QStringLiteral("AND"), QStringLiteral("(HASLO=:PARAM1 OR HASLO=:PARAM2)")});
     add(User, {QStringLiteral("SELECT * FROM"), QStringLiteral("userzy.DB WHERE NAZWA=:PARAM0")});
-    add(Users, {QStringLiteral("SELECT * from userzy.DB ORDER BY NAZWA")});
+    add(Users, {QStringLiteral("SELECT * from userzy.DB ORDER BY NAZWA COLLATE PL")});
     add(InsertUser, {QStringLiteral("INSERT INTO userzy.DB (NAZWA,HASLO,OPIS)"),
                      QStringLiteral("VALUES (:PARAM0,:PARAM1,:PARAM2)")});
     add(UpdateUser,

@@ -60,8 +60,8 @@ private slots:
         const Run list = users({"list"}, as("admin", "zebux"));
         QCOMPARE(list.code, 0);
         QCOMPARE(list.out, QStringLiteral("ADMIN\tAdministrator\n"));
-        // The login replaced the template's password as typed by its hash.
-        QVERIFY(isPasswordHash(storedPassword("ADMIN")));
+        // The login replaced the template's password as typed by its Argon2id hash.
+        QVERIFY(isArgon2idHash(storedPassword("ADMIN")));
 
         const Run wrong = users({"list"}, as("ADMIN", "zle"));
         QCOMPARE(wrong.code, 1);

@@ -270,6 +270,59 @@ private slots:
         QVERIFY(log.contains(QStringLiteral("[0000000015]  ")));
         QCOMPARE(numbers(), QStringList{QStringLiteral("P1")});
     }
+
+    void aDriverStillNamedIsDeletedOrReusedOnlyAfterSayingWhere() {
+        db = test::openTemplateCompany(env, QStringLiteral("references"));
+        RegisterController people(*db, RegisterId::Employees);
+        QVERIFY(people.refresh());
+        ScriptedEmployeeForm form;
+        QVERIFY(add(people, form, {person(QStringLiteral("K7"), QStringLiteral("Kowalski"))}));
+        for (const char* sql :
+             {"INSERT INTO pojazdy.DB (NRREJ, IDKIEROWCY) VALUES ('A1', 'K7')",
+              "INSERT INTO pojazdy.DB (NRREJ, IDKIEROWCY) VALUES ('A2', 'K7')",
+              "INSERT INTO przejazdy.DB (DATA, IDKIEROWCY) VALUES (20240101, 'K7')",
+              "INSERT INTO kpaliwowe.DB (IDKARTY, IDKIEROWCY) VALUES ('C1', 'K7')",
+              "INSERT INTO terminy.DB (DATAOD, NREW) VALUES (20240101, 'K70')"})
+            db->exec(QString::fromLatin1(sql));
+        QVERIFY(people.locate({QStringLiteral("K7")}));
+
+        // "Nie" keeps the person; the question names every record, counted.
+        env.ui().clear();
+        env.ui().queueAnswer(false);
+        QCOMPARE(people.deleteCurrent(true), RegisterController::DeleteResult::Declined);
+        QCOMPARE(env.ui().last().text,
+                 QStringLiteral("Osoba jest wskazana jako kierowca w: 2 pojazdach, "
+                                "1 przejeździe, 1 karcie paliwowej. Czy na pewno usunąć?"));
+        QVERIFY(env.ui().last().defaultNo);
+        QCOMPARE(numbers(), QStringList{QStringLiteral("K7")});
+        env.ui().queueAnswer(true);
+        QCOMPARE(people.deleteCurrent(true), RegisterController::DeleteResult::Deleted);
+        QVERIFY(numbers().isEmpty());
+
+        // A new person under the number the records still name: asked first;
+        // "Nie" shows the window again as typed, "Tak" saves.
+        env.ui().clear();
+        env.ui().queueAnswer(false);
+        env.ui().queueAnswer(true);
+        const EmployeeFormValues again = person(QStringLiteral("K7"), QStringLiteral("Nowak"));
+        form.shows = 0;
+        QVERIFY(add(people, form, {again, again}));
+        QCOMPARE(form.shows, 2);
+        QCOMPARE(env.ui().messages().size(), 2);
+        QVERIFY(env.ui().last().text.startsWith(
+            QStringLiteral("Numer ewidencyjny K7 jest wskazany jako kierowca w: 2 pojazdach")));
+        QCOMPARE(numbers(), QStringList{QStringLiteral("K7")});
+
+        // A number nothing names, and an edit that keeps its number, ask nothing.
+        env.ui().clear();
+        QVERIFY(add(people, form, {person(QStringLiteral("K8"), QStringLiteral("Lis"))}));
+        QVERIFY(edit(people, form, {person(QStringLiteral("K8"), QStringLiteral("Lisek"))}, false));
+        QVERIFY(env.ui().messages().isEmpty());
+        // With nothing naming the person the common question stays.
+        env.ui().queueAnswer(true);
+        QCOMPARE(people.deleteCurrent(true), RegisterController::DeleteResult::Deleted);
+        QCOMPARE(env.ui().last().text, QStringLiteral("Czy na pewno usunąć zaznaczoną pozycję?"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEmployees)

@@ -191,6 +191,35 @@ private slots:
         QVERIFY(!trips.sortBy(QStringLiteral("KWOTA")));
     }
 
+    void sortedByOwnerInPolishOrder() {
+        openCompany(QStringLiteral("owners"));
+        RegisterController reg(*db, RegisterId::Vehicles);
+        ScriptedVehicleForm form;
+        const QStringList owners{"Ab",     "ąb",      "Czarnecki", "Ćwik",   "Lis", "Łukasz",
+                                 "Müller", "Sobczak", "Ślusarz",   "Zawada", "Żak"};
+        // Entered in an order that is neither the expected one nor its reverse.
+        for (int i = 0; i < owners.size(); ++i) {
+            VehicleFormValues v = vehicle(QStringLiteral("WA %1").arg(i));
+            v.owner = owners.at((i * 7) % owners.size());
+            QVERIFY(add(reg, form, v));
+        }
+        const auto ownersInGrid = [&reg] {
+            QStringList out;
+            const auto rows = reg.query().result();
+            for (int i = 0; rows && i < rows->rowCount(); ++i)
+                out.append(rows->text(i, QStringLiteral("NREW")));
+            return out;
+        };
+        QVERIFY(reg.sortBy(QStringLiteral("NREW")));
+        QVERIFY(reg.refresh());
+        QCOMPARE(ownersInGrid(), owners);
+        QVERIFY(reg.sortBy(QStringLiteral("NREW")));
+        QVERIFY(reg.refresh());
+        QStringList reversed = owners;
+        std::reverse(reversed.begin(), reversed.end());
+        QCOMPARE(ownersInGrid(), reversed);
+    }
+
     void deletionAsksAndLeavesOtherRecords() {
         openCompany(QStringLiteral("delete"));
         RegisterController reg(*db, RegisterId::Vehicles);
@@ -212,6 +241,25 @@ private slots:
         QVERIFY(env.ui().messages().isEmpty());
         QVERIFY(reg.isEmpty());
         QCOMPARE(db->select(QStringLiteral("SELECT * FROM przejazdy")).rowCount(), 1);
+    }
+
+    void registrationNumbersAreUniqueWhateverTheirCase() {
+        openCompany(QStringLiteral("case"));
+        RegisterController reg(*db, RegisterId::Vehicles);
+        ScriptedVehicleForm form;
+        QVERIFY(add(reg, form, vehicle(QStringLiteral("EL 1H736"))));
+        env.ui().clear();
+        form.script = {vehicle(QStringLiteral(" el 1h736 ")), std::nullopt};
+        QVERIFY(!runAdd(reg, vehicleEditSteps(reg, form, nullptr, nullptr), false));
+        QCOMPARE(env.ui().last().text,
+                 QStringLiteral("Istnieje już pojazd o podanym numerze rejestracyjnym."));
+        QCOMPARE(reg.rowCount(), 1);
+        // The vehicle itself may change the case of its own number, stored as typed.
+        form.script = {vehicle(QStringLiteral("El 1h736"))};
+        QVERIFY(runEdit(reg, vehicleEditSteps(reg, form, nullptr, nullptr)));
+        QCOMPARE(reg.currentValue(QStringLiteral("NRREJ")).toString(), QStringLiteral("El 1h736"));
+        QVERIFY(add(reg, form, vehicle(QStringLiteral("EL 1H737"))));
+        QCOMPARE(reg.rowCount(), 2);
     }
 
     void quotedRegistrationNumberWorksEverywhere() {

@@ -108,14 +108,15 @@ private slots:
         QVERIFY(!db->columnExists(QStringLiteral("pojazdy.DB"), QStringLiteral("NIEMA")));
         QVERIFY(!db->columnExists(QStringLiteral("brak.DB"), QStringLiteral("X")));
 
-        db->exec(
-            QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('KONTR', 'Zeta')"));
-        db->exec(
-            QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('KONTR', 'Alfa')"));
+        for (const char* name : {"Zeta", "Ósemka", "Alfa", "Żuraw", "Orzeł", "Ącki"})
+            db->exec(QStringLiteral(
+                         "INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('KONTR', :PARAM0)"),
+                     engine::positionalParams({QString::fromUtf8(name)}));
         db->exec(
             QStringLiteral("INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('TRASY', 'Beta')"));
+        // In Polish order: "Ą" after "A", "Ó" after "O", "Ż" last.
         QCOMPARE(db->fillContractorList(),
-                 (QStringList{QStringLiteral("Alfa"), QStringLiteral("Zeta")}));
+                 (QStringList{"Alfa", "Ącki", "Orzeł", "Ósemka", "Zeta", "Żuraw"}));
     }
 
     void errorReportShowsAndLogs() {
@@ -311,10 +312,26 @@ private slots:
         QCOMPARE(vat->value(3, 0).toString(), QStringLiteral("0"));
         db->exec(
             QStringLiteral("INSERT INTO osobowa.DB (NREW, NAZWISKO) VALUES ('P2', 'Bez Imienia')"));
+        db->exec(QStringLiteral("INSERT INTO osobowa.DB (NREW, NAZWISKO) VALUES ('P3', 'Łoś')"));
+        db->exec(QStringLiteral("INSERT INTO osobowa.DB (NREW, NAZWISKO) VALUES ('P4', 'Mazur')"));
         const auto drivers = db->reopenLookup(QStringLiteral("DBFKiero"));
         QVERIFY(drivers);
+        QCOMPARE(drivers->rowCount(), 3);
         QCOMPARE(drivers->text(0, QStringLiteral("NAZWISKO")),
                  QStringLiteral("Bez Imienia  (nr.ew. P2)"));
+        QCOMPARE(drivers->text(1, QStringLiteral("NAZWISKO")), QStringLiteral("Łoś  (nr.ew. P3)"));
+        for (const char* kind : {"Żyro", "Gotówka", "Czek", "Ćwierć"})
+            db->exec(QStringLiteral(
+                         "INSERT INTO slowniki.DB (IDSLOWNIK, OPIS) VALUES ('RDPLA', :PARAM0)"),
+                     engine::positionalParams({QString::fromUtf8(kind)}));
+        const auto payments = db->reopenLookup(QStringLiteral("DBFRodzajPlatnosci"));
+        QVERIFY(payments);
+        QStringList kinds;
+        for (int i = 0; i < payments->rowCount(); ++i)
+            kinds.append(payments->text(i, QStringLiteral("OPIS")));
+        QCOMPARE(kinds.indexOf(QStringLiteral("Czek")) + 1,
+                 kinds.indexOf(QStringLiteral("Ćwierć")));
+        QCOMPARE(kinds.last(), QStringLiteral("Żyro"));
         for (const QString& name : db->lookupNames())
             QVERIFY2(db->reopenLookup(name), qPrintable(name));
         db->closeAllQueries();

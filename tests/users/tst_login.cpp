@@ -67,16 +67,16 @@ private slots:
     }
     void cleanup() { db.reset(); }
 
-    void storedHashIsSaltedPbkdf2() {
-        // The published PBKDF2-HMAC-SHA256 vector: "password", salt "salt", one round.
-        QCOMPARE(hashPassword(QStringLiteral("password"), QByteArrayLiteral("salt"), 1),
-                 QStringLiteral("PBKDF2$1$73616c74$120fb6cffcf8b32c43e7225256c4f837a86548c92ccc3548"
-                                "0805987cb70be17b"));
+    void newPasswordsAreSaltedArgon2id() {
         const QString a = hashPassword("tajne1");
         const QString b = hashPassword("tajne1");
-        QVERIFY(QRegularExpression("^PBKDF2\\$20000\\$[0-9a-f]{32}\\$[0-9a-f]{64}$")
-                    .match(a)
-                    .hasMatch());
+        // libsodium's own string: the cost is read back from it.
+        QVERIFY2(QRegularExpression("^\\$argon2id\\$v=19\\$m=65536,t=3,p=1\\$[A-Za-z0-9+/]{22}\\$"
+                                    "[A-Za-z0-9+/]{43}$")
+                     .match(a)
+                     .hasMatch(),
+                 qPrintable(a));
+        QVERIFY(isArgon2idHash(a) && isPasswordHash(a));
         QVERIFY(a != b); // each hash has its own salt
         QCOMPARE(matchPassword(a, QStringLiteral("tajne1")), PasswordMatch::Hash);
         QCOMPARE(matchPassword(b, QStringLiteral("tajne1")), PasswordMatch::Hash);
@@ -84,6 +84,64 @@ private slots:
         QCOMPARE(matchPassword(a, QStringLiteral("Tajne1")), PasswordMatch::None);
         // Knowing the stored text is not knowing the password.
         QCOMPARE(matchPassword(a, a), PasswordMatch::None);
+        // Polish letters are hashed as UTF-8, and the string fits the column.
+        const QString polish = hashPassword("Źdźbło-ąę");
+        QCOMPARE(matchPassword(polish, QStringLiteral("Źdźbło-ąę")), PasswordMatch::Hash);
+        QCOMPARE(matchPassword(polish, QStringLiteral("Zdzblo-ae")), PasswordMatch::None);
+        QVERIFY(polish.size() <= schema::findTable("userzy")->column("HASLO")->width);
+    }
+
+    void argon2idOfALowerCostIsAcceptedAndMarked() {
+        // libsodium's "interactive" cost (two passes) of an earlier setting.
+        const QString lower =
+            QStringLiteral("$argon2id$v=19$m=65536,t=2,p=1$aIOZ3TpfNIbjBr8kHpjH2w$"
+                           "Ei+/oSC7QwpiFAuvBNGLxE1vQ1U2nsN+tNQlhwsozdM");
+        QCOMPARE(matchPassword(lower, QStringLiteral("tajne1")), PasswordMatch::OlderHash);
+        QCOMPARE(matchPassword(lower, QStringLiteral("tajne2")), PasswordMatch::None);
+        QCOMPARE(checkLoginPassword(lower, QStringLiteral("tajne1")), PasswordMatch::OlderHash);
+        // A cost beyond the limits is refused without being computed, as are
+        // strings libsodium did not write.
+        QString huge = lower;
+        huge.replace("m=65536", "m=4194304");
+        QString passes = lower;
+        passes.replace("t=2", "t=1000");
+        QString lanes = lower;
+        lanes.replace("p=1", "p=4");
+        for (const QString& broken :
+             {huge, passes, lanes, QString(lower).replace("v=19", "v=16"), lower.left(40),
+              QStringLiteral("$argon2id$"), QStringLiteral("$argon2i$v=19$m=65536,t=2,p=1$x$y")}) {
+            QCOMPARE(matchPassword(broken, QStringLiteral("tajne1")), PasswordMatch::None);
+            QCOMPARE(checkLoginPassword(broken, QStringLiteral("tajne1")), PasswordMatch::None);
+        }
+    }
+
+    void pbkdf2HashesOfEarlierVersionsAreAccepted() {
+        // Written by the earlier version: "tajne1" and "Jaźń-2019", 20,000 rounds.
+        const QString tajne =
+            QStringLiteral("PBKDF2$20000$00112233445566778899aabbccddeeff$d512b30a"
+                           "6e795aad30fc389c53641df852432b6489da0ee0da5478d15d2273"
+                           "00");
+        const QString jazn =
+            QStringLiteral("PBKDF2$20000$f0e1d2c3b4a5968778695a4b3c2d1e0f$d7a55fad1"
+                           "5c3106024e356e061cd68822caef9030db5cdecc2e2bce77c86318"
+                           "d");
+        QVERIFY(isPasswordHash(tajne) && !isArgon2idHash(tajne));
+        QCOMPARE(matchPassword(tajne, QStringLiteral("tajne1")), PasswordMatch::OlderHash);
+        QCOMPARE(matchPassword(jazn, QStringLiteral("Jaźń-2019")), PasswordMatch::OlderHash);
+        QCOMPARE(matchPassword(tajne, QStringLiteral("tajne2")), PasswordMatch::None);
+        QCOMPARE(matchPassword(jazn, QStringLiteral("Jazn-2019")), PasswordMatch::None);
+        QCOMPARE(matchPassword(tajne, tajne), PasswordMatch::None);
+        QCOMPARE(checkLoginPassword(tajne, QStringLiteral("tajne1")), PasswordMatch::OlderHash);
+        QCOMPARE(checkLoginPassword(tajne, QStringLiteral("tajne2")), PasswordMatch::None);
+
+        QString tooMany = tajne;
+        tooMany.replace("$20000$", "$2000000$");
+        QString odd = tajne;
+        odd.chop(1);
+        for (const QString& broken : QStringList{tooMany, odd, "PBKDF2$10$zz$00", "PBKDF2$abc"}) {
+            QCOMPARE(matchPassword(broken, QStringLiteral("tajne1")), PasswordMatch::None);
+            QCOMPARE(matchPassword(broken, broken), PasswordMatch::None);
+        }
     }
 
     void olderFormsAndBrokenHashes() {
@@ -97,19 +155,17 @@ private slots:
         QCOMPARE(matchPassword(enciphered, QStringLiteral("zażółć1")), PasswordMatch::Enciphered);
         QCOMPARE(matchPassword(enciphered, QStringLiteral("zazolc1")), PasswordMatch::None);
         QCOMPARE(matchPassword(QString(), QString()), PasswordMatch::None);
-
-        const QString good = hashPassword("abc", QByteArrayLiteral("0123456789abcdef"), 10);
-        QCOMPARE(matchPassword(good, QStringLiteral("abc")), PasswordMatch::Hash);
-        QString tooMany = good;
-        tooMany.replace("$10$", "$2000000$");
-        QString odd = good;
-        odd.chop(1);
-        for (const QString& broken : QStringList{tooMany, odd, "PBKDF2$10$zz$00", "PBKDF2$abc"}) {
-            QCOMPARE(matchPassword(broken, QStringLiteral("abc")), PasswordMatch::None);
-            QCOMPARE(matchPassword(broken, broken), PasswordMatch::None);
-        }
+        QCOMPARE(checkLoginPassword(QStringLiteral("zebux"), QStringLiteral("zebux")),
+                 PasswordMatch::Typed);
+        QCOMPARE(checkLoginPassword(QString(), QString()), PasswordMatch::None);
+        // No user: nothing matches, not even an empty password. The hash such
+        // a login is checked against costs what a real user's does.
+        QCOMPARE(unknownUserHash().section(u'$', 0, 3), hashPassword("x").section(u'$', 0, 3));
+        QCOMPARE(checkLoginPassword(std::nullopt, QString()), PasswordMatch::None);
+        QCOMPARE(checkLoginPassword(std::nullopt, QStringLiteral("zebux")), PasswordMatch::None);
         QVERIFY(!constantTimeEquals("abc", "abd"));
         QVERIFY(!constantTimeEquals("abc", "abcd"));
+        QVERIFY(constantTimeEquals("abc", "abc"));
     }
 
     void prepareListsTheCompaniesAndPreselects() {
@@ -275,25 +331,44 @@ private slots:
         QVERIFY(session);
         addUserRow("JAWNE", "jawne1");
         addUserRow("SZYFR", encipheredLoginForm("szyfr1"));
+        // The earlier version's PBKDF2 hash of "tajne1", 20,000 rounds.
+        addUserRow("PBKDF",
+                   QStringLiteral("PBKDF2$20000$00112233445566778899aabbccddeeff$d512b30a6e"
+                                  "795aad30fc389c53641df852432b6489da0ee0da5478d15d227300"));
         struct Case {
             QString user, password;
         };
-        for (const Case& c :
-             {Case{"ADMIN", "zebux"}, Case{"JAWNE", "jawne1"}, Case{"SZYFR", "szyfr1"}}) {
+        for (const Case& c : {Case{"ADMIN", "zebux"}, Case{"JAWNE", "jawne1"},
+                              Case{"SZYFR", "szyfr1"}, Case{"PBKDF", "tajne1"}}) {
             const QString before = storedPassword(c.user);
-            QVERIFY(!isPasswordHash(before));
+            QVERIFY(!isArgon2idHash(before));
+            // A wrong password is refused and changes nothing.
             QVERIFY(session->prepare({location, schema::kTemplatePassword}));
+            QCOMPARE(session->attempt(firma, c.user, c.password + u'x'), Outcome::Refused);
+            QCOMPARE(storedPassword(c.user), before);
             QCOMPARE(session->attempt(firma, c.user, c.password), Outcome::Accepted);
             const QString after = storedPassword(c.user);
-            QVERIFY2(isPasswordHash(after), qPrintable(after));
+            QVERIFY2(after.startsWith(QStringLiteral("$argon2id$")), qPrintable(after));
             QVERIFY(!after.contains(c.password));
             QVERIFY(!after.contains(encipheredLoginForm(c.password)));
             QCOMPARE(matchPassword(after, c.password), PasswordMatch::Hash);
-            // The hash logs in from now on and is kept as it is.
+            // The hash logs in from now on and is kept as it is; a wrong
+            // password is still refused.
             QVERIFY(session->prepare({location, schema::kTemplatePassword}));
+            QCOMPARE(session->attempt(firma, c.user, c.password + u'x'), Outcome::Refused);
             QCOMPARE(session->attempt(firma, c.user, c.password), Outcome::Accepted);
             QCOMPARE(storedPassword(c.user), after);
         }
+    }
+
+    void aMissingUserIsRefusedLikeAWrongPassword() {
+        auto session = newSession("missing");
+        QVERIFY(session);
+        QCOMPARE(session->attempt(firma, QStringLiteral("NIKT"), QStringLiteral("zebux")),
+                 Outcome::Refused);
+        QCOMPARE(session->failedAttempts(), 1);
+        QVERIFY(env.ui().messages().isEmpty());
+        QCOMPARE(db->select("SELECT COUNT(*) FROM userzy").value(0, 0).toInt(), 1);
     }
 
     void locationCheckAfterTheDatabaseWindow() {

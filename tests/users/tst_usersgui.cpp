@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(window.showModal(), LoginDialog::Result::Accepted);
         QCOMPARE(currentLogin().userName, QStringLiteral("ADMIN"));
         QCOMPARE(currentLogin().companyName, QStringLiteral("Firma testowa"));
-        QVERIFY(isPasswordHash(db->select("SELECT HASLO FROM userzy").text(0, "HASLO")));
+        QVERIFY(isArgon2idHash(db->select("SELECT HASLO FROM userzy").text(0, "HASLO")));
     }
 
     void preparationFailureEndsWithoutShowing() {

@@ -206,7 +206,8 @@ void Connection::open(const QString& directory, bool presence) {
     }
     sqlite3_busy_handler(m_db, &Connection::waitWhileBusy, this);
     sqlite3_exec(m_db, "PRAGMA cipher_default_page_size = 4096", nullptr, nullptr, nullptr);
-    registerPolishCollation(m_db);
+    m_collator = std::make_unique<PolishCollator>();
+    registerPolishCollation(m_db, m_collator.get());
     m_directory = dir;
     refreshFileList();
 }
@@ -232,6 +233,7 @@ void Connection::close() {
     m_inTransaction = false;
     sqlite3_close_v2(m_db);
     m_db = nullptr;
+    m_collator.reset();
     m_attached.clear();
     m_files.clear();
     // The next opening uses the session's passwords as they are then.

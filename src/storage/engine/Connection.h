@@ -10,11 +10,14 @@
 #include <QStringList>
 #include <QVariant>
 #include <functional>
+#include <memory>
 
 struct sqlite3;
 struct sqlite3_stmt;
 
 namespace kv::engine {
+
+class PolishCollator;
 
 // A named statement parameter (":PARAM0" is the name "PARAM0").
 struct Param {
@@ -121,6 +124,7 @@ private:
 
     EngineSession* m_session;
     sqlite3* m_db = nullptr;
+    std::unique_ptr<PolishCollator> m_collator; // the "PL" collation of m_db
     QString m_directory;
     QString m_mainFile;
     bool m_presence = false;
