@@ -12,6 +12,7 @@
 #include "trips/OdometerHistory.h"
 #include "trips/OdometerReadings.h"
 #include "trips/OdometerRegister.h"
+#include "trips/OdometerSheets.h"
 
 using namespace kv;
 
@@ -405,6 +406,43 @@ private slots:
         // The edited row is left out.
         QCOMPARE(vehicleReadings(*db, car, {QStringLiteral("przejazdy"), lentTrip}).size(), 5);
         QCOMPARE(allVehicleReadings(*db).value(van).size(), 1);
+    }
+
+    void sheetsOfTheCommandLineTool() {
+        open(QStringLiteral("sheets"));
+        const int car = data->addVehicle(QStringLiteral("EL 2"));
+        const int van = data->addVehicle(QStringLiteral("EL 10"));
+        data->addVehicle(QStringLiteral("EL 1"));
+        const char* readings[] = {"1000", "1500", "150000", "1600", "1700"};
+        for (int day = 0; day < 5; ++day)
+            data->addReading(car, 20240101 + day, readings[day]);
+        data->addReading(van, 20240101, "500");
+        db->exec(QStringLiteral("INSERT INTO koszty.DB (IDPOJAZD, DATA, LICZNIK) VALUES (%1, "
+                                "20240102, 2600.5)")
+                     .arg(van));
+        QCOMPARE(currentMileageTitles(),
+                 (QStringList{QStringLiteral("Nr Rej."), QStringLiteral("Marka"),
+                              QStringLiteral("Przebieg")}));
+        // Every vehicle in registration number order; none without readings.
+        QCOMPARE(
+            currentMileageRows(*db),
+            (QList<QStringList>{
+                {QStringLiteral("EL 1"), QStringLiteral("Skoda"), QString()},
+                {QStringLiteral("EL 10"), QStringLiteral("Skoda"), QStringLiteral("500,00")},
+                {QStringLiteral("EL 2"), QStringLiteral("Skoda"), QStringLiteral("150000,00")}}));
+        const QList<QStringList> all = readingCheckRows(*db);
+        QCOMPARE(all.size(), 2);
+        QCOMPARE(all.at(0).mid(0, 4),
+                 (QStringList{QStringLiteral("EL 10"), QStringLiteral("02.01.2024"),
+                              QStringLiteral("2600,50"), QStringLiteral("Koszty")}));
+        QVERIFY(all.at(0).at(4).startsWith(QStringLiteral("2100,50 km różnicy")));
+        QCOMPARE(all.at(1).mid(0, 4),
+                 (QStringList{QStringLiteral("EL 2"), QStringLiteral("03.01.2024"),
+                              QStringLiteral("150000,00"), QStringLiteral("Historia przebiegów")}));
+        QVERIFY(all.at(1).at(4).startsWith(QStringLiteral("Nie pasuje")));
+        // One vehicle, and a higher limit.
+        QCOMPARE(readingCheckRows(*db, car).size(), 1);
+        QCOMPARE(readingCheckRows(*db, van, dec("3000")), QList<QStringList>());
     }
 
     void listingNamesTheFewestReadingsThatBreakTheOrder() {
