@@ -166,9 +166,11 @@ private slots:
             QCOMPARE(env.ui().last().caption, QStringLiteral("Uwaga"));
             QCOMPARE(env.ui().last().text, kTripVatMessage);
             QTRY_COMPARE(focusName(), QStringLiteral("fPRYWLICZOD"));
-            auto* who = child<QLineEdit>(dialog, "fPRYWKTO");
-            who->setText(QStringLiteral("Jan Obcy"));
-            QTest::keyClick(who, Qt::Key_Return); // Enter saves
+            child<QLineEdit>(dialog, "fPRYWKTO")->setText(QStringLiteral("Jan Obcy"));
+            // Enter saves, also in a list one types into.
+            auto* purpose = child<QComboBox>(dialog, "fCELWYJAZDU");
+            purpose->setFocus();
+            QTest::keyClick(purpose->lineEdit(), Qt::Key_Return);
         });
         QVERIFY(w.confirm());
         QCOMPARE(w.values().prywKto, QStringLiteral("Jan Obcy"));
