@@ -1,6 +1,9 @@
 // Refreshing registers through the register framework: from the refresh call
 // to a grid model ready to paint, against the same statement run bare on the
-// engine (Connection::query), with the memory the shown rows hold.
+// engine (Connection::query), with the memory the shown rows hold. Then "do
+// CSV" and "Szukaj" on the 100,000 trips: the sheet from the refreshed
+// register to the written file in both encodings, and one search that walks
+// every row without a match.
 //
 //   build/bin/register_bench [repetitions]
 //
@@ -12,6 +15,9 @@
 
 #include "dictionaries/RateTable.h"
 #include "framework/RegisterController.h"
+#include "framework/RegisterExport.h"
+#include "framework/RegisterSearch.h"
+#include "framework/RegisterSheet.h"
 #include "framework/RegisterStates.h"
 #include "framework/RegisterTableModel.h"
 #include "schema/Schema.h"
@@ -29,6 +35,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -205,6 +212,41 @@ template <class F> double timeMedian(int repetitions, F work) {
     return median(times);
 }
 
+// "do CSV" of the refreshed register to the file in both encodings, and one
+// search that walks every row without a match; the rate and amount columns
+// are the register's own, worked out per row.
+void measureSheet(DataModule& db, const QString& folder, int repetitions) {
+    RegisterController reg(db, RegisterId::Trips);
+    std::vector<double> cp, utf, search;
+    qint64 bytes = 0;
+    for (int i = 0; i < repetitions; ++i) {
+        reg.refresh();
+        for (const CsvEncoding e : {CsvEncoding::Windows1250, CsvEncoding::Utf8WithBom}) {
+            const QString file = QDir(folder).filePath(QStringLiteral("przejazdy.csv"));
+            QElapsedTimer t;
+            t.start();
+            const auto model = registerModel(reg);
+            const CsvOutcome out = exportRegister(*model, file, e);
+            (e == CsvEncoding::Windows1250 ? cp : utf).push_back(t.nsecsElapsed() / 1e6);
+            if (!out.written)
+                std::printf("export failed\n");
+            bytes = QFileInfo(file).size();
+        }
+        const auto model = registerModel(reg);
+        QElapsedTimer t;
+        t.start();
+        const int found = findNext(*model, reg.descriptor().searchColumns,
+                                   QStringLiteral("nie ma takiego tekstu"), 0, true);
+        search.push_back(t.nsecsElapsed() / 1e6);
+        if (found != -1)
+            std::printf("search found a row\n");
+    }
+    std::printf("export %d trips: Windows-1250 %7.1f ms  UTF-8 %7.1f ms  (%.1f MiB)\n",
+                reg.rowCount(), median(cp), median(utf), bytes / 1048576.0);
+    std::printf("find-next over %d trips without a match: %7.1f ms\n", reg.rowCount(),
+                median(search));
+}
+
 void report(const char* name, const Figures& f) {
     std::printf("%-34s rows %6zu  framework %8.1f ms  bare %8.1f ms  ratio %.2f  held %.1f MiB\n",
                 name, f.rows, f.framework, f.bare, f.framework / f.bare, f.bytes / 1048576.0);
@@ -255,6 +297,7 @@ int main(int argc, char** argv) {
         }
         registerState(db, RegisterId::Trips).periodFragment.clear();
         report("all trips, 100,000", measure(db, RegisterId::Trips, std::min(repetitions, 3), sum));
+        measureSheet(db, scratch.path(), std::min(repetitions, 5));
 
         QHash<int, Decimal> mileages;
         const double current = timeMedian(repetitions, [&] { mileages = currentMileages(db); });

@@ -10,6 +10,7 @@ packages=(
     libssl-dev libsodium-dev libicu-dev
     libbenchmark-dev
     xvfb xauth fonts-dejavu-core
+    qt6-translations-l10n
 )
 
 missing=()

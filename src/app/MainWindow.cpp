@@ -9,6 +9,7 @@
 #include "framework/RegisterFilters.h"
 #include "framework/gui/RegisterGrid.h"
 #include "framework/gui/RegisterModule.h"
+#include "framework/gui/RegisterSheetCommands.h"
 #include "location/DatabaseLocation.h"
 #include "location/gui/FirstStartGuide.h"
 #include "options/gui/OptionsDialog.h"
@@ -135,9 +136,14 @@ void MainWindow::buildWindow() {
     click("SBEdytuj", [this] { commandEdit(); });
     click("SBUsun", [this] { commandDelete(); });
     click("SBPodglad", [this] { commandPreview(); });
+    m_sheetCommands = new RegisterSheetCommands(this, [this]() -> RegisterGrid* {
+        const std::optional<RegisterId> id = visibleRegister();
+        return id ? m_registers[static_cast<int>(*id)].grid : nullptr;
+    });
+    click("SBcsv", [this] { commandExport(); });
+    click("SBSzukaj", [this] { commandSearch(); });
     // Parts of the program this version does not have stay off.
-    m_commands->setUnavailable(
-        {QStringLiteral("SBcsv"), QStringLiteral("SBDrukuj"), QStringLiteral("SBSzukaj")});
+    m_commands->setUnavailable({QStringLiteral("SBDrukuj")});
     openSection(Section::Start);
 }
 
@@ -273,6 +279,7 @@ void MainWindow::openSection(Section section) {
 }
 
 void MainWindow::logOut() {
+    m_sheetCommands->hideFindWindow();
     for (const auto& module : m_programModules)
         module->beforeLogout();
     m_notepads->loggedOut();

@@ -24,6 +24,7 @@ class RegisterController;
 class RegisterFilters;
 class RegisterGrid;
 class RegisterModule;
+class RegisterSheetCommands;
 
 // The main window: section bar, pages of registers, command row, filter row and
 // status bar, and the program's life from the start sequence to closing. It
@@ -70,6 +71,10 @@ public:
     void commandEdit();
     void commandDelete();
     void commandPreview();
+    // "do CSV" and "Szukaj" on the register on screen.
+    void commandExport();
+    void commandSearch();
+    RegisterSheetCommands* sheetCommands() const { return m_sheetCommands; }
 
     // Rebuilds the vehicle selector; toAll returns it to "(Wszystkie)".
     void fillVehicleSelector(bool toAll);
@@ -137,6 +142,7 @@ private:
     CommandRow* m_commands = nullptr;
     FilterRow* m_filterRow = nullptr;
     MainMenu* m_menu = nullptr;
+    RegisterSheetCommands* m_sheetCommands = nullptr;
     CommandState m_commandState{false, false, false};
     QHash<QString, std::function<void()>> m_sectionCommands; // by button name
     QLabel* m_statusDate = nullptr;

@@ -12,6 +12,7 @@
 #include "framework/RegisterFilters.h"
 #include "framework/gui/RegisterGrid.h"
 #include "framework/gui/RegisterModule.h"
+#include "framework/gui/RegisterSheetCommands.h"
 #include "storage/DataModule.h"
 #include "storage/ProgramOptions.h"
 #include "support/gui/WidgetFilters.h"
@@ -149,6 +150,18 @@ void MainWindow::commandEdit() {
 void MainWindow::commandPreview() {
     if (const std::optional<RegisterId> id = visibleRegister())
         m_registers[static_cast<int>(*id)].module->preview();
+}
+
+void MainWindow::commandExport() {
+    // A page without a register has no sheet: the command is off there and
+    // does nothing, not even its dialog.
+    if (visibleRegister() && m_commands->isEnabled(QStringLiteral("SBcsv")))
+        m_sheetCommands->exportSheet();
+}
+
+void MainWindow::commandSearch() {
+    if (visibleRegister() && m_commands->isEnabled(QStringLiteral("SBSzukaj")))
+        m_sheetCommands->search();
 }
 
 void MainWindow::commandDelete() {

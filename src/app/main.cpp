@@ -6,7 +6,9 @@
 #include "storage/DataModule.h"
 #include "support/gui/dialogs/DialogUserInterface.h"
 
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     kv::KarventoApplication app(argc, argv);
@@ -15,6 +17,13 @@ int main(int argc, char** argv) {
     // bare system) it writes dates and numbers the Polish way.
     if (QLocale::system().language() == QLocale::C)
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+
+    // The toolkit's own windows and menus (the file dialog, a text field's
+    // pop-up menu) speak Polish where the toolkit's translations are installed.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&toolkitTexts);
 
     kv::DialogUserInterface dialogs;
     dialogs.install();

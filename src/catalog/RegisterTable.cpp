@@ -88,6 +88,19 @@ void idKey(RegisterDescriptor& d, const char* key, const QString& deleteStatemen
     d.deleteStatement = deleteStatement;
 }
 
+// What "do CSV" and "Szukaj" need: the proposed file name (the caption of
+// the register's page, as sheets made by earlier versions were named) and
+// the searched columns in the order they are tested. A column in brackets is
+// compared as the grid shows it, the others as stored.
+void sheet(RegisterDescriptor& d, const char* exportName, const char* searchedColumns) {
+    d.exportName = QString::fromUtf8(exportName);
+    const QStringList names = QString::fromLatin1(searchedColumns).split(u' ', Qt::SkipEmptyParts);
+    for (const QString& name : names) {
+        const bool shown = name.startsWith(u'[') && name.endsWith(u']');
+        d.searchColumns.append({shown ? name.mid(1, name.size() - 2) : name, shown});
+    }
+}
+
 QList<RegisterDescriptor> build() {
     using R = RegisterId;
     using S = Section;
@@ -119,6 +132,9 @@ QList<RegisterDescriptor> build() {
                  col("NREWID", QStringLiteral("ID")),
                  col("FLOTA", QStringLiteral("Nr Floty")),
                  choice("OSTATUS", QStringLiteral("Status"), vehicleStatusTexts(), -1)};
+    sheet(v, "pojazdy",
+          "NRREJ MARKA POJEMNOSC COPIS NAZWISKO [DATAPRZE] [DATAAC] [DATAOC] ROCZNIK NREW LP "
+          "FLOTA NREWID OSTATUS");
     all.append(v);
 
     auto t = reg(R::Trips, QStringLiteral("Przejazdy"), S::Finance, QStringLiteral("Przejazdy"),
@@ -150,6 +166,9 @@ QList<RegisterDescriptor> build() {
                  col("PRYWLICZOD", QStringLiteral("Licznik od"), F::Money),
                  col("PRYWLICZDO", QStringLiteral("Licznik do"), F::Money),
                  col("PRYWKTO", QStringLiteral("Komu użyczono?"))};
+    sheet(t, "IPrzejazdy",
+          "[DATA] NRREJ MARKA OPIS POJEMNOSC [STAWKA] [ODLEGLOSC] [KWOTA] TRASA CELWYJAZDU "
+          "NAZWISKO [PRYWLICZOD] [PRYWLICZDO] PRYWKTO");
     all.append(t);
 
     auto k = reg(R::Costs, QStringLiteral("Koszty"), S::Finance, QStringLiteral("Koszty"),
@@ -179,6 +198,9 @@ QList<RegisterDescriptor> build() {
                  col("FUEL", QStringLiteral("Ilość paliwa"), F::Money),
                  col("OPIS", QStringLiteral("CK")),
                  col("NRKARTY", QStringLiteral("Karta drogowa"))};
+    sheet(k, "IKoszty",
+          "[DATA] NRREJ MARKA RODZWYD NAZWATOWAR NRDOKUMENT [WARTNETTO] [WARTVAT] [WARTBRUTTO] "
+          "[CZYVAT] NAZWISKO IDKARTY UWAGI ISFUEL [FUEL] OPIS NRKARTY");
     all.append(k);
 
     auto rc = reg(R::RoadCards, QStringLiteral("Karty drogowe"), S::Finance,
@@ -201,6 +223,9 @@ QList<RegisterDescriptor> build() {
                   col("LICZEND", QStringLiteral("Licznik po"), F::Money),
                   col("GODZSUMA", QStringLiteral("Czas pracy"), F::Money),
                   col("UWAGI", QStringLiteral("Inne"))};
+    sheet(rc, "IKartyDrogowe",
+          "NRKARTY [DATAWYST] NRREJ MARKA NAZWISKO CELWYJAZDU TRASA [LICZSTART] [LICZEND] "
+          "[GODZSUMA] UWAGI");
     all.append(rc);
 
     auto fc =
@@ -224,6 +249,8 @@ QList<RegisterDescriptor> build() {
                   col("WWW", QStringLiteral("Adres WWW")),
                   col("EMAIL", QStringLiteral("Email")),
                   col("UWAGI", QStringLiteral("Inne"))};
+    sheet(fc, "IKartyPaliwowe",
+          "IDKARTY NAZWA NAZWISKO NRREJ MARKA STACJA [TERMIN] WWW EMAIL UWAGI");
     all.append(fc);
 
     auto orders = reg(R::Orders, QStringLiteral("Zlecenia"), S::Finance, QStringLiteral("Zlecenia"),
@@ -241,6 +268,7 @@ QList<RegisterDescriptor> build() {
                       col("RODZAJPRACO", QStringLiteral("Rodzaj")),
                       col("POJAZD", QStringLiteral("Pojazd")),
                       col("OSOBA", QStringLiteral("Pracownik"))};
+    sheet(orders, "IZlecenia", "NRDOKUMENTU [DATAOD] [DATADO] RODZAJPRACO POJAZD OSOBA");
     all.append(orders);
 
     auto st = reg(R::Settlements, QStringLiteral("Rozliczenia"), S::Finance,
@@ -260,6 +288,8 @@ QList<RegisterDescriptor> build() {
                   col("GODZINY", QStringLiteral("Il. godzin"), F::Money),
                   col("STAWKA", QStringLiteral("Stawka"), F::Money),
                   col("WARTOSC", QStringLiteral("Wartość"), F::Money)};
+    sheet(st, "IRozliczenia",
+          "NRDOKUMENTU [DATAOD] [DATADO] RODZAJPRACO POJAZD [GODZINY] [STAWKA] [WARTOSC]");
     all.append(st);
 
     auto od =
@@ -280,6 +310,7 @@ QList<RegisterDescriptor> build() {
                   col("LICZNIK", QStringLiteral("Stan licznika"), F::Money),
                   choice("ODOTYCZY", QStringLiteral("Dotyczy"), odometerKindTexts(), 0),
                   col("UWAGI", QStringLiteral("Uwagi"))};
+    sheet(od, "IPrzebiegi", "[DATA] NRREJ MARKA UWAGI [LICZNIK] [ODOTYCZY]");
     all.append(od);
 
     auto fp =
@@ -298,6 +329,7 @@ QList<RegisterDescriptor> build() {
                   col("DATA", QStringLiteral("Data"), F::Date),
                   col("MIEJSCE", QStringLiteral("Miejsce")),
                   col("BRUTTO", QStringLiteral("Cena brutto"), F::Money)};
+    sheet(fp, "ICenyPaliw", "PALIWO [DATA] MIEJSCE [BRUTTO]");
     all.append(fp);
 
     struct FuelReg {
@@ -353,6 +385,11 @@ QList<RegisterDescriptor> build() {
                     km ? QStringLiteral("Zużycie l / 100 km") : QStringLiteral("Zużycie l / 1 Mth"),
                     F::Money)};
         }
+        if (f.id == R::Consumption)
+            sheet(r, "ZużyciePaliwa", "[DATA] [BAK] [TANKOWANIE] [LICZNIK] [ZUZYCIE]");
+        else
+            sheet(r, f.id == R::ConsumptionKm ? "ZuzyciePaliwaKm" : "ZuzycieMth",
+                  "[DATA] [LICZNIK] [PRZEBIEG] [TANKOWANIE] [ZUZYCIE]");
         all.append(r);
     }
 
@@ -372,6 +409,7 @@ QList<RegisterDescriptor> build() {
                    col("POJAZD", QStringLiteral("Pojazd")),
                    col("OSOBA", QStringLiteral("Osoba")),
                    col("KONTRAHENT", QStringLiteral("Kontrahent"))};
+    sheet(cal, "ITerminarz", "[DATAOD] [DATADO] RODZAJ POJAZD OSOBA KONTRAHENT");
     all.append(cal);
 
     auto eq = reg(R::Equipment, QStringLiteral("Wyposażenie"), S::Registers,
@@ -390,6 +428,7 @@ QList<RegisterDescriptor> build() {
                   col("TERMIN", QStringLiteral("Termin"), F::Date),
                   col("OPIS", QStringLiteral("Opis")),
                   col("UWAGI", QStringLiteral("Inne"))};
+    sheet(eq, "Wyposażenie", "[DATA] NRREJ RODZAJ MARKA [TERMIN] OPIS UWAGI");
     all.append(eq);
 
     auto doc = reg(R::Documents, QStringLiteral("Dokumenty"), S::Registers,
@@ -410,6 +449,7 @@ QList<RegisterDescriptor> build() {
                    col("TERMIN", QStringLiteral("Termin"), F::Date),
                    col("OPIS", QStringLiteral("Opis")),
                    col("UWAGI", QStringLiteral("Inne"))};
+    sheet(doc, "Dokumenty", "[DATA] NRREJ RODZAJ NUMER NAZWA [TERMIN] OPIS UWAGI");
     all.append(doc);
 
     auto ty = reg(R::Tyres, QStringLiteral("Opony"), S::Registers, QStringLiteral("Opony"),
@@ -431,6 +471,8 @@ QList<RegisterDescriptor> build() {
                   col("NETTO", QStringLiteral("Netto"), F::Money),
                   col("VAT", QStringLiteral("VAT"), F::Money),
                   col("BRUTTO", QStringLiteral("Brutto"), F::Money)};
+    sheet(ty, "Opony",
+          "MAGAZYN NREWID MARKA RODZAJO ROZMIARO POJAZD [DATAZAKUPU] [NETTO] [VAT] [BRUTTO]");
     all.append(ty);
 
     auto dm = reg(R::Damages, QStringLiteral("Szkody, stłuczki"), S::Registers,
@@ -449,6 +491,7 @@ QList<RegisterDescriptor> build() {
                   col("NAZWISKO", QStringLiteral("Kierowca")),
                   col("UWAGI", QStringLiteral("Inne")),
                   col("LICZNIK", QStringLiteral("Stan licznika"), F::Money)};
+    sheet(dm, "ISzkody", "[DATA] NRREJ MARKA OPIS NAZWISKO UWAGI [LICZNIK]");
     all.append(dm);
 
     auto rp = reg(R::Repairs, QStringLiteral("Naprawy"), S::Registers, QStringLiteral("Naprawy"),
@@ -468,6 +511,7 @@ QList<RegisterDescriptor> build() {
                   col("NAZWISKO", QStringLiteral("Kierowca")),
                   col("UWAGI", QStringLiteral("Inne")),
                   col("LICZNIK", QStringLiteral("Stan licznika"), F::Money)};
+    sheet(rp, "INaprawy", "[DATA] NRREJ MARKA OPIS NAZWISKO UWAGI [LICZNIK]");
     all.append(rp);
 
     auto wh = reg(R::Warehouse, QStringLiteral("Magazyn zasobów"), S::Registers,
@@ -484,6 +528,7 @@ QList<RegisterDescriptor> build() {
                   col("ILOSC", QStringLiteral("Ilość"), F::Money),
                   col("PRZYPOMNIJ", QStringLiteral("Przypomnij"), F::Money),
                   col("UWAGI", QStringLiteral("Inne"))};
+    sheet(wh, "IMagazyn", "CZESC UWAGI [ILOSC] [PRZYPOMNIJ]");
     all.append(wh);
 
     auto rates = reg(R::Rates, QStringLiteral("Stawki za km"), S::Dictionaries,
@@ -498,6 +543,7 @@ QList<RegisterDescriptor> build() {
     rates.vehicleFilter = VehicleFilter::None;
     menu(rates, "Słowniki", 1);
     rates.columns = rateGridColumns();
+    sheet(rates, "Stawki", "[DATAOD] [LW900] [GT900] [MOTOCYKL] [MOTOROWER]");
     all.append(rates);
 
     auto emp = reg(R::Employees, QStringLiteral("Kartoteka osobowa"), S::Dictionaries,
@@ -519,6 +565,8 @@ QList<RegisterDescriptor> build() {
                    col("KOD", QStringLiteral("Kod poczt.")),
                    col("MIASTO", QStringLiteral("Miasto")),
                    col("TELEFON", QStringLiteral("Telefon"))};
+    // The person's name is compared as shown: surname, a blank, first name.
+    sheet(emp, "Osobowa", "NREW [NAZWISKO] ADRES NUMER KOD MIASTO TELEFON");
     all.append(emp);
 
     return all;

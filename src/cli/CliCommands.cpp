@@ -11,6 +11,7 @@ const QList<Command>& commands() {
         addLocationCommands(list);
         addUserCommands(list);
         addMaintenanceCommands(list);
+        addExportCommands(list);
         return list;
     }();
     return all;

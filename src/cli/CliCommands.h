@@ -28,5 +28,6 @@ void addInspectionCommands(QList<Command>& commands);  // tables, sql
 void addLocationCommands(QList<Command>& commands);    // init, company ..., check
 void addUserCommands(QList<Command>& commands);        // users ...
 void addMaintenanceCommands(QList<Command>& commands); // backup, upgrade
+void addExportCommands(QList<Command>& commands);      // export
 
 } // namespace kv::cli

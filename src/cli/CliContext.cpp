@@ -3,6 +3,7 @@
 #include "location/DatabaseLocation.h"
 
 #include <QDir>
+#include <QFileDevice>
 
 namespace kv::cli {
 
@@ -15,7 +16,10 @@ const QStringList kFlags{QStringLiteral("--help"), QStringLiteral("--version"),
 const QStringList kValued{QStringLiteral("--db-password"),   QStringLiteral("--location"),
                           QStringLiteral("--company"),       QStringLiteral("--user"),
                           QStringLiteral("--user-password"), QStringLiteral("--new-password"),
-                          QStringLiteral("--description")};
+                          QStringLiteral("--description"),   QStringLiteral("--vehicle"),
+                          QStringLiteral("--year"),          QStringLiteral("--month"),
+                          QStringLiteral("--from"),          QStringLiteral("--to"),
+                          QStringLiteral("--output"),        QStringLiteral("--encoding")};
 } // namespace
 
 bool CliContext::parse(const QStringList& arguments) {
@@ -88,6 +92,23 @@ std::optional<DatabaseLocation> CliContext::usableLocation() {
         break;
     }
     return std::nullopt;
+}
+
+bool CliContext::writeBytes(const QByteArray& bytes) {
+    m_out.flush();
+    if (QIODevice* device = m_out.device()) {
+        bool written = device->write(bytes) == bytes.size();
+        if (auto* file = qobject_cast<QFileDevice*>(device))
+            written = file->flush() && written;
+        return written;
+    }
+    if (QString* text = m_out.string()) {
+        // A stream on a string (a run inside the tests) keeps each byte as
+        // one character, so the bytes can be compared exactly.
+        text->append(QString::fromLatin1(bytes));
+        return true;
+    }
+    return false;
 }
 
 int CliContext::refuse(const QString& message) {

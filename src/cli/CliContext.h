@@ -41,6 +41,10 @@ public:
     std::optional<DatabaseLocation> usableLocation();
 
     QTextStream& out() { return m_out; }
+    // Writes bytes to the standard output as they are (a sheet in its own
+    // encoding), after what the text stream holds; false when they could not
+    // all be written (a full disk behind a redirection).
+    bool writeBytes(const QByteArray& bytes);
     QTextStream& err() { return m_err; }
     // Writes a refusal to err and answers Refused.
     int refuse(const QString& message);

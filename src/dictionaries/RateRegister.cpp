@@ -1,5 +1,7 @@
 #include "dictionaries/RateRegister.h"
 
+#include "dictionaries/VehicleKindNames.h"
+#include "framework/RegisterHooks.h"
 #include "storage/DataModule.h"
 
 namespace kv {
@@ -10,6 +12,11 @@ void registerRateQueries(DataModule& db) {
     grid.slot(kSortSlot).slot(kDirectionSlot);
     db.addQuery(registerDescriptor(RegisterId::Rates).query, ConnectionKind::Company, grid);
     addEditQueries(db, RegisterId::Rates, rateFields());
+    // The rate columns are titled after the vehicle kinds wherever the grid's
+    // titles are written without the grid (the command-line export).
+    registerHooks(RegisterId::Rates).columnTitles = [](DataModule& data) {
+        return rateGridTitles(readVehicleKindNames(data));
+    };
 }
 
 FormSetup rateFormSetup(const QStringList& labels) {

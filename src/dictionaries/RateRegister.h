@@ -11,7 +11,8 @@ class DataModule;
 
 // The allowance rate register's statements: the grid query DBFStawki and the
 // insert and update (DATAOD, then the twenty rates; the update selects the
-// row by its old DATAOD).
+// row by its old DATAOD); and its hook naming the rate columns after the
+// vehicle kinds.
 void registerRateQueries(DataModule& db);
 
 inline const QString kDuplicateRateDateText =

@@ -88,8 +88,13 @@ void RegisterFilters::selectMonthYear(int month, int year) {
 }
 
 void RegisterFilters::selectDateRange(const QString& fromText, const QString& toText) {
-    const qint64 from = isValidDateText(fromText) ? textToDateNumber(fromText, true) : 0;
-    const qint64 to = isValidDateText(toText) ? textToDateNumber(toText, true) : 99999999;
+    selectDateRange(isValidDateText(fromText) ? textToDateNumber(fromText, true) : 0,
+                    isValidDateText(toText) ? textToDateNumber(toText, true) : 0);
+}
+
+void RegisterFilters::selectDateRange(qint64 from, qint64 to) {
+    if (to <= 0)
+        to = 99999999;
     SharedFilters& f = sharedFilters(m_db);
     f.periodStart = from;
     f.periodEnd = to;

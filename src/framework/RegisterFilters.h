@@ -38,6 +38,8 @@ public:
     // Day-month-year texts; an empty or invalid "from" is no lower bound, an
     // empty or invalid "to" no upper bound.
     void selectDateRange(const QString& fromText, const QString& toText);
+    // The same with date numbers; 0 is an open end.
+    void selectDateRange(qint64 from, qint64 to);
 
     // One of a register's own filters (its descriptor's extraFilters); an
     // empty fragment switches it off.

@@ -17,6 +17,10 @@ class ResultSet;
 struct RegisterHooks {
     // The text of a computed column (Formatter::Computed) in one row.
     std::function<QString(DataModule&, const ResultSet&, int row, const GridColumn&)> computedCell;
+    // The titles of the grid's columns where the register names some of them
+    // at run time (in column order); the descriptor's titles when not set.
+    // Throws DatabaseError when what names them cannot be read.
+    std::function<QStringList(DataModule&)> columnTitles;
     // Run before and after every refresh (reload what computed columns need;
     // work out a summary of the rows).
     std::function<void(RegisterController&)> beforeRefresh;

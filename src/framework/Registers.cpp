@@ -20,6 +20,36 @@ const RegisterDescriptor* registerByGrid(const QString& gridName) {
     return nullptr;
 }
 
+namespace {
+QString baseName(const QString& table) {
+    return table.endsWith(QLatin1String(".DB"), Qt::CaseInsensitive) ? table.chopped(3) : table;
+}
+} // namespace
+
+const RegisterDescriptor* registerByTableName(const QString& name, bool* alternate) {
+    for (const RegisterDescriptor& d : allRegisters()) {
+        for (const bool twin : {false, true}) {
+            const QString table = twin ? d.alternateTable : d.table;
+            if (table.isEmpty() || baseName(table).compare(name, Qt::CaseInsensitive) != 0)
+                continue;
+            if (alternate)
+                *alternate = twin;
+            return &d;
+        }
+    }
+    return nullptr;
+}
+
+QStringList registerTableNames() {
+    QStringList names;
+    for (const RegisterDescriptor& d : allRegisters()) {
+        names.append(baseName(d.table));
+        if (!d.alternateTable.isEmpty())
+            names.append(baseName(d.alternateTable));
+    }
+    return names;
+}
+
 QString periodFragment(PeriodForm form, qint64 lower, qint64 upper, bool inclusive) {
     const QString lo = QString::number(lower);
     const QString hi = QString::number(upper);

@@ -87,6 +87,14 @@ struct GridColumn {
     bool numeric = false; // Formatter::Computed: right-aligned like an amount
 };
 
+// A column the text search looks in: as the grid shows it (dates day-month-
+// year, amounts with their decimals, computed and person columns), or as it
+// is stored (numbers without trailing zeros, codes as their digits).
+struct SearchColumn {
+    QString field;
+    bool shown = false;
+};
+
 // The names of the slots a register statement has (see StatementTemplate);
 // extra filters have slots named after themselves.
 inline const QString kVehicleSlot = QStringLiteral("vehicle");
@@ -144,6 +152,11 @@ struct RegisterDescriptor {
 
     QList<GridColumn> columns;
 
+    // "do CSV": the file name proposed (without ".csv"). "Szukaj": the
+    // columns compared, in the order they are tested.
+    QString exportName;
+    QList<SearchColumn> searchColumns;
+
     bool sortable() const { return !fixedOrder; }
     // The table the register works on now.
     QString currentTable(bool alternateTablesActive) const {
@@ -156,6 +169,12 @@ const RegisterDescriptor& registerDescriptor(RegisterId id);
 // By query name ("DBFpojazdy"), case-sensitive; null when unknown.
 const RegisterDescriptor* registerByQuery(const QString& queryName);
 const RegisterDescriptor* registerByGrid(const QString& gridName);
+// By the base name of its table ("pojazdy", "zuzycie") or of its twin table
+// ("zuzycielpg"), case-insensitive; null when none. alternate tells which.
+const RegisterDescriptor* registerByTableName(const QString& baseName, bool* alternate = nullptr);
+// The base names registerByTableName knows, in register order (each twin
+// after its register).
+QStringList registerTableNames();
 
 // The period fragment of a register for exclusive bounds (a month or a year)
 // or inclusive ones (a date range). A blank separates each number from the

@@ -64,6 +64,7 @@ template <typename Visitor> void visitOptions(ProgramOptions& o, Visitor&& v) {
     v("CBCurrentMonth", o.CBCurrentMonth);
     v("mainWinWidth", o.mainWinWidth);
     v("mainWinHeight", o.mainWinHeight);
+    v("csvUtf8", o.csvUtf8);
 }
 
 // Keys of the additional report modules: the date keys live in "REPORTS" and

@@ -63,6 +63,9 @@ struct ProgramOptions {
     int CBCurrentMonth = -1;
     int mainWinWidth = -1;
     int mainWinHeight = -1;
+    // The encoding "do CSV" last wrote in: UTF-8 with a byte order mark, or
+    // (by default) Windows-1250.
+    bool csvUtf8 = false;
 
     bool operator==(const ProgramOptions&) const = default;
 

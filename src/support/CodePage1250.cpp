@@ -1,6 +1,5 @@
 #include "support/CodePage1250.h"
 
-#include <QHash>
 #include <array>
 
 namespace kv {
@@ -28,11 +27,15 @@ constexpr std::array<char16_t, 128> kUpperHalf = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9, // 0xF8
 };
 
-const QHash<char16_t, char>& byteOfCharacter() {
-    static const QHash<char16_t, char> table = [] {
-        QHash<char16_t, char> bytes;
+// The byte of every character of the basic plane; 0 where the code page has
+// none (the character 0 itself is written as it is, below).
+const std::array<char, 0x10000>& byteOfCharacter() {
+    static const std::array<char, 0x10000> table = [] {
+        std::array<char, 0x10000> bytes{};
+        for (char16_t c = 1; c < 0x80; ++c)
+            bytes[c] = static_cast<char>(c);
         for (size_t i = 0; i < kUpperHalf.size(); ++i)
-            bytes.insert(kUpperHalf[i], static_cast<char>(0x80 + i));
+            bytes[kUpperHalf[i]] = static_cast<char>(0x80 + i);
         return bytes;
     }();
     return table;
@@ -40,23 +43,29 @@ const QHash<char16_t, char>& byteOfCharacter() {
 
 } // namespace
 
-QByteArray toCodePage1250(const QString& text) {
-    const QHash<char16_t, char>& table = byteOfCharacter();
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c < 0x80) {
-            bytes.append(static_cast<char>(c));
+QByteArray toCodePage1250(const QString& text, qsizetype* replaced) {
+    const std::array<char, 0x10000>& table = byteOfCharacter();
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    const char16_t* in = reinterpret_cast<const char16_t*>(text.constData());
+    const char16_t* end = in + text.size();
+    qsizetype missing = 0;
+    while (in < end) {
+        const char16_t c = *in++;
+        const char byte = table[c];
+        if (byte != 0 || c == 0) {
+            *out++ = byte;
             continue;
         }
-        const auto found = table.constFind(c);
-        bytes.append(found != table.cend() ? *found : '?');
+        *out++ = '?';
+        ++missing;
         // A character outside the basic plane takes two units but one "?".
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
-            QChar::isLowSurrogate(text.at(i + 1).unicode()))
-            ++i;
+        if (QChar::isHighSurrogate(c) && in < end && QChar::isLowSurrogate(*in))
+            ++in;
     }
+    bytes.truncate(out - bytes.data());
+    if (replaced)
+        *replaced += missing;
     return bytes;
 }
 

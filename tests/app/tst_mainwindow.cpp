@@ -4,6 +4,7 @@
 
 #include "app/KarventoApplication.h"
 #include "app/MainWindow.h"
+#include "framework/gui/RegisterSheetCommands.h"
 #include "location/DatabaseCreation.h"
 #include "location/DatabaseLocation.h"
 #include "schema/Schema.h"
@@ -105,8 +106,11 @@ private slots:
         window.setCommandState(true, false);
         QVERIFY(window.findChild<QPushButton*>(QStringLiteral("SBPodglad"))->isEnabled());
         QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("SBDodaj"))->isEnabled());
-        // Export, print and search are not part of this version: they stay off.
-        QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("SBcsv"))->isEnabled());
+        // Export and search come with viewing; print is not part of this
+        // version and stays off.
+        QVERIFY(window.findChild<QPushButton*>(QStringLiteral("SBcsv"))->isEnabled());
+        QVERIFY(window.findChild<QPushButton*>(QStringLiteral("SBSzukaj"))->isEnabled());
+        QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("SBDrukuj"))->isEnabled());
         window.setCommandState(true, true);
         QVERIFY(window.findChild<QPushButton*>(QStringLiteral("SBUsun"))->isEnabled());
         const QStringList menus{QStringLiteral("&Dane"),      QStringLiteral("&Edycja"),
@@ -117,6 +121,31 @@ private slots:
         for (QAction* a : window.menuBar()->actions())
             titles.append(a->text());
         QCOMPARE(titles, menus);
+    }
+
+    void exportAndSearchFollowViewingEverywhere() {
+        MainWindow window({QStringLiteral("karvento"), QStringLiteral("ENABLEMULTIRUN")});
+        QAction* search = nullptr;
+        QAction* save = nullptr;
+        for (QAction* a : window.findChildren<QAction*>()) {
+            if (a->text() == u"Szukaj")
+                search = a;
+            if (a->text() == u"Zapisz do CSV" && !save)
+                save = a;
+        }
+        QVERIFY(search && save);
+        QCOMPARE(search->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
+        // On the start page (no register) both are off, Ctrl+F included.
+        QVERIFY(!search->isEnabled() && !save->isEnabled());
+        window.setCommandState(true, false);
+        QVERIFY(search->isEnabled() && save->isEnabled());
+        window.openSection(Section::Fuel);
+        QVERIFY(!search->isEnabled() && !save->isEnabled());
+        QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("SBcsv"))->isEnabled());
+        // And without a register on screen the commands do nothing at all.
+        window.commandExport();
+        window.commandSearch();
+        QVERIFY(!window.sheetCommands()->findWindow());
     }
 
     void registersNotInThisVersionStayOffWhateverTheUserHolds() {

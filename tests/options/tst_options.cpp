@@ -30,7 +30,10 @@ private slots:
         QVERIFY(o.save(path));
         IniFile ini(path);
         QVERIFY(ini.load());
-        QCOMPARE(ini.keys(QStringLiteral("OPTIONS")).size(), 52); // every key but RodzajKosztuRO
+        // Every key but RodzajKosztuRO (csvUtf8, the export's encoding, made it 53).
+        QCOMPARE(ini.keys(QStringLiteral("OPTIONS")).size(), 53);
+        QCOMPARE(ini.readString(QStringLiteral("OPTIONS"), QStringLiteral("csvUtf8")),
+                 QStringLiteral("0"));
         QVERIFY(ini.contains(QStringLiteral("OPTIONS"), QStringLiteral("PokazujPoradeDnia")));
         QVERIFY(!ini.contains(QStringLiteral("OPTIONS"), QStringLiteral("RodzajKosztuRO")));
         QCOMPARE(ini.readString(QStringLiteral("OPTIONS"), QStringLiteral("cbFirstLog")),

@@ -4,7 +4,55 @@
 #include <QLocale>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+#include <random>
+
 using namespace kv;
+
+namespace {
+
+// The rounding as it was first written, on Qt's own texts: the reference the
+// character-buffer version must agree with.
+QString referenceFormat(double value, int decimals) {
+    const QString scientific = QString::number(std::fabs(value), 'e', 14);
+    const qsizetype e = scientific.indexOf(u'e');
+    const QString digits = scientific.left(1) + scientific.mid(2, e - 2);
+    const int kept = scientific.mid(e + 1).toInt() + 1 + decimals;
+    QString scaled;
+    if (kept < 0)
+        scaled = QStringLiteral("0");
+    else if (kept == 0)
+        scaled = digits[0] >= u'5' ? QStringLiteral("1") : QStringLiteral("0");
+    else if (kept >= digits.size())
+        scaled = digits + QString(kept - digits.size(), u'0');
+    else {
+        scaled = digits.left(kept);
+        if (digits[kept] >= u'5') {
+            qsizetype i = scaled.size() - 1;
+            for (; i >= 0 && scaled[i] == u'9'; --i)
+                scaled[i] = u'0';
+            if (i < 0)
+                scaled.prepend(u'1');
+            else
+                scaled[i] = QChar(scaled[i].unicode() + 1);
+        }
+    }
+    while (scaled.size() > 1 && scaled.startsWith(u'0'))
+        scaled.remove(0, 1);
+    if (scaled.size() <= decimals)
+        scaled = scaled.rightJustified(decimals + 1, u'0');
+    QString text = decimals == 0
+                       ? scaled
+                       : scaled.left(scaled.size() - decimals) + u'.' + scaled.right(decimals);
+    const bool zero =
+        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'0' || c == u'.'; });
+    if (value < 0 && !zero)
+        text.prepend(u'-');
+    return text;
+}
+
+} // namespace
 
 class TestNumbers : public QObject {
     Q_OBJECT
@@ -37,6 +85,27 @@ private slots:
         QCOMPARE(kv::formatNumber(value, decimals), text);
         QLocale::setDefault(QLocale::c());
         QCOMPARE(kv::formatNumber(value, decimals), QString(text).replace(u',', u'.'));
+    }
+
+    void formattingAgreesWithTheReferenceEverywhere() {
+        QLocale::setDefault(QLocale::c());
+        std::mt19937_64 random(15);
+        std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+        std::uniform_int_distribution<int> exponent(-8, 16);
+        for (int i = 0; i < 20000; ++i) {
+            // Amounts typed with few decimals (half-way cases among them),
+            // arbitrary doubles across many magnitudes.
+            double value = i % 2 ? std::round(mantissa(random) * 100000) / 1000
+                                 : mantissa(random) * std::pow(10.0, exponent(random));
+            // Exact ties at the 16th digit: 16-digit whole numbers and halves
+            // ending in 5, which must round up.
+            if (i % 5 == 0)
+                value = std::round(std::fabs(mantissa(random)) * 1e14) * 10 + 5;
+            if (i % 5 == 1)
+                value = (std::round(std::fabs(mantissa(random)) * 1e13) * 10 + 5) / 100;
+            const int decimals = i % 7;
+            QCOMPARE(kv::formatNumber(value, decimals), referenceFormat(value, decimals));
+        }
     }
 
     void parsing() {
