@@ -8,11 +8,14 @@
 //   build/bin/register_bench [repetitions]
 //
 // It builds its data in a temporary folder: a company with 10,000 vehicles,
-// and one with 500 vehicles, 200 persons and 100,000 trips over four years.
+// and one with 500 vehicles, 200 persons, 100,000 trips over four years and
+// 200,000 odometer readings. Besides the registers it times the current
+// mileage of every vehicle and the check of one typed reading against a
+// vehicle's other readings.
 
+#include "dictionaries/RateTable.h"
 #include "framework/RegisterController.h"
 #include "framework/RegisterExport.h"
-#include "framework/RegisterHooks.h"
 #include "framework/RegisterSearch.h"
 #include "framework/RegisterSheet.h"
 #include "framework/RegisterStates.h"
@@ -21,11 +24,12 @@
 #include "schema/TemplateBuilder.h"
 #include "storage/DataModule.h"
 #include "storage/Query.h"
-#include "storage/SqlSnippets.h"
 #include "storage/engine/Connection.h"
 #include "storage/engine/EngineSession.h"
 #include "support/Clock.h"
-#include "support/Numbers.h"
+#include "trips/OdometerHistory.h"
+#include "trips/OdometerReadings.h"
+#include "trips/TripAllowance.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,8 +39,8 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
+#include <functional>
 #include <malloc.h>
 #include <random>
 
@@ -120,26 +124,41 @@ void fillTrips(const QString& company, int trips) {
     c.commit();
 }
 
-// A trips statement laid out on the register's lines (vehicle 8, period 9,
-// extra 10, sort 12 and 13).
-StatementTemplate tripLines() {
-    StatementTemplate t(QStringList{
-        QStringLiteral("SELECT P.IDPRZEJAZD AS IDPRZEJAZD, P.DATA AS DATA, A.NRREJ AS NRREJ, "
-                       "A.MARKA AS MARKA, C.OPIS AS OPIS, A.POJEMNOSC AS POJEMNOSC,"),
-        QStringLiteral("P.ODLEGLOSC AS ODLEGLOSC, P.TRASA AS TRASA, P.CELWYJAZDU AS CELWYJAZDU, "
-                       "%1 AS NAZWISKO,")
-            .arg(personDisplaySql(QStringLiteral("B"))),
-        QStringLiteral("P.PRYW AS PRYW, P.PRYWLICZOD AS PRYWLICZOD, P.PRYWLICZDO AS PRYWLICZDO, "
-                       "P.PRYWKTO AS PRYWKTO, 0 AS STAWKA, 0 AS KWOTA"),
-        QStringLiteral("FROM przejazdy.DB AS P"),
-        QStringLiteral("LEFT OUTER JOIN pojazdy.DB AS A ON A.IDPOJAZD = P.IDPOJAZD"),
-        QStringLiteral("LEFT OUTER JOIN osobowa.DB AS B ON B.NREW = P.IDKIEROWCY"),
-        QStringLiteral("LEFT OUTER JOIN slowniki.DB AS C ON C.KOD = A.RODZAJ"),
-        QStringLiteral("WHERE 1 = 1")});
-    t.slot(kVehicleSlot).slot(kPeriodSlot).slot(QStringLiteral("extra"));
-    t << QStringLiteral("ORDER BY");
-    t.slot(kSortSlot).slot(kDirectionSlot);
-    return t;
+// The statutory rates: the 2024 trips take the 2023 row.
+void fillRates(const QString& company) {
+    engine::EngineSession s;
+    s.addPassword(kPassword);
+    engine::Connection c(&s);
+    c.open(company, false);
+    c.execute(QStringLiteral("INSERT INTO stawki (DATAOD, LW900, GT900, MOTOCYKL, MOTOROWER) "
+                             "VALUES (20071114, 0.5214, 0.8358, 0.2302, 0.1382)"));
+    c.execute(QStringLiteral("INSERT INTO stawki (DATAOD, LW900, GT900, MOTOCYKL, MOTOROWER) "
+                             "VALUES (20230117, 0.89, 1.15, 0.69, 0.42)"));
+}
+
+// 200,000 odometer readings of 500 vehicles, rising day by day over the years.
+void fillReadings(const QString& company, int vehicles, int readings) {
+    engine::EngineSession s;
+    s.addPassword(kPassword);
+    engine::Connection c(&s);
+    c.open(company, false);
+    c.beginWrite({QStringLiteral("przebiegi")});
+    std::mt19937 rng(11);
+    const int perVehicle = readings / vehicles;
+    const QDate first(2020, 1, 1);
+    for (int v = 1; v <= vehicles; ++v) {
+        double km = 1000 + rng() % 50000;
+        for (int i = 0; i < perVehicle; ++i) {
+            const QDate d = first.addDays(i * 4);
+            km += 20 + rng() % 400;
+            c.execute(QStringLiteral("INSERT INTO przebiegi (IDPOJAZD, DATA, LICZNIK, UWAGI, "
+                                     "DOTYCZY) VALUES (%1, %2, %3, '', 0)")
+                          .arg(v)
+                          .arg(d.year() * 10000 + d.month() * 100 + d.day())
+                          .arg(km, 0, 'f', 1));
+        }
+    }
+    c.commit();
 }
 
 struct Figures {
@@ -149,7 +168,10 @@ struct Figures {
     size_t bytes;
 };
 
-Figures measure(DataModule& db, RegisterId id, int repetitions) {
+// `extra` runs after every refresh through the framework (summing what the
+// register shows, say) and counts in its time.
+Figures measure(DataModule& db, RegisterId id, int repetitions,
+                const std::function<void(RegisterController&)>& extra = {}) {
     RegisterController reg(db, id);
     RegisterTableModel model(reg.descriptor());
     reg.writeStatementLines();
@@ -171,30 +193,28 @@ Figures measure(DataModule& db, RegisterId id, int repetitions) {
         t.start();
         reg.refresh();
         model.setRows(reg.query().result());
+        if (extra)
+            extra(reg);
         framework.push_back(t.nsecsElapsed() / 1e6);
         bytes = heapInUse() - before;
     }
     return {median(framework), median(bare), static_cast<size_t>(model.rowCount()), bytes};
 }
 
-// Computed columns as costly as the trip register's: the rate in force on the
-// trip's date for its capacity, and the amount, both formatted.
-void installTripRateHook() {
-    registerHooks(RegisterId::Trips).computedCell = [](DataModule&, const ResultSet& rows, int row,
-                                                       const GridColumn& c) {
-        static const std::vector<std::pair<int, std::array<double, 2>>> rates{
-            {20070301, {0.5214, 0.8358}}, {20230117, {0.8900, 1.1500}}};
-        const int date = rows.value(row, 1).toInt();
-        const bool small = rows.value(row, 5).toInt() <= 900;
-        auto it = std::upper_bound(rates.begin(), rates.end(), date,
-                                   [](int d, const auto& r) { return d < r.first; });
-        const double rate = it == rates.begin() ? 0.0 : std::prev(it)->second[small ? 0 : 1];
-        if (c.field == u"STAWKA")
-            return formatNumber(rate, 4);
-        return formatNumber(rows.value(row, 6).toDouble() * rate, 2);
-    };
+template <class F> double timeMedian(int repetitions, F work) {
+    std::vector<double> times;
+    for (int i = 0; i < repetitions; ++i) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        times.push_back(t.nsecsElapsed() / 1e6);
+    }
+    return median(times);
 }
 
+// "do CSV" of the refreshed register to the file in both encodings, and one
+// search that walks every row without a match; the rate and amount columns
+// are the register's own, worked out per row.
 void measureSheet(DataModule& db, const QString& folder, int repetitions) {
     RegisterController reg(db, RegisterId::Trips);
     std::vector<double> cp, utf, search;
@@ -247,6 +267,8 @@ int main(int argc, char** argv) {
     const QString tripsLocation = makeLocation(scratch.path(), QStringLiteral("trips"));
     fillVehicles(QDir(tripsLocation).filePath(QStringLiteral("firma")), 500, 200);
     fillTrips(QDir(tripsLocation).filePath(QStringLiteral("firma")), 100000);
+    fillRates(QDir(tripsLocation).filePath(QStringLiteral("firma")));
+    fillReadings(QDir(tripsLocation).filePath(QStringLiteral("firma")), 500, 200000);
 
     {
         DataModule db;
@@ -259,12 +281,42 @@ int main(int argc, char** argv) {
         DataModule db;
         db.setLocation(tripsLocation);
         db.openCompanyDatabase(QStringLiteral("firma")); // the period is the year 2024
-        db.addQuery(QStringLiteral("DBFPrzejazdy"), ConnectionKind::Company, tripLines());
-        report("trips of 2024 (of 100,000)", measure(db, RegisterId::Trips, repetitions));
+        // The register's own statement, the rates read again before every
+        // refresh, and every row's allowance worked out and summed.
+        Decimal total;
+        const auto sum = [&total](RegisterController& reg) {
+            total = tripAllowanceTotal(rateTable(reg.database()), *reg.rows());
+        };
+        report("trips of 2024 (of 100,000)", measure(db, RegisterId::Trips, repetitions, sum));
+        {
+            RegisterController reg(db, RegisterId::Trips);
+            reg.refresh();
+            const double summing = timeMedian(repetitions, [&] { sum(reg); });
+            std::printf("%-34s %s PLN  %8.1f ms of the above\n", "  allowance of the rows",
+                        qPrintable(total.toString(2)), summing);
+        }
         registerState(db, RegisterId::Trips).periodFragment.clear();
-        report("all trips, 100,000", measure(db, RegisterId::Trips, std::min(repetitions, 3)));
-        installTripRateHook();
+        report("all trips, 100,000", measure(db, RegisterId::Trips, std::min(repetitions, 3), sum));
         measureSheet(db, scratch.path(), std::min(repetitions, 5));
+
+        QHash<int, Decimal> mileages;
+        const double current = timeMedian(repetitions, [&] { mileages = currentMileages(db); });
+        std::printf("%-34s vehicles %4lld  %8.1f ms\n", "current mileage, 200,000 readings",
+                    static_cast<long long>(mileages.size()), current);
+        std::optional<Decimal> one;
+        const double single = timeMedian(repetitions, [&] { one = currentMileage(db, 250); });
+        std::printf("%-34s %8.2f ms\n", "  one vehicle", single);
+        // A reading typed for a vehicle with 400 readings in the history.
+        ReadingCheck check;
+        check.vehicleId = 250;
+        check.typed = {
+            {QStringLiteral("Stan licznika"), {20230315, one.value_or(Decimal()), QString()}}};
+        int findings = 0;
+        const double sanity = timeMedian(repetitions, [&] {
+            findings = static_cast<int>(checkTypedReadings(db, check).size());
+        });
+        std::printf("%-34s findings %d  %8.2f ms\n", "sanity check of one reading", findings,
+                    sanity);
     }
     return 0;
 }

@@ -6,6 +6,9 @@
 #include "fleet/gui/EmployeeDialog.h"
 #include "fleet/gui/VehicleModule.h"
 #include "storage/ProgramOptions.h"
+#include "trips/OdometerRegister.h"
+#include "trips/gui/OdometerDialog.h"
+#include "trips/gui/TripModule.h"
 
 namespace kv {
 
@@ -19,11 +22,24 @@ ModuleFactory formModule(RegisterId id, std::function<RegisterEditing<V>()> edit
             }};
 }
 
+// The same for a register whose part of the cycle reads the open company
+// (lists, the vehicle selector).
+template <class V, class Dialog>
+ModuleFactory formModule(RegisterId id, RegisterEditing<V> (*editing)(DataModule&)) {
+    return {id, [editing](ModuleContext& c) -> std::unique_ptr<RegisterModule> {
+                DataModule* db = &c.db;
+                return std::make_unique<FormRegisterModule<V, Dialog>>(
+                    c.controller, c.grid, [db, editing] { return editing(*db); }, c.windowParent);
+            }};
+}
+
 } // namespace
 
 QList<ModuleFactory> registerModuleFactories() {
     return {
         {RegisterId::Vehicles, [](ModuleContext& c) { return std::make_unique<VehicleModule>(c); }},
+        {RegisterId::Trips, [](ModuleContext& c) { return std::make_unique<TripModule>(c); }},
+        formModule<OdometerFormValues, OdometerDialog>(RegisterId::Odometer, odometerEditing),
         {RegisterId::Rates,
          [](ModuleContext& c) {
              return std::make_unique<DictionaryModule>(c.controller, c.grid, c.services,

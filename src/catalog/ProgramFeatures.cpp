@@ -8,6 +8,9 @@
 #include "fleet/EmployeeRegister.h"
 #include "fleet/VehicleRegister.h"
 #include "storage/DataModule.h"
+#include "trips/OdometerRegister.h"
+#include "trips/TripAllowance.h"
+#include "trips/TripRegister.h"
 #include "users/UserQueries.h"
 
 namespace kv {
@@ -17,6 +20,9 @@ void installProgramFeatures(DataModule& db) {
     registerDictionaryQueries(db);
     registerEmployeeQueries(db);
     installEmployeeHooks();
+    registerTripQueries(db);
+    installTripHooks();
+    registerOdometerQueries(db);
     registerUserQueries(db);
     db.addCompanyOpenedHandler(refillVehicleKinds);
 }

@@ -143,6 +143,8 @@ QList<RegisterDescriptor> build() {
     t.shortcut = QStringLiteral("Ctrl+F3");
     idKey(t, "IDPRZEJAZD", QStringLiteral("DELETE FROM przejazdy.DB WHERE IDPRZEJAZD = "));
     codes(t, 42, 18, 25);
+    t.insertCode = 4201;
+    t.updateCode = 4202;
     filterSlots(t, true, true, {"extra"});
     // Trips of one day follow the private-use odometer start.
     t.sortTieBreaks.insert(QStringLiteral("DATA"), QStringLiteral("PRYWLICZOD"));
@@ -296,6 +298,8 @@ QList<RegisterDescriptor> build() {
             "IPrzebiegi", "przebiegiGrid", "przebiegi.DB", "DBFPrzebiegi", "TfPrzebiegi", 43, 44);
     idKey(od, "IDPRZEBIEGI", QStringLiteral("DELETE FROM przebiegi.DB WHERE IDPRZEBIEGI = "));
     codes(od, 572055, 211923, 562053);
+    od.insertCode = 562051;
+    od.updateCode = 562052;
     filterSlots(od, true, true, {"extra"});
     od.defaultSort = QStringLiteral("DATA");
     od.period = PeriodForm::Date;

@@ -14,6 +14,7 @@ const QList<Command>& commands() {
         addUserCommands(list);
         addMaintenanceCommands(list);
         addExportCommands(list);
+        addOdometerCommands(list);
         return list;
     }();
     return all;

@@ -29,5 +29,6 @@ void addLocationCommands(QList<Command>& commands);    // init, company ..., che
 void addUserCommands(QList<Command>& commands);        // users ...
 void addMaintenanceCommands(QList<Command>& commands); // backup, upgrade
 void addExportCommands(QList<Command>& commands);      // export
+void addOdometerCommands(QList<Command>& commands);    // odometer current, odometer check
 
 } // namespace kv::cli

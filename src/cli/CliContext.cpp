@@ -19,7 +19,8 @@ const QStringList kValued{QStringLiteral("--db-password"),   QStringLiteral("--l
                           QStringLiteral("--description"),   QStringLiteral("--vehicle"),
                           QStringLiteral("--year"),          QStringLiteral("--month"),
                           QStringLiteral("--from"),          QStringLiteral("--to"),
-                          QStringLiteral("--output"),        QStringLiteral("--encoding")};
+                          QStringLiteral("--output"),        QStringLiteral("--encoding"),
+                          QStringLiteral("--max-km-per-day")};
 } // namespace
 
 bool CliContext::parse(const QStringList& arguments) {

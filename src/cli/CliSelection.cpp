@@ -1,5 +1,6 @@
 #include "cli/CliSelection.h"
 
+#include "framework/RegisterExport.h"
 #include "framework/RegisterFilters.h"
 #include "framework/Registers.h"
 
@@ -172,6 +173,35 @@ int writeSelectionOutput(CliContext& c, const CliSelection& s, const QByteArray&
                                        "pliku %1.")
                             .arg(QDir::toNativeSeparators(s.output)));
     return Ok;
+}
+
+int writeSheet(CliContext& c, const CliSelection& s, const QList<QStringList>& sheet) {
+    qsizetype replaced = 0;
+    const QByteArray bytes = csvBytes(sheet, s.encoding, &replaced);
+    const int code = writeSelectionOutput(c, s, bytes);
+    if (code == Ok && replaced > 0)
+        c.err() << replacedCharactersText(replaced,
+                                          QStringLiteral("zapisz w UTF-8 (--encoding utf8)"))
+                << Qt::endl;
+    return code;
+}
+
+bool noOptionsBut(CliContext& c, const QStringList& unused, const QString& usageText) {
+    for (const QString& option : unused)
+        if (c.has(option)) {
+            c.err() << QStringLiteral("To polecenie nie ma opcji %1.").arg(option) << Qt::endl;
+            c.usage(usageText);
+            return false;
+        }
+    return true;
+}
+
+PolishLocale::PolishLocale() {
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+}
+
+PolishLocale::~PolishLocale() {
+    QLocale::setDefault(m_previous);
 }
 
 } // namespace kv::cli

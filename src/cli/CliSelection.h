@@ -3,6 +3,7 @@
 #include "cli/CliContext.h"
 #include "support/CsvWriter.h"
 
+#include <QLocale>
 #include <optional>
 
 namespace kv {
@@ -56,5 +57,26 @@ bool applySelection(CliContext& c, RegisterFilters& filters, const CliSelection&
 // Writes the bytes to the output file (replacing it only when all are
 // written) or to the standard output; the exit code.
 int writeSelectionOutput(CliContext& c, const CliSelection& s, const QByteArray& bytes);
+// Writes a sheet (titles and rows of cell texts) in the chosen encoding as
+// writeSelectionOutput does, and says on err how many characters the code
+// page could not hold; the exit code.
+int writeSheet(CliContext& c, const CliSelection& s, const QList<QStringList>& sheet);
+
+// The options a command has no use for, given: wrong use, written to err
+// with how the command is used. True when none of them was given.
+bool noOptionsBut(CliContext& c, const QStringList& unused, const QString& usageText);
+
+// Dates and numbers are written the Polish way whatever the terminal's
+// language, as the program's grids show them.
+class PolishLocale {
+public:
+    PolishLocale();
+    ~PolishLocale();
+    PolishLocale(const PolishLocale&) = delete;
+    PolishLocale& operator=(const PolishLocale&) = delete;
+
+private:
+    QLocale m_previous;
+};
 
 } // namespace kv::cli

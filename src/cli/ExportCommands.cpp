@@ -7,13 +7,10 @@
 #include "cli/CliSelection.h"
 
 #include "framework/RegisterController.h"
-#include "framework/RegisterExport.h"
 #include "framework/RegisterFilters.h"
 #include "framework/RegisterSheet.h"
 #include "storage/DataModule.h"
 #include "users/Permissions.h"
-
-#include <QLocale>
 
 namespace kv::cli {
 
@@ -23,17 +20,6 @@ const QString kUsage = QStringLiteral(
     "Użycie: karvento-cli export REJESTR [--vehicle NRREJ] [--year RRRR | --month RRRR-MM | "
     "--from DATA --to DATA] [--output PLIK] [--encoding cp1250|utf8] --company FOLDER "
     "--user NAZWA --user-password HASŁO");
-
-// Dates and numbers are written the Polish way whatever the terminal's
-// language, as the program's grids show them.
-class PolishLocale {
-public:
-    PolishLocale() { QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland)); }
-    ~PolishLocale() { QLocale::setDefault(m_previous); }
-
-private:
-    QLocale m_previous;
-};
 
 int runExport(CliContext& c, const QStringList& args) {
     if (args.size() != 1)
@@ -78,14 +64,7 @@ int runExport(CliContext& c, const QStringList& args) {
     if (!reg.refresh())
         return Refused; // the failure has been reported
     const std::unique_ptr<RegisterTableModel> model = registerModel(reg);
-    qsizetype replaced = 0;
-    const QByteArray bytes = csvBytes(registerSheet(*model), selection->encoding, &replaced);
-    const int code = writeSelectionOutput(c, *selection, bytes);
-    if (code == Ok && replaced > 0)
-        c.err() << replacedCharactersText(replaced,
-                                          QStringLiteral("zapisz w UTF-8 (--encoding utf8)"))
-                << Qt::endl;
-    return code;
+    return writeSheet(c, *selection, registerSheet(*model));
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "dictionaries/RateTable.h"
 #include "storage/DataModule.h"
-#include "support/Numbers.h"
 
 namespace kv {
 
@@ -20,21 +19,23 @@ void AllowanceRates::ensureLoaded() {
         reload();
 }
 
-double AllowanceRates::rate(int dateNumber, int vehicleKind, int capacity) {
+Decimal AllowanceRates::exactRate(int dateNumber, int vehicleKind, int capacity) {
     ensureLoaded();
-    return rateTable(m_db).rateFor(dateNumber, vehicleKind, capacity);
+    return rateTable(m_db).rate(dateNumber, vehicleKind, capacity);
 }
 
-double AllowanceRates::amount(double distance, int dateNumber, int vehicleKind, int capacity) {
-    return RateTable::amountFor(distance, rate(dateNumber, vehicleKind, capacity));
+Decimal AllowanceRates::exactAmount(const Decimal& distance, int dateNumber, int vehicleKind,
+                                    int capacity) {
+    return RateTable::amount(distance, exactRate(dateNumber, vehicleKind, capacity));
 }
 
 QString AllowanceRates::rateText(int dateNumber, int vehicleKind, int capacity) {
-    return formatNumber(rate(dateNumber, vehicleKind, capacity), 4);
+    return formatDecimal(exactRate(dateNumber, vehicleKind, capacity), 4);
 }
 
 QString AllowanceRates::amountText(double distance, int dateNumber, int vehicleKind, int capacity) {
-    return formatNumber(amount(distance, dateNumber, vehicleKind, capacity), 2);
+    return formatDecimal(
+        exactAmount(Decimal::fromDouble(distance), dateNumber, vehicleKind, capacity), 2);
 }
 
 } // namespace kv

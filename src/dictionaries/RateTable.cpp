@@ -5,7 +5,6 @@
 #include "storage/engine/DatabaseError.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace kv {
 
@@ -23,37 +22,37 @@ void RateTable::setRows(QList<RateRow> rows) {
     m_rows = std::move(rows);
 }
 
-double RateTable::roundRate(double rate) {
-    return std::round(rate * 10000.0) / 10000.0;
+Decimal RateTable::amount(const Decimal& distance, const Decimal& rate) {
+    return (distance * rate.rounded(4)).rounded(2);
 }
 
 double RateTable::amountFor(double distance, double rate) {
-    return std::round(distance * roundRate(rate) * 100.0) / 100.0;
+    return amount(Decimal::fromDouble(distance), Decimal::fromDouble(rate)).toDouble();
 }
 
-double RateTable::rateFor(int dateNumber, int vehicleKind, int capacity) const {
+Decimal RateTable::rate(int dateNumber, int vehicleKind, int capacity) const {
     for (const RateRow& row : m_rows) {
         if (row.validFrom > dateNumber)
             continue;
         switch (vehicleKind) {
         case 1:
         case 2:
-            return roundRate(capacity <= 900 ? row.lw900 : row.gt900);
+            return (capacity <= 900 ? row.lw900 : row.gt900).rounded(4);
         case 3:
-            return roundRate(row.motorcycle);
+            return row.motorcycle.rounded(4);
         case 4:
-            return roundRate(row.moped);
+            return row.moped.rounded(4);
         default: {
             int column = m_kindColumns.value(vehicleKind, 0);
             if (column == 0 && m_kindBase > 0 && vehicleKind >= m_kindBase)
                 column = 5 + vehicleKind - m_kindBase;
             if (column < 5 || column > 20)
-                return 0.0;
-            return roundRate(row.further[static_cast<size_t>(column - 5)]);
+                return {};
+            return row.further[static_cast<size_t>(column - 5)].rounded(4);
         }
         }
     }
-    return 0.0;
+    return {};
 }
 
 bool loadRateTable(DataModule& db) {
@@ -64,14 +63,21 @@ bool loadRateTable(DataModule& db) {
         QList<RateRow> rows;
         for (int i = r.rowCount() - 1; i >= 0; --i) {
             RateRow row;
+            // A rate that cannot be read (NULL, a stray text) counts as none.
+            auto rateOf = [&r, i](const QString& column) {
+                try {
+                    return Decimal::fromStored(r.value(i, column)).value_or(Decimal());
+                } catch (const DecimalError&) {
+                    return Decimal();
+                }
+            };
             row.validFrom = r.value(i, QStringLiteral("DATAOD")).toInt();
-            row.lw900 = r.value(i, QStringLiteral("LW900")).toDouble();
-            row.gt900 = r.value(i, QStringLiteral("GT900")).toDouble();
-            row.motorcycle = r.value(i, QStringLiteral("MOTOCYKL")).toDouble();
-            row.moped = r.value(i, QStringLiteral("MOTOROWER")).toDouble();
+            row.lw900 = rateOf(QStringLiteral("LW900"));
+            row.gt900 = rateOf(QStringLiteral("GT900"));
+            row.motorcycle = rateOf(QStringLiteral("MOTOCYKL"));
+            row.moped = rateOf(QStringLiteral("MOTOROWER"));
             for (int n = 5; n <= 20; ++n)
-                row.further[static_cast<size_t>(n - 5)] =
-                    r.value(i, QStringLiteral("RDPOJ%1").arg(n)).toDouble();
+                row.further[static_cast<size_t>(n - 5)] = rateOf(QStringLiteral("RDPOJ%1").arg(n));
             rows.append(row);
         }
         rates.setRows(rows);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/Decimal.h"
+
 #include <QHash>
 #include <QList>
 #include <array>
@@ -8,13 +10,14 @@ namespace kv {
 
 // One row of the allowance rates: from which date it applies and the rate per
 // kilometre for each vehicle kind.
+// The rates are read exactly (see Decimal), as they were typed.
 struct RateRow {
     int validFrom = 0; // DATAOD
-    double lw900 = 0;  // passenger cars up to 900 cm3
-    double gt900 = 0;  // above 900 cm3
-    double motorcycle = 0;
-    double moped = 0;
-    std::array<double, 16> further{}; // RDPOJ5 .. RDPOJ20
+    Decimal lw900;     // passenger cars up to 900 cm3
+    Decimal gt900;     // above 900 cm3
+    Decimal motorcycle;
+    Decimal moped;
+    std::array<Decimal, 16> further{}; // RDPOJ5 .. RDPOJ20
 };
 
 // The allowance rates in memory, newest first, with what is needed to pick the
@@ -33,12 +36,20 @@ public:
 
     // The rate of the row with the latest valid-from date not after the date,
     // in the column for the vehicle's kind and engine capacity, rounded to four
-    // decimals; 0 when no row applies or the kind has no column.
-    double rateFor(int dateNumber, int vehicleKind, int capacity) const;
-    // Distance times the rate, rounded to two decimals.
-    static double amountFor(double distance, double rate);
+    // decimals; 0 when no row applies or the kind has no column. A further
+    // kind takes the column its dictionary entry names, so gaps in the
+    // kinds' numbers (a deleted and re-added kind) do not shift the columns.
+    Decimal rate(int dateNumber, int vehicleKind, int capacity) const;
+    // The one allowance amount of the program: the distance times the rate
+    // rounded to four decimals, the product rounded to grosze (two decimals),
+    // both half away from zero. 175 km at 0.8358 is 146.265, so 146.27.
+    static Decimal amount(const Decimal& distance, const Decimal& rate);
 
-    static double roundRate(double rate);
+    // The same as doubles, for callers that hold doubles.
+    double rateFor(int dateNumber, int vehicleKind, int capacity) const {
+        return rate(dateNumber, vehicleKind, capacity).toDouble();
+    }
+    static double amountFor(double distance, double rate);
 
 private:
     QList<RateRow> m_rows;

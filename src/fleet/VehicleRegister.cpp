@@ -2,6 +2,7 @@
 
 #include "storage/DataModule.h"
 #include "storage/SqlSnippets.h"
+#include "storage/engine/DatabaseError.h"
 
 namespace kv {
 
@@ -56,8 +57,7 @@ VehicleLists loadVehicleLists(DataModule& db, const QString& companyName) {
     VehicleLists lists;
     QList<KeyedItem> fleets{{QStringLiteral("0"), QString()}};
     fleets.append(itemsOf(db.reopenLookup(QStringLiteral("DBFNrFloty")), "KOD", "OPIS"));
-    const QList<KeyedItem> drivers =
-        itemsOf(db.reopenLookup(QStringLiteral("DBFKiero")), "NREW", "NAZWISKO");
+    const QList<KeyedItem> drivers = loadDriverChoices(db);
     QList<KeyedItem> owners;
     if (!companyName.trimmed().isEmpty())
         owners.append({companyName, companyName});
@@ -69,6 +69,38 @@ VehicleLists loadVehicleLists(DataModule& db, const QString& companyName) {
     lists.insert(QStringLiteral("IDKIEROWCY"), drivers);
     lists.insert(QStringLiteral("NREW"), owners);
     return lists;
+}
+
+QList<KeyedItem> loadVehicleChoices(DataModule& db) {
+    QList<KeyedItem> items;
+    const std::shared_ptr<const ResultSet> rows = db.reopenLookup(QStringLiteral("DBFnrrej"));
+    if (!rows)
+        return items;
+    const int id = rows->columnIndex(QStringLiteral("IDPOJAZD"));
+    const int nr = rows->columnIndex(QStringLiteral("NRREJ"));
+    const int driver = rows->columnIndex(QStringLiteral("IDKIEROWCY"));
+    for (int i = 0; i < rows->rowCount(); ++i)
+        items.append({QString::number(rows->value(i, id).toLongLong()),
+                      rows->value(i, nr).toString(), rows->value(i, driver).toString()});
+    return items;
+}
+
+QList<KeyedItem> loadDriverChoices(DataModule& db) {
+    return itemsOf(db.reopenLookup(QStringLiteral("DBFKiero")), "NREW", "NAZWISKO");
+}
+
+QString vehicleDriver(DataModule& db, int vehicleId) {
+    if (vehicleId <= 0)
+        return {};
+    try {
+        return db
+            .select(QStringLiteral("SELECT IDKIEROWCY FROM pojazdy.DB WHERE IDPOJAZD = :ID"),
+                    {{QStringLiteral("ID"), vehicleId}})
+            .value(0, 0)
+            .toString();
+    } catch (const DatabaseError&) {
+        return {}; // the window opens without a driver; nothing is lost
+    }
 }
 
 RegisterEditing<VehicleFormValues> vehicleEditing(std::function<VehicleLists()> lists,

@@ -18,6 +18,17 @@ void registerVehicleQueries(DataModule& db);
 using VehicleLists = QHash<QString, QList<KeyedItem>>;
 VehicleLists loadVehicleLists(DataModule& db, const QString& companyName);
 
+// The vehicles as the other registers' windows offer them, by registration
+// number: the id as key, the number as text and the vehicle's own driver
+// (employee number, empty for none) as extra, so that choosing a vehicle can
+// fill in its driver.
+QList<KeyedItem> loadVehicleChoices(DataModule& db);
+// The people a window offers as drivers: the employee number as key, the
+// person as the lists show them.
+QList<KeyedItem> loadDriverChoices(DataModule& db);
+// The driver of a vehicle (empty for none, an unknown vehicle or a failure).
+QString vehicleDriver(DataModule& db, int vehicleId);
+
 // The vehicle register's part of the add and edit cycle: the registration
 // number is unique whatever its letter case (stored as typed), the cursor
 // goes to the saved vehicle, and afterSave rebuilds what lists the vehicles

@@ -9,44 +9,45 @@ namespace kv {
 
 namespace {
 
-// Whether the typed key passes the uniqueness check; a refused key shows the
-// register's message.
-bool keyIsFree(const EditSteps& steps, bool insert) {
+// Whether the typed key is refused as another record's.
+bool isDuplicate(const EditSteps& steps, bool insert) {
     if (!steps.typedKey || !steps.keyExists)
-        return true;
+        return false;
     const QString key = steps.typedKey();
     const bool unchanged =
         !insert && steps.currentKey &&
         (steps.sameKey ? steps.sameKey(key, steps.currentKey()) : key == steps.currentKey());
-    if (unchanged || !steps.keyExists(key))
-        return true;
-    ui().information(QStringLiteral("Uwaga"), steps.duplicateMessage);
-    return false;
+    return !unchanged && steps.keyExists(key);
 }
 
-// Shows the window until it is cancelled or its values pass the uniqueness
-// check and the register's own question; a refusal shows the window again
-// with the values as typed.
-bool confirmUnique(const EditSteps& steps, bool insert) {
+// Shows the window until it is cancelled or what it holds is written. A
+// refused key, a declined confirmation and a failed write all show the window
+// again with the values as typed.
+bool showAndWrite(const EditSteps& steps, const RegisterDescriptor& d, bool insert) {
     for (;;) {
         if (!steps.show())
             return false;
-        if (keyIsFree(steps, insert) && (!steps.confirmSave || steps.confirmSave(insert)))
+        if (isDuplicate(steps, insert)) {
+            ui().information(QStringLiteral("Uwaga"), steps.duplicateMessage);
+            continue;
+        }
+        if (steps.confirmSave && !steps.confirmSave(insert))
+            continue;
+        try {
+            steps.write(insert);
             return true;
+        } catch (const DatabaseError& e) {
+            reportDatabaseError(e.message(), true, insert ? d.insertCode : d.updateCode);
+        }
     }
 }
 
 bool save(RegisterController& reg, const EditSteps& steps, bool insert) {
-    if (!confirmUnique(steps, insert))
+    if (!showAndWrite(steps, reg.descriptor(), insert))
         return false;
-    const RegisterDescriptor& d = reg.descriptor();
-    try {
-        steps.write(insert);
-    } catch (const DatabaseError& e) {
-        reportDatabaseError(e.message(), true, insert ? d.insertCode : d.updateCode);
-        return false;
-    }
     const QVariantList key = steps.savedKey ? steps.savedKey(insert) : QVariantList();
+    if (steps.afterWrite)
+        steps.afterWrite(insert);
     reg.refresh();
     if (steps.afterSave)
         steps.afterSave(insert);

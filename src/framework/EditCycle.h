@@ -9,8 +9,9 @@ namespace kv {
 class RegisterController;
 
 // What one register brings to the common add and edit cycle; the cycle itself
-// (window shown again after a refused uniqueness check, write, refresh, cursor
-// on the saved row, error codes) is the same for every register.
+// (window shown again after a refused uniqueness check, a declined
+// confirmation or a failed write; write, refresh, cursor on the saved row,
+// error codes) is the same for every register.
 struct EditSteps {
     // Fills the edit window: from the current record, or with the defaults.
     std::function<void(bool fromCurrentRecord)> fill;
@@ -26,12 +27,16 @@ struct EditSteps {
     std::function<bool(const QString&, const QString&)> sameKey;
     QString duplicateMessage;
 
-    // A register's question before the write (empty: none); false shows the
-    // window again with the values as typed.
+    // After the uniqueness check, before the write: whether to save what was
+    // typed after all (a question about values that pass the window's checks
+    // but look wrong). False shows the window again as typed. Empty: save.
     std::function<bool(bool insert)> confirmSave;
 
     // Writes the record (throws DatabaseError); insert or update.
     std::function<void(bool insert)> write;
+    // Right after a successful write, before the refresh (hand what was saved
+    // on to another table, such as a reading to the odometer history).
+    std::function<void(bool insert)> afterWrite;
     // The key of the saved record, to put the cursor on it (empty: stay).
     std::function<QVariantList(bool insert)> savedKey;
     // After a successful save and refresh (rebuild lists that show the
@@ -40,7 +45,9 @@ struct EditSteps {
 };
 
 // Add: the window starts from the defaults, or from the current record in
-// copy mode. True when a record was saved.
+// copy mode. True when a record was saved. A write that fails is reported
+// with the register's code and the window comes back with what was typed, so
+// nothing typed is lost; cancelling it then leaves the register as it was.
 bool runAdd(RegisterController& reg, const EditSteps& steps, bool copyMode);
 // Edit: nothing on an empty register; otherwise the window starts from the
 // current record. True when the record was saved.

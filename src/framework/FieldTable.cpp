@@ -2,6 +2,7 @@
 
 #include "schema/Schema.h"
 #include "support/DateNumbers.h"
+#include "support/Decimal.h"
 #include "support/Numbers.h"
 
 #include <cmath>
@@ -39,7 +40,10 @@ QString fieldSql(FieldKind kind, const QString& text) {
         return QString::number(isBlankDateText(text) ? 0 : textToDateNumber(text, true));
     case FieldKind::Amount:
     case FieldKind::Rate:
-        return numberForSql(text);
+        // The number as read, so "12,5" and "12.5" store the same value.
+        if (const std::optional<Decimal> d = Decimal::parse(text))
+            return d->toSql();
+        return QStringLiteral("0");
     case FieldKind::Integer:
     case FieldKind::Code:
         return QString::number(parseInteger(text).value_or(0));

@@ -11,6 +11,9 @@ namespace kv {
 struct KeyedItem {
     QString key;
     QString text;
+    // What choosing the entry brings along, where a window uses it (the
+    // vehicle's own driver, a route's length); empty otherwise.
+    QString extra = {};
     bool operator==(const KeyedItem&) const = default;
 };
 

@@ -6,6 +6,7 @@
 #include "framework/RegisterController.h"
 
 #include <functional>
+#include <memory>
 
 namespace kv {
 
@@ -29,9 +30,12 @@ template <class V> struct RegisterEditing {
     QString uniqueColumn;
     KeyMatch uniqueMatch = KeyMatch::Text;
     QString duplicateMessage;
-    // A question before the write about the values to be saved (empty:
-    // none); false shows the window again as typed.
-    std::function<bool(RegisterController&, const V&, bool insert)> confirmSave;
+    // Whether to save values that passed the window's checks and the
+    // uniqueness rule (asked of the user); false shows the window again as
+    // typed. Editing, the register's current record is the one edited.
+    std::function<bool(RegisterController&, const V& typed, bool insert)> confirmSave;
+    // Right after a successful write, with the values as written.
+    std::function<void(RegisterController&, const V& saved, bool insert)> afterWrite;
     // After a successful save and refresh.
     std::function<void(bool insert)> afterSave;
 };
@@ -116,10 +120,20 @@ EditSteps registerEditSteps(RegisterController& reg, FormView<V>& form, const Re
         };
         s.duplicateMessage = e.duplicateMessage;
     }
-    s.write = [&reg, table, toSave](bool insert) {
-        const V v = toSave();
-        detail::writeRecord(reg, insert, table->params(v), table->slotValues(v));
+    if (e.confirmSave)
+        s.confirmSave = [&reg, toSave, confirm = e.confirmSave](bool insert) {
+            return confirm(reg, toSave(), insert);
+        };
+    // What the write wrote, for the step right after it.
+    auto written = std::make_shared<V>();
+    s.write = [&reg, table, toSave, written](bool insert) {
+        *written = toSave();
+        detail::writeRecord(reg, insert, table->params(*written), table->slotValues(*written));
     };
+    if (e.afterWrite)
+        s.afterWrite = [&reg, written, after = e.afterWrite](bool insert) {
+            after(reg, *written, insert);
+        };
     s.savedKey = [&reg, table, toSave](bool insert) {
         const QString keyColumn = reg.descriptor().locateKey.value(0);
         const Field<V>* key = table->find(keyColumn);
@@ -130,10 +144,6 @@ EditSteps registerEditSteps(RegisterController& reg, FormView<V>& form, const Re
                                 fieldIsBound(key->kind) ? QVariant(text.trimmed())
                                                         : QVariant(fieldSql(key->kind, text)));
     };
-    if (const auto confirm = e.confirmSave)
-        s.confirmSave = [&reg, confirm, toSave](bool insert) {
-            return confirm(reg, toSave(), insert);
-        };
     s.afterSave = e.afterSave;
     return s;
 }

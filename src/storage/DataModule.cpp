@@ -357,7 +357,8 @@ void DataModule::addLookups() {
         {QStringLiteral("SELECT IDKARTY, NAZWA FROM kpaliwowe.DB ORDER BY IDKARTY COLLATE PL")},
         81);
     add(QStringLiteral("DBFnrrej"),
-        {QStringLiteral("SELECT IDPOJAZD, NRREJ, MARKA FROM pojazdy.DB ORDER BY NRREJ COLLATE PL")},
+        {QStringLiteral("SELECT IDPOJAZD, NRREJ, MARKA, IDKIEROWCY FROM pojazdy.DB ORDER BY "
+                        "NRREJ COLLATE PL")},
         45);
     add(QStringLiteral("DBFRodzajPoj"), dictionaryListLines(QStringLiteral("RDPOJ")), 46);
     add(QStringLiteral("DBFKiero"),

@@ -198,7 +198,7 @@ private slots:
         } refusals[] = {
             {{"pojazdy", "--vehicle", "XX 0000"},
              "Nie ma pojazdu o numerze rejestracyjnym XX 0000."},
-            {{"przejazdy"}, "nie jest dostępny w tej wersji programu"},
+            {{"koszty"}, "nie jest dostępny w tej wersji programu"},
             {{"zuzycielpg", "--vehicle", "WE 12345"}, "nie jest dostępny"},
             {{"pojazdy", "--user-password", "zle"}, "Niepoprawny login lub hasło"},
             {{"pojazdy", "--output", location}, "Nie udało się wyeksportować danych"},
