@@ -27,47 +27,19 @@ QLineEdit* textField(const char* name, int maxLength) {
 }
 
 QComboBox* list(const char* name, bool editable = false) {
-    auto* c = new QComboBox;
-    c->setObjectName(QLatin1String(name));
-    c->setEditable(editable);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->setMinimumContentsLength(18);
-    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    return c;
+    return newListField(QLatin1String(name), editable);
 }
 
-NumberField* number(const char* name, int decimals = 2) {
-    auto* n = new NumberField;
-    n->setObjectName(QLatin1String(name));
-    n->setDecimals(decimals);
-    n->setMaxLength(18);
-    n->setAlignment(Qt::AlignRight);
-    return n;
+NumberField* number(const char* name) {
+    return newNumberField(QLatin1String(name));
 }
 
 DateField* date(const char* name) {
-    auto* d = new DateField;
-    d->setObjectName(QLatin1String(name));
-    return d;
-}
-
-QWidget* withUnit(QWidget* field, const QString& unit) {
-    auto* box = new QWidget;
-    auto* l = new QHBoxLayout(box);
-    l->setContentsMargins(0, 0, 0, 0);
-    l->addWidget(field);
-    l->addWidget(new QLabel(unit));
-    l->addStretch(1);
-    return box;
+    return newDateField(QLatin1String(name));
 }
 
 QToolButton* smallButton(const char* name, const QString& text, const QString& hint) {
-    auto* b = new QToolButton;
-    b->setObjectName(QLatin1String(name));
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setStatusTip(hint);
-    return b;
+    return newSmallButton(QLatin1String(name), text, hint);
 }
 
 } // namespace

@@ -6,8 +6,11 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
+#include <QToolButton>
 
 namespace kv {
 
@@ -94,6 +97,43 @@ NumberField* newNumberField(const QString& objectName, int decimals) {
     n->setMaxLength(18);
     n->setAlignment(Qt::AlignRight);
     return n;
+}
+
+QComboBox* newListField(const QString& objectName, bool editable, int minimumContents) {
+    auto* c = new QComboBox;
+    c->setObjectName(objectName);
+    c->setEditable(editable);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->setMinimumContentsLength(minimumContents);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return c;
+}
+
+QToolButton* newSmallButton(const QString& objectName, const QString& text, const QString& hint) {
+    auto* b = new QToolButton;
+    b->setObjectName(objectName);
+    b->setText(text);
+    b->setToolTip(hint);
+    b->setStatusTip(hint);
+    return b;
+}
+
+QWidget* fieldRow(std::initializer_list<QWidget*> widgets, bool stretch) {
+    auto* box = new QWidget;
+    auto* l = new QHBoxLayout(box);
+    l->setContentsMargins(0, 0, 0, 0);
+    bool first = true;
+    for (QWidget* w : widgets) {
+        l->addWidget(w, first && !stretch ? 1 : 0);
+        first = false;
+    }
+    if (stretch)
+        l->addStretch(1);
+    return box;
+}
+
+QWidget* withUnit(QWidget* field, const QString& unit) {
+    return fieldRow({field, new QLabel(unit)}, true);
 }
 
 DateField* newDateField(const QString& objectName) {

@@ -3,7 +3,11 @@
 #include "framework/FieldTable.h"
 #include "framework/FormView.h"
 
+#include <initializer_list>
+
+class QComboBox;
 class QLineEdit;
+class QToolButton;
 class QWidget;
 
 namespace kv {
@@ -58,5 +62,14 @@ QLineEdit* newTextField(const QString& table, const QString& column, int minimum
 // A number field with the given decimals, right-aligned.
 NumberField* newNumberField(const QString& objectName, int decimals = 2);
 DateField* newDateField(const QString& objectName);
+// A list, typed into when editable, as wide as minimumContents characters.
+QComboBox* newListField(const QString& objectName, bool editable = false, int minimumContents = 18);
+// A small button beside a field ("[...]", "×") with its hint.
+QToolButton* newSmallButton(const QString& objectName, const QString& text, const QString& hint);
+// Widgets side by side without margins: the first takes the room, or, with
+// stretch, all keep their size and the room is left at the end.
+QWidget* fieldRow(std::initializer_list<QWidget*> widgets, bool stretch = false);
+// A field followed by its unit ("km", "w cm3").
+QWidget* withUnit(QWidget* field, const QString& unit);
 
 } // namespace kv

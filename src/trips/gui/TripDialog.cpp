@@ -23,36 +23,15 @@ namespace {
 const QString kPurposesCode = QStringLiteral("CELWY");
 
 QComboBox* list(const char* name, bool editable) {
-    auto* c = new QComboBox;
-    c->setObjectName(QLatin1String(name));
-    c->setEditable(editable);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->setMinimumContentsLength(30);
-    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    return c;
+    return newListField(QLatin1String(name), editable, 30);
 }
 
 QToolButton* smallButton(const char* name, const QString& text, const QString& hint) {
-    auto* b = new QToolButton;
-    b->setObjectName(QLatin1String(name));
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setStatusTip(hint);
-    return b;
+    return newSmallButton(QLatin1String(name), text, hint);
 }
 
 QWidget* row(std::initializer_list<QWidget*> widgets, bool stretch = false) {
-    auto* box = new QWidget;
-    auto* l = new QHBoxLayout(box);
-    l->setContentsMargins(0, 0, 0, 0);
-    bool first = true;
-    for (QWidget* w : widgets) {
-        l->addWidget(w, first && !stretch ? 1 : 0);
-        first = false;
-    }
-    if (stretch)
-        l->addStretch(1);
-    return box;
+    return fieldRow(widgets, stretch);
 }
 
 QHash<QString, QString> extras(const FormSetup& setup, const QString& column) {
