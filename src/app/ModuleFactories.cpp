@@ -1,5 +1,6 @@
 #include "app/ModuleFactories.h"
 
+#include "admin/gui/AdminModule.h"
 #include "dictionaries/gui/DictionaryModule.h"
 #include "fleet/EmployeeRegister.h"
 #include "fleet/gui/CompanyDataModule.h"
@@ -58,6 +59,9 @@ QList<ProgramModuleFactory> programModuleFactories() {
     return {
         {[](ProgramContext& c) {
             return std::make_unique<CompanyDataModule>(c.db, c.services, c.windowParent);
+        }},
+        {[](ProgramContext& c) {
+            return std::make_unique<AdminModule>(c.db, c.services, c.windowParent);
         }},
     };
 }
