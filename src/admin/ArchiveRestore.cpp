@@ -207,7 +207,9 @@ RestoreOutcome restoreArchive(DataModule& db, const QString& folder, const QStri
     const SafetyCopy safety =
         makeSafetyCopy(db, QStringLiteral("odtworzenie z archiwum"), options.safety);
     if (!safety.goOn) {
-        outcome.result = AdminResult::Cancelled;
+        // Refused when nobody was asked (the copy was required and failed).
+        outcome.result =
+            options.safety == SafetyCopyPolicy::Ask ? AdminResult::Cancelled : AdminResult::Refused;
         return outcome;
     }
     outcome.safetyCopy = safety.folder;

@@ -18,7 +18,7 @@ struct EmptyingEntry {
     QStringList tables; // Tables: the files, emptied in this order
     QString dictionary; // Dictionary: its code in slowniki.DB
 };
-// The 37 entries in the order of the list. The users, the permissions, the
+// The 36 entries in the order of the list. The users, the permissions, the
 // notes, system.DB and the dictionaries not listed cannot be emptied here.
 const QList<EmptyingEntry>& emptyingEntries();
 

@@ -16,6 +16,7 @@
 #include "support/UserInterface.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace kv::cli {
 
@@ -182,6 +183,9 @@ int runRestore(CliContext& c, const QStringList& args) {
     if (c.has(QStringLiteral("--archive-password")))
         options.archivePassword = c.option(QStringLiteral("--archive-password"));
     const RestoreOutcome out = restoreArchive(*db, *folder, c.databasePassword(), options);
+    if (out.result == AdminResult::Cancelled)
+        return c.refuse(QStringLiteral("Odtwarzanie przerwano, danych nie odtworzono. Hasło "
+                                       "archiwum z innej bazy podaj opcją --archive-password."));
     if (!out.safetyCopy.isEmpty())
         c.out() << QStringLiteral("Kopia bezpieczeństwa: ")
                 << QDir::toNativeSeparators(out.safetyCopy) << Qt::endl;

@@ -3,6 +3,7 @@
 #include "admin/ArchiveDescription.h"
 #include "admin/gui/AdministrationWindow.h"
 #include "admin/gui/ArchiveWindow.h"
+#include "support/DateNumbers.h"
 #include "support/gui/DateField.h"
 
 #include <QApplication>
@@ -35,7 +36,7 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("Administracja bazą danych"));
         QCOMPARE(w.pages()->count(), 4);
         QCOMPARE(w.rowTable()->count(), 19);
-        QCOMPARE(w.emptyTable()->count(), 37);
+        QCOMPARE(w.emptyTable()->count(), 36);
         QCOMPARE(w.rowTable()->currentIndex(), 0);
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));

@@ -114,7 +114,7 @@ QWidget* AdministrationWindow::buildEmptyingPage() {
     form->addRow(QStringLiteral("Tabela"), m_emptyTable);
     QPushButton* run = commandButton(QStringLiteral("Usuń wszystkie dane ze wskazanej tabeli"),
                                      QStringLiteral("BUsunTabele"), this);
-    connect(run, &QPushButton::clicked, this, &AdministrationWindow::emptyTable);
+    connect(run, &QPushButton::clicked, this, &AdministrationWindow::emptySelectedTable);
     return pageWith(this, QStringLiteral("tsUsuwanieTabel"), form, run);
 }
 
@@ -154,7 +154,7 @@ void AdministrationWindow::deleteRows() {
         (*field == RangeProblem::To ? m_to : m_from)->lineEdit()->setFocus();
 }
 
-void AdministrationWindow::emptyTable() {
+void AdministrationWindow::emptySelectedTable() {
     runEmptying(m_db, m_emptyTable->currentIndex());
 }
 

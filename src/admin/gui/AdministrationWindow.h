@@ -31,7 +31,7 @@ public:
 
 public slots:
     void deleteRows();
-    void emptyTable();
+    void emptySelectedTable();
     void pack();
     void openErrorLog();
     void clearErrorLog();
