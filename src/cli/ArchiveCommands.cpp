@@ -151,6 +151,7 @@ int runDescribe(CliContext& c, const QStringList& args) {
 }
 
 int runDelete(CliContext& c, const QStringList& args) {
+    const PolishLocale polish; // dates as the window shows them
     const QString usage = usageOf(QStringLiteral("archive delete KATALOG ") + kLogin);
     const std::optional<QString> folder = folderArgument(c, args, usage);
     if (!folder || !noOptionsBut(c, {kName, kDate, kNoSafetyCopy}, usage))
@@ -166,6 +167,7 @@ int runDelete(CliContext& c, const QStringList& args) {
 }
 
 int runRestore(CliContext& c, const QStringList& args) {
+    const PolishLocale polish; // dates as the window shows them
     const QString usage = usageOf(QStringLiteral("archive restore KATALOG [--archive-password "
                                                  "HASŁO] [--no-safety-copy] ") +
                                   kLogin);
@@ -193,6 +195,7 @@ int runRestore(CliContext& c, const QStringList& args) {
 }
 
 int runPack(CliContext& c, const QStringList& args) {
+    const PolishLocale polish; // dates as the window shows them
     const QString usage = usageOf(QStringLiteral("pack ") + kLogin);
     if (!args.isEmpty())
         return c.usage(usage);

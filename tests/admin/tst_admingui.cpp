@@ -1,8 +1,10 @@
 #include "AdminFixture.h"
 
 #include "admin/ArchiveDescription.h"
+#include "admin/gui/AdminModule.h"
 #include "admin/gui/AdministrationWindow.h"
 #include "admin/gui/ArchiveWindow.h"
+#include "framework/gui/MainWindowServices.h"
 #include "support/DateNumbers.h"
 #include "support/gui/DateField.h"
 
@@ -13,6 +15,26 @@
 #include <QTabWidget>
 
 using namespace kv;
+
+namespace {
+
+// Records the menu items a module makes available.
+class MenuServices : public MainWindowServices {
+public:
+    void rebuildVehicleSelector(bool) override {}
+    QString companyName() const override { return {}; }
+    void refreshCompanyHeader() override {}
+    void showSectionStart(Section) override {}
+    void highlightButton(const QString&) override {}
+    void addSectionCommand(const QString&, const QString&, std::function<void()>) override {}
+    void addMenuCommand(const QString& item, std::function<void()> handler) override {
+        items.append(item);
+        QVERIFY(handler);
+    }
+    QStringList items;
+};
+
+} // namespace
 
 // The two windows over the core: the lists, the focus after a failed check,
 // the found-archive panel following the folder.
@@ -53,6 +75,15 @@ private slots:
         // Escape closes the window.
         QTest::keyClick(&w, Qt::Key_Escape);
         QVERIFY(!w.isVisible());
+    }
+
+    void moduleAttachesBothMenuItems() {
+        auto c = test::makeAdminCompany(env, QStringLiteral("menu"));
+        MenuServices services;
+        AdminModule module(*c.db, services, nullptr);
+        QCOMPARE(services.items, (QStringList{QStringLiteral("Administracja bazą danych"),
+                                              QStringLiteral("Archiwizacja bazy danych")}));
+        QCOMPARE(module.archiveWindow().objectName(), QStringLiteral("TfArchiwum"));
     }
 
     void archivePanelFollowsTheFolder() {

@@ -89,6 +89,17 @@ QWidget* ArchiveWindow::buildFolderChoice() {
     for (int column = 1; column < m_model->columnCount(); ++column)
         m_tree->hideColumn(column);
     m_tree->header()->hide();
+    m_tree->setSortingEnabled(true);
+    m_tree->sortByColumn(0, Qt::AscendingOrder);
+    // Folders are read in the background: once the current one's parent is
+    // in, bring it into view.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (QFileInfo(m_folder).absolutePath() != loaded)
+            return;
+        const QModelIndex index = m_model->index(m_folder);
+        if (index.isValid())
+            m_tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    });
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid()) {
@@ -184,7 +195,7 @@ void ArchiveWindow::setCurrentFolder(const QString& folder) {
     const QModelIndex index = m_model->index(m_folder);
     if (index.isValid()) {
         m_tree->setCurrentIndex(index);
-        m_tree->scrollTo(index);
+        m_tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
     }
     // The volume holding the folder: the longest root that starts it.
     int best = -1;
