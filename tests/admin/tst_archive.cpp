@@ -128,6 +128,28 @@ private slots:
             31);
     }
 
+    void failedMakeLeavesTheOlderArchiveWhole() {
+        auto c = test::makeAdminCompany(env, QStringLiteral("nieudane"));
+        const QString folder = env.newDirectory(QStringLiteral("nieudane-arch"));
+        QCOMPARE(
+            makeArchive(*c.db, folder, {QStringLiteral("Stare"), QStringLiteral("01.03.2024")}),
+            AdminResult::Done);
+        const auto before = test::tableHashes(folder);
+        addVehicle(*c.db, QStringLiteral("NOWY 1"));
+        // The last table cannot be copied: the new archive is never whole.
+        c.db->disconnect();
+        QVERIFY(QFile::remove(QDir(c.directory).filePath(QStringLiteral("system.DB"))));
+        c.db = test::openCompanyIn(c.location, QStringLiteral("firma"));
+        QCOMPARE(makeArchive(*c.db, folder, {QStringLiteral("Nowe"), blankDateText()}),
+                 AdminResult::Failed);
+        QCOMPARE(env.ui().last().text, QStringLiteral("Nie udało się stworzyć archiwum."));
+        QCOMPARE(test::tableHashes(folder), before);
+        QCOMPARE(readArchiveDescription(folder).name, QStringLiteral("Stare"));
+        QCOMPARE(
+            QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(),
+            31);
+    }
+
     void archiveMadeWhileAnotherProgramCommitsIsWholeAndRestores() {
         auto c = test::makeAdminCompany(env, QStringLiteral("zapis"));
         const QString folder = env.newDirectory(QStringLiteral("zapis-arch"));
