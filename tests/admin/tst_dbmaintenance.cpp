@@ -1,5 +1,6 @@
 #include "AdminFixture.h"
 
+#include "admin/AdminCommands.h"
 #include "admin/DatabaseMaintenance.h"
 #include "storage/ErrorLog.h"
 
@@ -79,6 +80,19 @@ private slots:
         QFile log(errorLogPath());
         QVERIFY(log.open(QIODevice::ReadOnly));
         QCOMPARE(log.readAll(), QByteArray("\n"));
+        QVERIFY(!errorLogHasEntries());
+    }
+
+    void clearingAsksFirst() {
+        appendErrorLog(codedLine(25, QStringLiteral("coś")));
+        env.ui().queueAnswer(false);
+        runClearErrorLog();
+        QCOMPARE(env.ui().last().text, QStringLiteral("Czy wyczyścić log błędów programu?"));
+        QVERIFY(errorLogHasEntries());
+        env.ui().queueAnswer(true);
+        runClearErrorLog();
+        QCOMPARE(env.ui().last().text, QStringLiteral("Log błędów programu został wyczyszczony."));
+        QCOMPARE(env.ui().last().caption, QStringLiteral("Informacja"));
         QVERIFY(!errorLogHasEntries());
     }
 };

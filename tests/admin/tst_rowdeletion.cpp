@@ -1,5 +1,6 @@
 #include "AdminFixture.h"
 
+#include "admin/AdminCommands.h"
 #include "admin/ArchiveDescription.h"
 #include "admin/RowDeletion.h"
 #include "admin/SafetyCopy.h"
@@ -90,6 +91,29 @@ private slots:
             QCOMPARE(int(problem->field), field);
             QCOMPARE(problem->message, message);
         }
+    }
+
+    void commandAsksFirstAndNoKeepsEverything() {
+        auto c = test::makeAdminCompany(env, QStringLiteral("pytanie"));
+        QVERIFY(c.db);
+        addTrip(*c.db, 20240315);
+        QCOMPARE(
+            runRowDeletion(*c.db, 0, QStringLiteral("15.03.2024"), QStringLiteral("14.03.2024")),
+            std::optional<RangeProblem::Field>(RangeProblem::From));
+        QCOMPARE(env.ui().last().caption, QStringLiteral("Uwaga"));
+        env.ui().queueAnswer(false);
+        QVERIFY(
+            !runRowDeletion(*c.db, 0, QStringLiteral("15.03.2024"), QStringLiteral("15.03.2024")));
+        QCOMPARE(env.ui().last().caption, QStringLiteral("Pytanie"));
+        QVERIFY(env.ui().last().defaultNo);
+        QVERIFY(env.ui().last().text.startsWith(
+            QStringLiteral("Czy na pewno trwale usunąć dane z podanego zakresu")));
+        QCOMPARE(tripDates(*c.db), QList<int>{20240315});
+        QVERIFY(safetyCopies(c.directory).isEmpty());
+        env.ui().queueAnswer(true);
+        QVERIFY(
+            !runRowDeletion(*c.db, 0, QStringLiteral("15.03.2024"), QStringLiteral("15.03.2024")));
+        QVERIFY(tripDates(*c.db).isEmpty());
     }
 
     void equalDatesRemoveThatDayAndUndatedRowsStay() {
