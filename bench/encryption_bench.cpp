@@ -43,8 +43,8 @@ namespace {
 // Writes a plain copy of an encrypted table file with SQLCipher's own export.
 bool exportPlain(const QString& from, const QString& to) {
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(from).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
-        SQLITE_OK) {
+    if (sqlite3_open_v2(QFile::encodeName(from).constData(), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
         sqlite3_close(db);
         return false;
     }
