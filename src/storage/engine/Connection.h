@@ -37,6 +37,8 @@ class Connection {
 public:
     static constexpr int kMaxAttached = 10;
     static constexpr int kBusyTimeoutMs = 10000;
+    // The most page cache one attached table file gets (see setPageCache).
+    static constexpr qint64 kMaxPageCacheKiB = 256 * 1024;
 
     explicit Connection(EngineSession* session = &EngineSession::defaultSession());
     ~Connection();
@@ -117,6 +119,7 @@ private:
     sqlite3_stmt* prepare(const QString& sql, const Params& params);
     void ensureAttached(const QStringList& tables);
     void attachFile(const QString& schema, const QString& filePath);
+    void setPageCache(const QByteArray& schema, const QString& filePath);
     void detach(const QString& schema);
     void refreshFileList();
     [[noreturn]] void fail(const QString& context) const;
