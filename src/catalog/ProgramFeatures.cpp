@@ -7,6 +7,11 @@
 #include "dictionaries/VehicleKinds.h"
 #include "fleet/EmployeeRegister.h"
 #include "fleet/VehicleRegister.h"
+#include "fuel/ConsumptionQueries.h"
+#include "fuel/ConsumptionView.h"
+#include "fuel/FuelCardRegister.h"
+#include "fuel/FuelKinds.h"
+#include "fuel/FuelPriceRegister.h"
 #include "storage/DataModule.h"
 #include "trips/OdometerRegister.h"
 #include "trips/TripAllowance.h"
@@ -23,8 +28,13 @@ void installProgramFeatures(DataModule& db) {
     registerTripQueries(db);
     installTripHooks();
     registerOdometerQueries(db);
+    registerConsumptionQueries(db);
+    installConsumptionHooks();
+    registerFuelPriceQueries(db);
+    registerFuelCardQueries(db);
     registerUserQueries(db);
     db.addCompanyOpenedHandler(refillVehicleKinds);
+    db.addCompanyOpenedHandler(resetFuelKinds);
 }
 
 } // namespace kv
