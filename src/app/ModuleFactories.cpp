@@ -5,6 +5,7 @@
 #include "fleet/gui/CompanyDataModule.h"
 #include "fleet/gui/EmployeeDialog.h"
 #include "fleet/gui/VehicleModule.h"
+#include "reports/gui/ReportsModule.h"
 #include "storage/ProgramOptions.h"
 #include "trips/OdometerRegister.h"
 #include "trips/gui/OdometerDialog.h"
@@ -59,6 +60,7 @@ QList<ProgramModuleFactory> programModuleFactories() {
         {[](ProgramContext& c) {
             return std::make_unique<CompanyDataModule>(c.db, c.services, c.windowParent);
         }},
+        {[](ProgramContext& c) { return std::make_unique<ReportsModule>(c); }},
     };
 }
 

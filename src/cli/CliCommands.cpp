@@ -15,6 +15,7 @@ const QList<Command>& commands() {
         addMaintenanceCommands(list);
         addExportCommands(list);
         addOdometerCommands(list);
+        addReportCommands(list);
         return list;
     }();
     return all;

@@ -12,15 +12,30 @@ namespace {
 // else is a mistake: a misspelt --location must not fall back silently on the
 // stored database.
 const QStringList kFlags{QStringLiteral("--help"), QStringLiteral("--version"),
-                         QStringLiteral("--demo"), QStringLiteral("--yes")};
-const QStringList kValued{QStringLiteral("--db-password"),   QStringLiteral("--location"),
-                          QStringLiteral("--company"),       QStringLiteral("--user"),
-                          QStringLiteral("--user-password"), QStringLiteral("--new-password"),
-                          QStringLiteral("--description"),   QStringLiteral("--vehicle"),
-                          QStringLiteral("--year"),          QStringLiteral("--month"),
-                          QStringLiteral("--from"),          QStringLiteral("--to"),
-                          QStringLiteral("--output"),        QStringLiteral("--encoding"),
-                          QStringLiteral("--max-km-per-day")};
+                         QStringLiteral("--demo"), QStringLiteral("--yes"),
+                         QStringLiteral("--lpg")};
+const QStringList kValued{QStringLiteral("--db-password"),
+                          QStringLiteral("--location"),
+                          QStringLiteral("--company"),
+                          QStringLiteral("--user"),
+                          QStringLiteral("--user-password"),
+                          QStringLiteral("--new-password"),
+                          QStringLiteral("--description"),
+                          QStringLiteral("--vehicle"),
+                          QStringLiteral("--year"),
+                          QStringLiteral("--month"),
+                          QStringLiteral("--from"),
+                          QStringLiteral("--to"),
+                          QStringLiteral("--output"),
+                          QStringLiteral("--encoding"),
+                          QStringLiteral("--max-km-per-day"),
+                          QStringLiteral("--driver"),
+                          QStringLiteral("--fuel-card"),
+                          QStringLiteral("--road-card"),
+                          QStringLiteral("--order"),
+                          QStringLiteral("--issue-date"),
+                          QStringLiteral("--pdf"),
+                          QStringLiteral("--text")};
 } // namespace
 
 bool CliContext::parse(const QStringList& arguments) {

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "framework/RecordCard.h"
 #include "framework/Registers.h"
 
 #include <QString>
 #include <functional>
+
+class QMenu;
+class QWidget;
 
 namespace kv {
 
@@ -27,6 +31,22 @@ public:
     // handler when used. The permissions still decide whether it is enabled.
     virtual void addSectionCommand(const QString& buttonName, const QString& menuItem,
                                    std::function<void()> handler) = 0;
+
+    // Puts a feature's own page into a section in place of its placeholder
+    // (the reports page into "Raporty").
+    virtual void setSectionContent(Section section, QWidget* content) = 0;
+    // One of the "Widok" submenus a feature fills (the report submenus),
+    // made available.
+    virtual QMenu* viewSubmenu(const QString& title) = 0;
+    // What the month and year lists of the filter row show: whether they are
+    // the active period filter, the year and the month (0: "(Wszystkie)").
+    virtual void monthYearFilter(bool& active, int& year, int& month) const = 0;
+    // Shows a section at one of its tabs (the reports page at a tab).
+    virtual void showSection(Section section) = 0;
+
+    // Prints a record's card ("Drukuj"); set by the reports module, empty
+    // until then.
+    std::function<void(const RecordCardText&)> printRecordCard;
 
     // Opens the dictionary window on one list (its code, e.g. "FLOTA"); set by
     // the dictionaries module, empty until then. Edit windows' "[...]" buttons
