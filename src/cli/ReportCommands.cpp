@@ -80,6 +80,8 @@ bool parseIssueDate(CliContext& c, ReportChoices& choices, const QString& usage)
         return false;
     }
     choices.issueDateTicked = true;
+    // Written under the Polish locale, as the window writes dates.
+    const PolishLocale polish;
     choices.issueDateText = dateNumberToText(date, true);
     return true;
 }

@@ -61,8 +61,13 @@ bool writePdf(const ReportDocument& doc, const QString& path, QString* error) {
     if (QFileInfo(path).isDir())
         return fail(QStringLiteral("to jest folder"));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
+    if (!file.open(QIODevice::WriteOnly)) {
+        const QFileInfo folder(QFileInfo(path).absolutePath());
+        return fail(
+            !folder.isDir()
+                ? QStringLiteral("nie ma folderu %1").arg(folder.filePath())
+                : QStringLiteral("brak uprawnień do zapisu w folderze %1").arg(folder.filePath()));
+    }
     {
         QPdfWriter writer(&file);
         writer.setTitle(doc.title);
@@ -85,10 +90,10 @@ bool writePdf(const ReportDocument& doc, const QString& path, QString* error) {
     }
     if (!file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
-        return fail(file.errorString());
+        return fail(QStringLiteral("błąd zapisu (brak miejsca na dysku?)"));
     }
     if (!file.commit())
-        return fail(file.errorString());
+        return fail(QStringLiteral("nie udało się zastąpić pliku"));
     return true;
 }
 

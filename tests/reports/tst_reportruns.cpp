@@ -10,7 +10,9 @@
 #include "framework/RegisterStates.h"
 #include "reportengine/ReportFonts.h"
 #include "reports/RecordCardReport.h"
+#include "reports/ReportRow.h"
 #include "reports/ReportRunner.h"
+#include "reports/SpecialRowSources.h"
 #include "storage/ProgramOptions.h"
 #include "storage/Query.h"
 #include "storage/StatementTemplate.h"
@@ -285,6 +287,31 @@ private slots:
         QVERIFY(!text.contains(QStringLiteral("Klient ZL  7")));
         QVERIFY(text.contains(QStringLiteral("Proszę o wykonanie")));
         QVERIFY(registerState(*db, RegisterId::Orders).extraParameters.isEmpty());
+    }
+
+    // The fuel purchase sums compare the period as the costs register does:
+    // a date range takes its first and last day; a month excludes its bounds'
+    // neighbours only. 40,125 + 10,5 litres on the range's two ends.
+    void fuelPurchaseSumsTakeTheRangesEnds() {
+        db->exec(QStringLiteral("INSERT INTO koszty.DB (IDPOJAZD, DATA, ISFUEL, FUEL, WARTNETTO, "
+                                "WARTVAT, WARTBRUTTO) VALUES (%1, 20240301, 'T', 40.125, 100, 23, "
+                                "123), (%1, 20240315, 'T', 10.5, 50.25, 11.5, 61.75), (%1, "
+                                "20240316, 'T', 1, 1, 1, 1), (%1, 20240310, 'N', 99, 99, 99, 99)")
+                     .arg(m_car));
+        const ReportDefinition& def = *reportByBaseName(QStringLiteral("koszty_paliwa"));
+        RegisterFilters filters(*db);
+        filters.selectDateRange(QStringLiteral("01.03.2024"), QStringLiteral("15.03.2024"));
+        auto rows = specialRows(*db, def, {});
+        QVERIFY(rows);
+        QCOMPARE(rows->rowCount(), 1);
+        ReportRow row(rows);
+        QCOMPARE(row.number(QStringLiteral("SFUEL")), QStringLiteral("50,63")); // 50,625
+        QCOMPARE(row.number(QStringLiteral("SNETTO")), QStringLiteral("150,25"));
+        QCOMPARE(row.rawText(QStringLiteral("NRREJ")), QStringLiteral("WE 1\"A"));
+        filters.selectMonthYear(3, 2024);
+        rows = specialRows(*db, def, {});
+        QCOMPARE(ReportRow(rows).number(QStringLiteral("SFUEL")), QStringLiteral("51,63"));
+        db->exec(QStringLiteral("DELETE FROM koszty.DB"));
     }
 
     void emptyRegisterHasNoCard() {

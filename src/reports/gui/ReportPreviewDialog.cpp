@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -58,6 +59,7 @@ ReportPreviewDialog::ReportPreviewDialog(report::ReportDocument doc, QWidget* pa
     m_findText = new QLineEdit(this);
     m_findText->setObjectName(QStringLiteral("fSzukaj"));
     m_findText->setPlaceholderText(QStringLiteral("Szukany tekst"));
+    m_findText->setMinimumWidth(180);
     auto* find = button(QStringLiteral("Szukaj"), "SBSzukaj", this);
     auto* print = button(QStringLiteral("Drukuj"), "SBDrukuj", this);
     auto* pdf = button(QStringLiteral("Zapisz PDF"), "SBZapiszPDF", this);
@@ -108,6 +110,11 @@ ReportPreviewDialog::ReportPreviewDialog(report::ReportDocument doc, QWidget* pa
 
 void ReportPreviewDialog::setZoom(double zoom) {
     m_zoom = std::clamp(zoom, 0.25, 4.0);
+    // The list shows the scale however it was set.
+    const QSignalBlocker quiet(m_zoomBox);
+    const int index = m_zoomBox->findData(m_zoom);
+    if (index >= 0)
+        m_zoomBox->setCurrentIndex(index);
     render();
 }
 

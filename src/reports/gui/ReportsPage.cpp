@@ -1,6 +1,5 @@
 #include "reports/gui/ReportsPage.h"
 
-#include "framework/RegisterStates.h"
 #include "reports/ReportRunner.h"
 #include "reports/gui/ReportPreviewDialog.h"
 #include "storage/ProgramOptions.h"
@@ -202,6 +201,7 @@ void ReportsPage::prepareAfterLogin() {
     m_issueDateTicked->setChecked(dated);
     m_issueDate->setEnabled(dated);
     m_issueDate->setDateNumber(dateToDateNumber(Clock::today()));
+    m_fuelType->setCurrentIndex(0); // liquid fuel, as the consumption registers start
     m_tabs->setCurrentIndex(0);
 }
 
