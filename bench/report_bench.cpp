@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
     const ReportDefinition& def = *reportByBaseName(QStringLiteral("koszty_p"));
     CommonValues common;
     common.vehicle = QStringLiteral("WE 00001, Skoda Octavia");
-    std::vector<double> bare, layoutPdf, firstPage;
+    std::vector<double> bare, layoutOnly, layoutPdf, firstPage;
     int pages = 0;
     qint64 pdfBytes = 0;
     for (int i = 0; i < repetitions; ++i) {
@@ -115,6 +115,7 @@ int main(int argc, char** argv) {
         t.restart();
         ReportRow row(rows, &registerDescriptor(RegisterId::Costs), nullptr);
         const report::ReportDocument doc = layoutReportRows(*tpl, def, row, {}, common);
+        layoutOnly.push_back(t.nsecsElapsed() / 1e6);
         const QString pdf = dir.filePath(QStringLiteral("koszty.pdf"));
         if (!report::writePdf(doc, pdf)) {
             std::fprintf(stderr, "PDF not written\n");
@@ -137,6 +138,7 @@ int main(int argc, char** argv) {
     std::printf("costs report, %d rows, %d pages, PDF %lld bytes (median of %d)\n", kRows, pages,
                 static_cast<long long>(pdfBytes), repetitions);
     std::printf("  bare statement            %8.1f ms\n", median(bare));
+    std::printf("  layout alone              %8.1f ms\n", median(layoutOnly));
     std::printf("  layout and PDF            %8.1f ms  (%.1fx the statement)\n", median(layoutPdf),
                 median(layoutPdf) / median(bare));
     std::printf("  preview, first page       %8.1f ms  (%.2fx the statement)\n", median(firstPage),
