@@ -192,7 +192,14 @@ void FilterRow::monthYearChanged() {
     emit filtersChanged();
 }
 
+void FilterRow::monthYear(bool& active, int& year, int& month) const {
+    active = m_monthYearActive;
+    year = m_year->currentIndex() > 0 ? m_year->currentText().toInt() : 0;
+    month = std::max(0, m_month->currentIndex());
+}
+
 void FilterRow::markPeriodFilter(bool monthAndYear) {
+    m_monthYearActive = monthAndYear;
     m_year->setStyleSheet(monthAndYear ? kActiveList : kInactiveList);
     m_month->setStyleSheet(monthAndYear ? kActiveList : kInactiveList);
     m_from->lineEdit()->setStyleSheet(monthAndYear ? kInactive : kActiveField);

@@ -34,6 +34,9 @@ public:
     void setCompany(const QString& name);
     QString companyName() const;
     void setUser(const QString& text);
+    // The month and year lists as the reports' checks read them: whether
+    // they are the active period filter, the year and the month (0: all).
+    void monthYear(bool& active, int& year, int& month) const;
 
     // The lists that get the command pop-up menu.
     QList<QComboBox*> lists() const;
@@ -50,6 +53,7 @@ private:
     // Whites the period filter in force (month and year, or the date range)
     // and greys the other.
     void markPeriodFilter(bool monthAndYear);
+    bool m_monthYearActive = true;
 
     RegisterFilters* m_filters = nullptr;
     bool m_applying = false;

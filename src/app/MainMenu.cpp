@@ -176,6 +176,7 @@ void MainMenu::buildViewMenu(QMenuBar* bar, const QList<SectionCommandInfo>& sec
         QMenu* sub = widok->addMenu(QString::fromUtf8(reports));
         sub->setEnabled(false);
         m_notBuiltMenus.insert(sub);
+        m_viewSubmenus.insert(sub->title(), sub);
     }
     QMenu* wykresy = widok->addMenu(QStringLiteral("Wykresy"));
     wykresy->setEnabled(false);
@@ -187,6 +188,15 @@ void MainMenu::buildViewMenu(QMenuBar* bar, const QList<SectionCommandInfo>& sec
 bool MainMenu::isBuilt(QAction* action) const {
     return !m_notBuilt.contains(action) &&
            !(action->menu() && m_notBuiltMenus.contains(action->menu()));
+}
+
+QMenu* MainMenu::viewSubmenu(const QString& title) {
+    QMenu* sub = m_viewSubmenus.value(title);
+    if (sub) {
+        m_notBuiltMenus.remove(sub);
+        sub->setEnabled(true);
+    }
+    return sub;
 }
 
 void MainMenu::makeAvailable(QAction* action) {

@@ -40,6 +40,9 @@ public:
     bool isBuilt(QAction* action) const;
     // A section command's item becomes available once its module attaches it.
     void makeAvailable(QAction* action);
+    // A "Widok" submenu a feature fills (the report submenus), made
+    // available; null for a title there is no such submenu of.
+    QMenu* viewSubmenu(const QString& title);
 
 private:
     QAction* add(QMenu* menu, const QString& text, const QString& shortcut = {},
@@ -52,6 +55,7 @@ private:
     Handlers m_handlers;
     QHash<QString, QAction*> m_actions;
     QHash<int, QAction*> m_registerActions;
+    QHash<QString, QMenu*> m_viewSubmenus;
     QHash<QAction*, QString> m_iconKeys; // items that open a register or a section command
     QSet<QAction*> m_notBuilt;
     QSet<QMenu*> m_notBuiltMenus;

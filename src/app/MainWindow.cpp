@@ -129,6 +129,10 @@ void MainWindow::buildWindow() {
     connect(m_sections, &SectionPages::registerClicked, this, &MainWindow::openRegister);
     connect(m_sections, &SectionPages::commandClicked, this, &MainWindow::runSectionCommand);
     connect(m_filterRow, &FilterRow::filtersChanged, this, &MainWindow::refreshVisibleRegister);
+    connect(m_filterRow, &FilterRow::filtersChanged, this, [this] {
+        for (const auto& module : m_programModules)
+            module->filtersChanged();
+    });
     const auto click = [this](const char* name, auto slot) {
         connect(m_commands->button(QLatin1String(name)), &QPushButton::clicked, this, slot);
     };
@@ -137,14 +141,13 @@ void MainWindow::buildWindow() {
     click("SBEdytuj", [this] { commandEdit(); });
     click("SBUsun", [this] { commandDelete(); });
     click("SBPodglad", [this] { commandPreview(); });
+    click("SBDrukuj", [this] { commandPrint(); });
     m_sheetCommands = new RegisterSheetCommands(this, [this]() -> RegisterGrid* {
         const std::optional<RegisterId> id = visibleRegister();
         return id ? m_registers[static_cast<int>(*id)].grid : nullptr;
     });
     click("SBcsv", [this] { commandExport(); });
     click("SBSzukaj", [this] { commandSearch(); });
-    // Parts of the program this version does not have stay off.
-    m_commands->setUnavailable({QStringLiteral("SBDrukuj")});
     openSection(Section::Start);
 }
 
@@ -279,6 +282,20 @@ void MainWindow::updateCommandState() {
 void MainWindow::openSection(Section section) {
     m_sections->showSection(section);
     setCommandState(false, false);
+    for (const auto& module : m_programModules)
+        module->sectionOpened(section);
+}
+
+void MainWindow::setSectionContent(Section section, QWidget* content) {
+    m_sections->setSectionContent(section, content);
+}
+
+QMenu* MainWindow::viewSubmenu(const QString& title) {
+    return m_menu->viewSubmenu(title);
+}
+
+void MainWindow::monthYearFilter(bool& active, int& year, int& month) const {
+    m_filterRow->monthYear(active, year, month);
 }
 
 void MainWindow::logOut() {

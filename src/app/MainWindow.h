@@ -71,6 +71,7 @@ public:
     void commandEdit();
     void commandDelete();
     void commandPreview();
+    void commandPrint();
     // "do CSV" and "Szukaj" on the register on screen.
     void commandExport();
     void commandSearch();
@@ -90,6 +91,10 @@ public:
     void addSectionCommand(const QString& buttonName, const QString& menuItem,
                            std::function<void()> handler) override;
     void addMenuCommand(const QString& menuItem, std::function<void()> handler) override;
+    void setSectionContent(Section section, QWidget* content) override;
+    QMenu* viewSubmenu(const QString& title) override;
+    void monthYearFilter(bool& active, int& year, int& month) const override;
+    void showSection(Section section) override { openSection(section); }
 
     QWidget* registerPage(RegisterId id) const { return m_sections->registerPage(id); }
 

@@ -10,6 +10,7 @@
 #include "fuel/gui/ConsumptionModule.h"
 #include "fuel/gui/FuelCardDialog.h"
 #include "fuel/gui/FuelPriceModule.h"
+#include "reports/gui/ReportsModule.h"
 #include "storage/ProgramOptions.h"
 #include "trips/OdometerRegister.h"
 #include "trips/gui/OdometerDialog.h"
@@ -76,6 +77,7 @@ QList<ProgramModuleFactory> programModuleFactories() {
         {[](ProgramContext& c) {
             return std::make_unique<AdminModule>(c.db, c.services, c.windowParent);
         }},
+        {[](ProgramContext& c) { return std::make_unique<ReportsModule>(c); }},
     };
 }
 

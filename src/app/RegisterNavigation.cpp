@@ -160,6 +160,15 @@ void MainWindow::commandPreview() {
         m_registers[static_cast<int>(*id)].module->preview();
 }
 
+void MainWindow::commandPrint() {
+    // Nothing for an empty register, and no message (as the preview).
+    const std::optional<RegisterId> id = visibleRegister();
+    if (!id || !printRecordCard)
+        return;
+    if (const auto card = m_registers[static_cast<int>(*id)].module->recordCard())
+        printRecordCard(*card);
+}
+
 void MainWindow::commandExport() {
     // A page without a register has no sheet: the command is off there and
     // does nothing, not even its dialog.

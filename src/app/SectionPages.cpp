@@ -287,6 +287,17 @@ void SectionPages::buildPages(const QList<SectionCommandInfo>& commands) {
     m_sectionPages.insert(static_cast<int>(Section::Dictionaries), dictionaries);
 }
 
+void SectionPages::setSectionContent(Section section, QWidget* content) {
+    QWidget* page = m_sectionPages.value(static_cast<int>(section));
+    if (!page || !content)
+        return;
+    // The placeholder tabs go; widgets kept below them (the order text) stay
+    // for the content to take.
+    for (QTabWidget* tabs : page->findChildren<QTabWidget*>(Qt::FindDirectChildrenOnly))
+        delete tabs;
+    static_cast<QVBoxLayout*>(page->layout())->insertWidget(0, content, 1);
+}
+
 QToolButton* SectionPages::sectionButton(Section section) const {
     return m_sectionButtons.value(static_cast<int>(section));
 }

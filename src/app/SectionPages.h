@@ -46,6 +46,8 @@ public:
     QWidget* registerPage(RegisterId id) const { return m_registerPages.value(int(id)); }
     QPlainTextEdit* notepad() const { return m_notepad; }
     QPlainTextEdit* orderText() const { return m_orderText; }
+    // A feature's page in place of a section's placeholder tabs.
+    void setSectionContent(Section section, QWidget* content);
 
     // The section's page, on its start page, the section button pressed and
     // no register button.

@@ -16,6 +16,7 @@ const QList<Command>& commands() {
         addExportCommands(list);
         addOdometerCommands(list);
         addArchiveCommands(list);
+        addReportCommands(list);
         return list;
     }();
     return all;

@@ -31,5 +31,6 @@ void addMaintenanceCommands(QList<Command>& commands); // backup, upgrade
 void addExportCommands(QList<Command>& commands);      // export
 void addOdometerCommands(QList<Command>& commands);    // odometer current, odometer check
 void addArchiveCommands(QList<Command>& commands);     // archive ..., pack, delete-range
+void addReportCommands(QList<Command>& commands);      // report list, report, card
 
 } // namespace kv::cli

@@ -13,7 +13,8 @@ namespace {
 // stored database.
 const QStringList kFlags{QStringLiteral("--help"),    QStringLiteral("--version"),
                          QStringLiteral("--demo"),    QStringLiteral("--yes"),
-                         QStringLiteral("--dry-run"), QStringLiteral("--no-safety-copy")};
+                         QStringLiteral("--dry-run"), QStringLiteral("--no-safety-copy"),
+                         QStringLiteral("--lpg")};
 const QStringList kValued{QStringLiteral("--db-password"),    QStringLiteral("--location"),
                           QStringLiteral("--company"),        QStringLiteral("--user"),
                           QStringLiteral("--user-password"),  QStringLiteral("--new-password"),
@@ -22,7 +23,11 @@ const QStringList kValued{QStringLiteral("--db-password"),    QStringLiteral("--
                           QStringLiteral("--from"),           QStringLiteral("--to"),
                           QStringLiteral("--output"),         QStringLiteral("--encoding"),
                           QStringLiteral("--max-km-per-day"), QStringLiteral("--name"),
-                          QStringLiteral("--date"),           QStringLiteral("--archive-password")};
+                          QStringLiteral("--date"),           QStringLiteral("--archive-password"),
+                          QStringLiteral("--driver"),         QStringLiteral("--fuel-card"),
+                          QStringLiteral("--road-card"),      QStringLiteral("--order"),
+                          QStringLiteral("--issue-date"),     QStringLiteral("--pdf"),
+                          QStringLiteral("--text")};
 } // namespace
 
 bool CliContext::parse(const QStringList& arguments) {

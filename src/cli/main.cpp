@@ -4,10 +4,26 @@
 #include "storage/RunEnvironment.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Reports and cards lay out text with the report font and paint PDF:
+    // those commands get an offscreen QGuiApplication, needing no display.
+    bool reports = false;
+    for (int i = 1; i < argc; ++i)
+        reports =
+            reports || std::strcmp(argv[i], "report") == 0 || std::strcmp(argv[i], "card") == 0;
+    std::unique_ptr<QCoreApplication> application;
+    if (reports) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication& app = *application;
     QStringList arguments = app.arguments();
     arguments.removeFirst();
     kv::cli::TerminalUserInterface terminal(arguments.contains(QStringLiteral("--yes")));

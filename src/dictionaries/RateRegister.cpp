@@ -1,4 +1,5 @@
 #include "dictionaries/RateRegister.h"
+#include "dictionaries/RateCard.h"
 
 #include "dictionaries/VehicleKindNames.h"
 #include "framework/RegisterHooks.h"
@@ -36,6 +37,7 @@ QStringList rateLabels(const FormSetup& setup) {
 RegisterEditing<RateFormValues> rateEditing(std::function<QStringList()> labels) {
     RegisterEditing<RateFormValues> e;
     e.fields = &rateFields();
+    e.card = &rateCard();
     e.defaults = newRateDefaults;
     e.setup = [labels](bool) { return rateFormSetup(labels ? labels() : QStringList()); };
     // Rows are keyed by the date number.

@@ -1,4 +1,5 @@
 #include "fleet/EmployeeRegister.h"
+#include "fleet/FleetCards.h"
 
 #include "fleet/CompanyData.h"
 #include "fleet/EmployeeReferences.h"
@@ -26,6 +27,7 @@ void registerEmployeeQueries(DataModule& db) {
 RegisterEditing<EmployeeFormValues> employeeEditing(std::function<bool()> numberChangeAllowed) {
     RegisterEditing<EmployeeFormValues> e;
     e.fields = &employeeFields();
+    e.card = &employeeCard();
     e.setup = [numberChangeAllowed](bool adding) {
         FormSetup s;
         if (!adding && !(numberChangeAllowed && numberChangeAllowed()))

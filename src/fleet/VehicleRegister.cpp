@@ -1,4 +1,5 @@
 #include "fleet/VehicleRegister.h"
+#include "fleet/FleetCards.h"
 
 #include "storage/DataModule.h"
 #include "storage/SqlSnippets.h"
@@ -107,6 +108,7 @@ RegisterEditing<VehicleFormValues> vehicleEditing(std::function<VehicleLists()> 
                                                   std::function<void(bool insert)> afterSave) {
     RegisterEditing<VehicleFormValues> e;
     e.fields = &vehicleFields();
+    e.card = &vehicleCard();
     e.defaults = newVehicleDefaults;
     e.setup = [lists](bool) {
         FormSetup s;

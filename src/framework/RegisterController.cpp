@@ -48,10 +48,19 @@ void RegisterController::writeStatementLines() {
 
 engine::Params RegisterController::params() const {
     const RegisterViewState& s = state();
+    engine::Params p;
     if (m_descriptor.vehicleFilter == VehicleFilter::RegistrationNumber &&
         s.vehicleFragment.contains(u':' + kVehicleFilterParameter))
-        return {{kVehicleFilterParameter, s.vehicleParameter}};
-    return {};
+        p.append({kVehicleFilterParameter, s.vehicleParameter});
+    for (auto it = s.extraParameters.cbegin(); it != s.extraParameters.cend(); ++it) {
+        const QString name = u':' + it.key();
+        for (const QString& slot : m_descriptor.extraFilters)
+            if (s.extraFragments.value(slot).contains(name)) {
+                p.append({it.key(), it.value()});
+                break;
+            }
+    }
+    return p;
 }
 
 bool RegisterController::refresh() {

@@ -3,6 +3,7 @@
 #include "framework/EditCycle.h"
 #include "framework/FieldTable.h"
 #include "framework/FormView.h"
+#include "framework/RecordCard.h"
 #include "framework/RegisterController.h"
 
 #include <functional>
@@ -21,6 +22,8 @@ enum class KeyMatch {
 // register states only what differs from the common steps.
 template <class V> struct RegisterEditing {
     const FieldTable<V>* fields = nullptr;
+    // The printed card of a record ("Drukuj"); null: the register has none.
+    const CardTable* card = nullptr;
     // A new record's values (empty: V{}).
     std::function<V()> defaults;
     // What the window is told (lists, locked columns); adding or editing.

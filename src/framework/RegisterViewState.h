@@ -15,6 +15,9 @@ struct RegisterViewState {
     QString vehicleParameter;
     QString periodFragment;
     QMap<QString, QString> extraFragments; // by the register's extra filter names
+    // Texts an extra fragment compares (a driver's or a card's key), bound by
+    // their parameter names wherever a fragment names them.
+    QMap<QString, QString> extraParameters;
     QString sortColumn;
     bool ascending = true;
 };

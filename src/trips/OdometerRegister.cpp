@@ -1,4 +1,5 @@
 #include "trips/OdometerRegister.h"
+#include "trips/TripCards.h"
 
 #include "fleet/VehicleRegister.h"
 #include "framework/RegisterStates.h"
@@ -32,6 +33,7 @@ void registerOdometerQueries(DataModule& db) {
 RegisterEditing<OdometerFormValues> odometerEditing(DataModule& db) {
     RegisterEditing<OdometerFormValues> e;
     e.fields = &odometerFields();
+    e.card = &odometerCard();
     DataModule* data = &db;
     e.defaults = [data] {
         OdometerFormValues v = newOdometerDefaults();

@@ -1,4 +1,5 @@
 #include "trips/TripRegister.h"
+#include "trips/TripCards.h"
 
 #include "dictionaries/DictionaryLists.h"
 #include "fleet/VehicleRegister.h"
@@ -89,6 +90,7 @@ TripLists loadTripLists(DataModule& db) {
 RegisterEditing<TripFormValues> tripEditing(DataModule& db) {
     RegisterEditing<TripFormValues> e;
     e.fields = &tripFields();
+    e.card = &tripCard();
     DataModule* data = &db;
     e.defaults = [data] {
         TripFormValues v;

@@ -42,8 +42,11 @@ QList<PermissionControl> build() {
     list.items(4, {"Utwórz kopię przejazdów na podstawie wskazanego miesiąca"});
     list.items(49, {"Sprawdź stany magazynowe"});
     list.add(permission::Reports, Kind::SectionButton, QStringLiteral("SBRaporty"));
+    // All six report submenus of "Widok", not only three of them: a user
+    // without the reports would otherwise reach the others from the menu.
     list.items(permission::Reports,
-               {"Raporty wg pojazdów", "Raporty wg kierowców", "Pozostałe raporty 1"});
+               {"Raporty wg pojazdów", "Raporty wg kierowców", "Karty drogowe", "Kilometrówka VAT",
+                "Pozostałe raporty 1", "Pozostałe raporty 2"});
     list.add(permission::DictionaryRead, Kind::RegisterButton, QStringLiteral("RBSlBiblioteka"));
     list.items(permission::DictionaryRead, {"Biblioteka"});
     list.add(22, Kind::RegisterButton, QStringLiteral("RBSlDaneFirmy"));

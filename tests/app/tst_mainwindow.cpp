@@ -106,11 +106,10 @@ private slots:
         window.setCommandState(true, false);
         QVERIFY(window.findChild<QPushButton*>(QStringLiteral("SBPodglad"))->isEnabled());
         QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("SBDodaj"))->isEnabled());
-        // Export and search come with viewing; print is not part of this
-        // version and stays off.
+        // Export, search and the record card come with viewing.
         QVERIFY(window.findChild<QPushButton*>(QStringLiteral("SBcsv"))->isEnabled());
         QVERIFY(window.findChild<QPushButton*>(QStringLiteral("SBSzukaj"))->isEnabled());
-        QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("SBDrukuj"))->isEnabled());
+        QVERIFY(window.findChild<QPushButton*>(QStringLiteral("SBDrukuj"))->isEnabled());
         window.setCommandState(true, true);
         QVERIFY(window.findChild<QPushButton*>(QStringLiteral("SBUsun"))->isEnabled());
         const QStringList menus{QStringLiteral("&Dane"),      QStringLiteral("&Edycja"),

@@ -183,7 +183,7 @@ private slots:
                              qPrintable(line));
                     ++ours;
                 }
-            QCOMPARE(ours, 2); // the program's library and the core
+            QCOMPARE(ours, 3); // the program's library, the core and the report engine
         }
         const Run cli = run(installed(QStringLiteral("bin/karvento-cli")),
                             {QStringLiteral("--version")}, clean());

@@ -320,8 +320,9 @@ private slots:
                     return &c;
             return nullptr;
         };
-        // Each control once, with every permission it needs.
-        QCOMPARE(permissionControls().size(), 21 * 2 + 20);
+        // Each control once, with every permission it needs (the reports'
+        // permission guards all six report submenus).
+        QCOMPARE(permissionControls().size(), 21 * 2 + 23);
         const QList<std::tuple<K, const char*, QList<int>>> expected{
             {K::Menu, "menuAdministracja", {0}},
             {K::SectionButton, "SBPojazdy", {1}},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/CurrentRecord.h"
 #include "framework/RegisterEditing.h"
 #include "framework/gui/RegisterGrid.h"
 #include "framework/gui/RegisterModule.h"
@@ -34,17 +35,17 @@ public:
         grid().showRows();
     }
     void preview() override {
-        RegisterController& reg = controller();
-        if (reg.isEmpty() || reg.currentRow() < 0)
-            return;
         const RegisterEditing<V> e = m_editing();
-        FormSetup setup = e.setup ? e.setup(false) : FormSetup{};
-        setup.lockedColumns.clear(); // every field read-only alike
-        const V defaults = e.defaults ? e.defaults() : V{};
-        m_window->load(e.fields->fromRecord(*reg.rows(), reg.currentRow(), defaults), setup);
+        const auto form = currentRecordForm(controller(), e);
+        if (!form)
+            return; // an empty register: nothing is shown
+        m_window->load(form->values, form->setup);
         setWindowEditable(m_window.get(), false);
-        m_window->confirm();
+        m_window->confirm(); // whatever the user does, nothing is saved
         setWindowEditable(m_window.get(), true);
+    }
+    std::optional<RecordCardText> recordCard() override {
+        return currentRecordCard(controller(), m_editing());
     }
 
     Dialog& window() const { return *m_window; }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "framework/RecordCard.h"
 #include "framework/Registers.h"
 
 #include <QString>
 #include <functional>
+
+class QMenu;
+class QWidget;
 
 namespace kv {
 
@@ -34,6 +38,26 @@ public:
         (void)menuItem;
         (void)handler;
     }
+
+    // The rest have a default for windows that do without them (the tests').
+    // Puts a feature's own page into a section in place of its placeholder
+    // (the reports page into "Raporty").
+    virtual void setSectionContent(Section /*section*/, QWidget* /*content*/) {}
+    // One of the "Widok" submenus a feature fills (the report submenus),
+    // made available.
+    virtual QMenu* viewSubmenu(const QString& /*title*/) { return nullptr; }
+    // What the month and year lists of the filter row show: whether they are
+    // the active period filter, the year and the month (0: "(Wszystkie)").
+    virtual void monthYearFilter(bool& active, int& year, int& month) const {
+        active = false;
+        year = month = 0;
+    }
+    // Shows a section at one of its tabs (the reports page at a tab).
+    virtual void showSection(Section section) { showSectionStart(section); }
+
+    // Prints a record's card ("Drukuj"); set by the reports module, empty
+    // until then.
+    std::function<void(const RecordCardText&)> printRecordCard;
 
     // Opens the dictionary window on one list (its code, e.g. "FLOTA"); set by
     // the dictionaries module, empty until then. Edit windows' "[...]" buttons

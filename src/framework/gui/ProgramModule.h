@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/Registers.h"
+
 class QWidget;
 
 namespace kv {
@@ -25,6 +27,10 @@ public:
     virtual void welcome() {}
     // Before a log-out and before the program closes.
     virtual void beforeLogout() {}
+    // A section was opened (its lists may want reading again).
+    virtual void sectionOpened(Section /*section*/) {}
+    // The vehicle, month, year or date-range filter changed.
+    virtual void filtersChanged() {}
 };
 
 } // namespace kv

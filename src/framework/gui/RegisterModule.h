@@ -1,7 +1,10 @@
 #pragma once
 
+#include "framework/RecordCard.h"
 #include "framework/Registers.h"
 #include "framework/gui/ProgramModule.h"
+
+#include <optional>
 
 namespace kv {
 
@@ -32,6 +35,9 @@ public:
     virtual void edit() = 0;
     // The edit window in read-only display.
     virtual void preview() = 0;
+    // The printed card of the current record ("Drukuj"); nothing for an empty
+    // register or one without a card.
+    virtual std::optional<RecordCardText> recordCard() { return std::nullopt; }
     // Lists the register's grid or filters need, reloaded when it opens.
     virtual void refreshLookups() {}
     // After a deletion (also when the user declined the question).
