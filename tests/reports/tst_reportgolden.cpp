@@ -3,6 +3,7 @@
 // files anew (then read them before committing).
 #include "TestSupport.h"
 
+#include "framework/DisplayFormatters.h"
 #include "reportengine/ReportFonts.h"
 #include "reports/ReportCatalog.h"
 #include "reports/ReportWalk.h"
@@ -81,6 +82,17 @@ std::shared_ptr<const ResultSet> rows(int count) {
     return set;
 }
 
+// The consumption registers work their consumption out in a hook from the rows
+// before each one; here the fixture's stored value stands in for it, shown as
+// that hook shows a consumption. Other computed columns stay as a register
+// without its hook shows them: empty.
+RegisterTableModel::CellFormatter consumptionAsStored() {
+    return [](const ResultSet& rs, int row, const GridColumn& c) {
+        return c.field == u"ZUZYCIE" ? formatValue(Formatter::Money, rs.value(row, c.field))
+                                     : QString();
+    };
+}
+
 CommonValues common() {
     CommonValues c;
     c.vehicle = QStringLiteral("WE 1234A, Skoda Octavia");
@@ -151,8 +163,9 @@ private slots:
         if (def->source == RowSourceKind::ChosenRoadCard)
             extras.fixedRows = 1; // one card, as the report command gives it
         const bool registerRows = def->source == RowSourceKind::Register;
-        ReportRow row = registerRows ? ReportRow(rows(3), &registerDescriptor(def->reg), nullptr)
-                                     : ReportRow(rows(3));
+        ReportRow row =
+            registerRows ? ReportRow(rows(3), &registerDescriptor(def->reg), consumptionAsStored())
+                         : ReportRow(rows(3));
         const QString text =
             report::documentText(layoutReportRows(*tpl, *def, row, choices, common(), extras));
 
