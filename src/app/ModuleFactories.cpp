@@ -1,5 +1,6 @@
 #include "app/ModuleFactories.h"
 
+#include "costs/gui/CostModule.h"
 #include "dictionaries/gui/DictionaryModule.h"
 #include "fleet/EmployeeRegister.h"
 #include "fleet/gui/CompanyDataModule.h"
@@ -39,6 +40,7 @@ QList<ModuleFactory> registerModuleFactories() {
     return {
         {RegisterId::Vehicles, [](ModuleContext& c) { return std::make_unique<VehicleModule>(c); }},
         {RegisterId::Trips, [](ModuleContext& c) { return std::make_unique<TripModule>(c); }},
+        {RegisterId::Costs, [](ModuleContext& c) { return std::make_unique<CostModule>(c); }},
         formModule<OdometerFormValues, OdometerDialog>(RegisterId::Odometer, odometerEditing),
         {RegisterId::Rates,
          [](ModuleContext& c) {

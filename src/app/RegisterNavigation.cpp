@@ -8,6 +8,7 @@
 #include "app/MainMenu.h"
 #include "app/ModuleFactories.h"
 #include "app/PermissionView.h"
+#include "framework/HandOver.h"
 #include "framework/RegisterController.h"
 #include "framework/RegisterFilters.h"
 #include "framework/gui/RegisterGrid.h"
@@ -59,6 +60,8 @@ void MainWindow::setUpModules() {
                 m_commands->attachCommandMenu(list);
         }
     }
+    // A record handed over to another register ends on that register's page.
+    handOverShowRegister() = [this](RegisterId id) { openRegister(id); };
     for (const ProgramModuleFactory& factory : programModuleFactories()) {
         ProgramContext context{db, *this, this};
         m_programModules.push_back(factory.make(context));

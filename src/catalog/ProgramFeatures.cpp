@@ -3,6 +3,8 @@
 // Adding a register adds its line here and its module to the module list.
 #include "storage/ProgramFeatures.h"
 
+#include "costs/CostHandOvers.h"
+#include "costs/CostRegister.h"
 #include "dictionaries/DictionaryQueries.h"
 #include "dictionaries/VehicleKinds.h"
 #include "fleet/EmployeeRegister.h"
@@ -23,6 +25,8 @@ void installProgramFeatures(DataModule& db) {
     registerTripQueries(db);
     installTripHooks();
     registerOdometerQueries(db);
+    registerCostQueries(db);
+    installCostHandOverTarget();
     registerUserQueries(db);
     db.addCompanyOpenedHandler(refillVehicleKinds);
 }

@@ -8,8 +8,8 @@
 #include "framework/RegisterFilters.h"
 #include "framework/RegisterSheet.h"
 #include "framework/RegisterStates.h"
-#include "storage/ProgramOptions.h"
 #include "schema/Schema.h"
+#include "storage/ProgramOptions.h"
 #include "storage/engine/Connection.h"
 
 #include <QCryptographicHash>
@@ -198,7 +198,7 @@ private slots:
         } refusals[] = {
             {{"pojazdy", "--vehicle", "XX 0000"},
              "Nie ma pojazdu o numerze rejestracyjnym XX 0000."},
-            {{"koszty"}, "nie jest dostępny w tej wersji programu"},
+            {{"naprawy"}, "nie jest dostępny w tej wersji programu"},
             {{"zuzycielpg", "--vehicle", "WE 12345"}, "nie jest dostępny"},
             {{"pojazdy", "--user-password", "zle"}, "Niepoprawny login lub hasło"},
             {{"pojazdy", "--output", location}, "Nie udało się wyeksportować danych"},
