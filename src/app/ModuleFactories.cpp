@@ -6,6 +6,10 @@
 #include "fleet/gui/CompanyDataModule.h"
 #include "fleet/gui/EmployeeDialog.h"
 #include "fleet/gui/VehicleModule.h"
+#include "fuel/FuelCardRegister.h"
+#include "fuel/gui/ConsumptionModule.h"
+#include "fuel/gui/FuelCardDialog.h"
+#include "fuel/gui/FuelPriceModule.h"
 #include "storage/ProgramOptions.h"
 #include "trips/OdometerRegister.h"
 #include "trips/gui/OdometerDialog.h"
@@ -42,6 +46,15 @@ QList<ModuleFactory> registerModuleFactories() {
         {RegisterId::Trips, [](ModuleContext& c) { return std::make_unique<TripModule>(c); }},
         {RegisterId::Costs, [](ModuleContext& c) { return std::make_unique<CostModule>(c); }},
         formModule<OdometerFormValues, OdometerDialog>(RegisterId::Odometer, odometerEditing),
+        {RegisterId::Consumption,
+         [](ModuleContext& c) { return std::make_unique<ConsumptionModule>(c); }},
+        {RegisterId::ConsumptionKm,
+         [](ModuleContext& c) { return std::make_unique<ConsumptionModule>(c); }},
+        {RegisterId::ConsumptionMth,
+         [](ModuleContext& c) { return std::make_unique<ConsumptionModule>(c); }},
+        {RegisterId::FuelPrices,
+         [](ModuleContext& c) { return std::make_unique<FuelPriceModule>(c); }},
+        formModule<FuelCardFormValues, FuelCardDialog>(RegisterId::FuelCards, fuelCardEditing),
         {RegisterId::Rates,
          [](ModuleContext& c) {
              return std::make_unique<DictionaryModule>(c.controller, c.grid, c.services,

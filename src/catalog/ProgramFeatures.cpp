@@ -9,6 +9,12 @@
 #include "dictionaries/VehicleKinds.h"
 #include "fleet/EmployeeRegister.h"
 #include "fleet/VehicleRegister.h"
+#include "fuel/ConsumptionQueries.h"
+#include "fuel/ConsumptionView.h"
+#include "fuel/FuelCardRegister.h"
+#include "fuel/FuelKinds.h"
+#include "fuel/FuelPriceRegister.h"
+#include "fuel/RefuellingHandOvers.h"
 #include "storage/DataModule.h"
 #include "trips/OdometerRegister.h"
 #include "trips/TripAllowance.h"
@@ -25,10 +31,16 @@ void installProgramFeatures(DataModule& db) {
     registerTripQueries(db);
     installTripHooks();
     registerOdometerQueries(db);
+    registerConsumptionQueries(db);
+    installConsumptionHooks();
+    registerFuelPriceQueries(db);
+    registerFuelCardQueries(db);
+    installRefuellingHandOverTargets();
     registerCostQueries(db);
     installCostHandOverTarget();
     registerUserQueries(db);
     db.addCompanyOpenedHandler(refillVehicleKinds);
+    db.addCompanyOpenedHandler(resetFuelKinds);
 }
 
 } // namespace kv

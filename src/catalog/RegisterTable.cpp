@@ -381,9 +381,8 @@ QList<RegisterDescriptor> build() {
                     km ? QStringLiteral("Przejechano km") : QStringLiteral("Przepracowano h"),
                     F::Money),
                 col("TANKOWANIE", QStringLiteral("Spalono paliwa l"), F::Money),
-                col("ZUZYCIE",
-                    km ? QStringLiteral("Zużycie l / 100 km") : QStringLiteral("Zużycie l / 1 Mth"),
-                    F::Money)};
+                computed("ZUZYCIE", km ? QStringLiteral("Zużycie l / 100 km")
+                                       : QStringLiteral("Zużycie l / 1 Mth"))};
         }
         if (f.id == R::Consumption)
             sheet(r, "ZużyciePaliwa", "[DATA] [BAK] [TANKOWANIE] [LICZNIK] [ZUZYCIE]");

@@ -9,6 +9,7 @@
 #include "framework/RegisterController.h"
 #include "framework/RegisterFilters.h"
 #include "framework/RegisterSheet.h"
+#include "framework/TwinTables.h"
 #include "storage/DataModule.h"
 #include "users/Permissions.h"
 
@@ -56,7 +57,7 @@ int runExport(CliContext& c, const QStringList& args) {
 
     const PolishLocale polish;
     if (twin)
-        db->switchAlternateTables(true);
+        switchTwinTable(*db, d->id, true);
     RegisterFilters filters(*db);
     if (!applySelection(c, filters, *selection))
         return Refused;

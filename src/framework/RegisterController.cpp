@@ -2,6 +2,7 @@
 
 #include "framework/RegisterHooks.h"
 #include "framework/RegisterStates.h"
+#include "framework/TwinTables.h"
 #include "storage/DataModule.h"
 #include "storage/ErrorReport.h"
 #include "storage/engine/DatabaseError.h"
@@ -126,7 +127,7 @@ QString RegisterController::deleteStatement(engine::Params* params) const {
     const RegisterDescriptor& d = m_descriptor;
     QString first = d.deleteStatement;
     // A register kept in twin tables deletes from the one it shows now.
-    first.replace(d.table, d.currentTable(m_db.alternateTablesActive()));
+    first.replace(d.table, currentRegisterTable(m_db, d.id));
     if (d.deleteKeyIsText) {
         if (params)
             *params = engine::positionalParams({currentValue(d.deleteKey.first()).toString()});

@@ -56,6 +56,12 @@ const ReadingSource kSources[] = {
     {"wyposazenie", "Wyposażenie", "IDWYPOS", {{"LICZNIK", "DATA"}, {}}, ""},
 };
 
+// Engine hours live in the per-hour fuel register alone.
+const ReadingSource kHourSources[] = {
+    {"zuzyciemth", "Zużycie paliwa - mth", "DATA", {{"LICZNIK", "DATA"}, {}}, ""},
+    {"zuzyciemthlpg", "Zużycie paliwa - mth (LPG)", "DATA", {{"LICZNIK", "DATA"}, {}}, ""},
+};
+
 QDate dateOf(qint64 dateNumber) {
     if (dateNumber < 10000101 || dateNumber > 99991231)
         return {};
@@ -122,8 +128,16 @@ void readSource(DataModule& db, const ReadingSource& s, std::optional<int> vehic
     }
 }
 
-QString kilometres(const Decimal& value) {
-    return formatDecimal(value, 2) + QStringLiteral(" km");
+QString unitName(ReadingUnit unit) {
+    return unit == ReadingUnit::EngineHours ? QStringLiteral("mth") : QStringLiteral("km");
+}
+
+QString quantity(const Decimal& value, ReadingUnit unit) {
+    return formatDecimal(value, 2) + u' ' + unitName(unit);
+}
+
+Decimal dailyLimit(ReadingUnit unit) {
+    return unit == ReadingUnit::EngineHours ? kMaxEngineHoursPerDay : kDefaultMaxKmPerDay;
 }
 
 // A limit as typed: no decimals when it has none.
@@ -135,9 +149,9 @@ QString inDays(int days) {
     return days == 1 ? QStringLiteral("1 dnia") : QStringLiteral("%1 dni").arg(days);
 }
 
-QString reference(const OdometerReading& r) {
+QString reference(const OdometerReading& r, ReadingUnit unit) {
     return QStringLiteral("%1 z dnia %2 (%3)")
-        .arg(kilometres(r.reading), dateNumberToText(r.date, true), r.registerName);
+        .arg(quantity(r.reading, unit), dateNumberToText(r.date, true), r.registerName);
 }
 
 bool earlierInOrder(const OdometerReading& a, const OdometerReading& b) {
@@ -149,6 +163,14 @@ bool earlierInOrder(const OdometerReading& a, const OdometerReading& b) {
 QList<OdometerReading> vehicleReadings(DataModule& db, int vehicleId, const EditedRow& edited) {
     QList<OdometerReading> out;
     for (const ReadingSource& s : kSources)
+        readSource(db, s, vehicleId, edited,
+                   [&out](int, const OdometerReading& r) { out.append(r); });
+    return out;
+}
+
+QList<OdometerReading> vehicleEngineHours(DataModule& db, int vehicleId, const EditedRow& edited) {
+    QList<OdometerReading> out;
+    for (const ReadingSource& s : kHourSources)
         readSource(db, s, vehicleId, edited,
                    [&out](int, const OdometerReading& r) { out.append(r); });
     return out;
@@ -266,28 +288,29 @@ QList<ReadingFinding> implausibleReadings(QList<OdometerReading> readings,
     return findings;
 }
 
-QString describeFinding(const ReadingFinding& f, const Decimal& maxKmPerDay) {
+QString describeFinding(const ReadingFinding& f, const Decimal& maxKmPerDay, ReadingUnit unit) {
     switch (f.problem) {
     case ReadingProblem::BelowEarlier:
-        return QStringLiteral("mniej niż ") + reference(f.other);
+        return QStringLiteral("mniej niż ") + reference(f.other, unit);
     case ReadingProblem::AboveLater:
-        return QStringLiteral("więcej niż ") + reference(f.other);
+        return QStringLiteral("więcej niż ") + reference(f.other, unit);
     case ReadingProblem::TooFast: {
         Decimal gap = f.reading.reading - f.other.reading;
         if (gap.signum() < 0)
             gap = -gap;
-        return QStringLiteral("%1 różnicy względem %2 w ciągu %3, a to ponad %4 km na dzień")
-            .arg(kilometres(gap), reference(f.other), inDays(f.days), plainNumber(maxKmPerDay));
+        return QStringLiteral("%1 różnicy względem %2 w ciągu %3, a to ponad %4 %5 na dzień")
+            .arg(quantity(gap, unit), reference(f.other, unit), inDays(f.days),
+                 plainNumber(maxKmPerDay), unitName(unit));
     }
     case ReadingProblem::ReturnBelowHandover:
         return QStringLiteral("mniej niż przy udostępnieniu pojazdu (%1)")
-            .arg(kilometres(f.other.reading));
+            .arg(quantity(f.other.reading, unit));
     case ReadingProblem::OutOfSequence:
         if (f.other.date == 0)
             return QStringLiteral("nie pasuje do kolejności pozostałych odczytów pojazdu");
         return QStringLiteral("nie pasuje do kolejności pozostałych odczytów pojazdu (poprzedni: "
                               "%1)")
-            .arg(reference(f.other));
+            .arg(reference(f.other, unit));
     }
     return {};
 }
@@ -297,9 +320,12 @@ QList<QPair<TypedReading, ReadingFinding>> checkTypedReadings(DataModule& db,
     QList<QPair<TypedReading, ReadingFinding>> out;
     if (check.vehicleId <= 0 || check.typed.isEmpty())
         return out;
-    const QList<OdometerReading> others = vehicleReadings(db, check.vehicleId, check.edited);
+    const bool hours = check.unit == ReadingUnit::EngineHours;
+    const QList<OdometerReading> others =
+        hours ? vehicleEngineHours(db, check.vehicleId, check.edited)
+              : vehicleReadings(db, check.vehicleId, check.edited);
     for (const TypedReading& t : check.typed)
-        for (const ReadingFinding& f : checkReading(others, t.reading))
+        for (const ReadingFinding& f : checkReading(others, t.reading, dailyLimit(check.unit)))
             out.append({t, f});
     if (check.handoverAndReturn && check.typed.size() == 2) {
         const TypedReading& handover = check.typed.at(0);
@@ -312,7 +338,8 @@ QList<QPair<TypedReading, ReadingFinding>> checkTypedReadings(DataModule& db,
     return out;
 }
 
-QString readingQuestion(const QList<QPair<TypedReading, ReadingFinding>>& findings) {
+QString readingQuestion(const QList<QPair<TypedReading, ReadingFinding>>& findings,
+                        ReadingUnit unit) {
     if (findings.isEmpty())
         return {};
     QString text =
@@ -320,18 +347,18 @@ QString readingQuestion(const QList<QPair<TypedReading, ReadingFinding>>& findin
     QString lastLabel;
     for (const auto& [typed, finding] : findings) {
         const QString heading = QStringLiteral("%1 %2 z dnia %3:")
-                                    .arg(typed.label, kilometres(typed.reading.reading),
+                                    .arg(typed.label, quantity(typed.reading.reading, unit),
                                          dateNumberToText(typed.reading.date, true));
         if (heading != lastLabel)
             text += u'\n' + heading + u'\n';
         lastLabel = heading;
-        text += QStringLiteral("– ") + describeFinding(finding, kDefaultMaxKmPerDay) + u'\n';
+        text += QStringLiteral("– ") + describeFinding(finding, dailyLimit(unit), unit) + u'\n';
     }
     return text + QStringLiteral("\nCzy mimo to zapisać?");
 }
 
 bool confirmReadings(DataModule& db, const ReadingCheck& check) {
-    const QString question = readingQuestion(checkTypedReadings(db, check));
+    const QString question = readingQuestion(checkTypedReadings(db, check), check.unit);
     return question.isEmpty() ||
            ui().question(QStringLiteral("Pytanie"), question, DefaultAnswer::No);
 }

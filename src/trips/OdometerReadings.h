@@ -38,8 +38,18 @@ QList<OdometerReading> vehicleReadings(DataModule& db, int vehicleId, const Edit
 // The same for every vehicle at once, by vehicle id.
 QHash<int, QList<OdometerReading>> allVehicleReadings(DataModule& db);
 
+// The engine-hour readings of one vehicle: those of the per-hour fuel
+// register (liquid fuel and LPG), compared only with each other.
+QList<OdometerReading> vehicleEngineHours(DataModule& db, int vehicleId,
+                                          const EditedRow& edited = {});
+
 // The most kilometres a vehicle is believed to cover in one day.
 inline const Decimal kDefaultMaxKmPerDay = Decimal::fromInteger(1500);
+// An engine runs at most 24 hours a day.
+inline const Decimal kMaxEngineHoursPerDay = Decimal::fromInteger(24);
+
+// What a reading counts: kilometres on the odometer or an engine's hours.
+enum class ReadingUnit { Kilometres, EngineHours };
 
 enum class ReadingProblem {
     BelowEarlier,        // below the greatest reading of the latest earlier day
@@ -79,7 +89,8 @@ QList<ReadingFinding> implausibleReadings(QList<OdometerReading> readings,
 
 // A one-line Polish description of a finding ("mniej niż 10000,00 km z dnia
 // 01.03.2024 (Historia przebiegów)").
-QString describeFinding(const ReadingFinding& finding, const Decimal& maxKmPerDay);
+QString describeFinding(const ReadingFinding& finding, const Decimal& maxKmPerDay,
+                        ReadingUnit unit = ReadingUnit::Kilometres);
 
 // What a window asks before saving readings: the vehicle, the readings typed
 // (with what the user calls them) and, for a lent vehicle, the hand-over and
@@ -93,6 +104,9 @@ struct ReadingCheck {
     QList<TypedReading> typed;
     EditedRow edited;
     bool handoverAndReturn = false; // typed[0] is the hand-over, typed[1] the return
+    // Engine hours are checked against the vehicle's other engine-hour
+    // readings with a day's limit of 24, kilometres against the kilometres.
+    ReadingUnit unit = ReadingUnit::Kilometres;
 };
 
 // The findings of every typed reading, and of the return against the
@@ -100,7 +114,8 @@ struct ReadingCheck {
 QList<QPair<TypedReading, ReadingFinding>> checkTypedReadings(DataModule& db,
                                                               const ReadingCheck& check);
 // The question that lists the findings (empty for none).
-QString readingQuestion(const QList<QPair<TypedReading, ReadingFinding>>& findings);
+QString readingQuestion(const QList<QPair<TypedReading, ReadingFinding>>& findings,
+                        ReadingUnit unit = ReadingUnit::Kilometres);
 // Saves without asking when every reading fits; otherwise asks "Pytanie"
 // with the findings and "Czy mimo to zapisać?" (Enter answers no, which
 // returns to the window).

@@ -102,6 +102,26 @@ private slots:
         QCOMPARE(out.out.toLatin1(), contents(windowFile));
     }
 
+    void fuelRegistersOnEitherFuel() {
+        // Per km: 35 l over 500 km and 30 l over 400 km, on LPG only.
+        execute("INSERT INTO zuzyciekmlpg (IDPOJAZD, DATA, PRZEBIEG, TANKOWANIE, LICZNIK) "
+                "SELECT IDPOJAZD, 20240301, 500, 35, 10000 FROM pojazdy WHERE NRREJ = 'WE 12345'");
+        execute("INSERT INTO zuzyciekmlpg (IDPOJAZD, DATA, PRZEBIEG, TANKOWANIE, LICZNIK) "
+                "SELECT IDPOJAZD, 20240305, 400, 30, 10400 FROM pojazdy WHERE NRREJ = 'WE 12345'");
+        const Run lpg = exportOf({"zuzyciekmlpg", "--vehicle", "WE 12345", "--encoding", "utf8"});
+        QCOMPARE(lpg.code, 0);
+        const QStringList lines = lpg.out.mid(1).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines.at(1).endsWith(QStringLiteral("\"35,00\";\"7,00\"")),
+                 qPrintable(lines.at(1)));
+        QVERIFY2(lines.at(2).endsWith(QStringLiteral("\"30,00\";\"7,50\"")),
+                 qPrintable(lines.at(2)));
+        // The liquid fuel's table has none of them.
+        const Run liquid = exportOf({"zuzyciekm", "--vehicle", "WE 12345"});
+        QCOMPARE(liquid.code, 0);
+        QCOMPARE(liquid.out.count(QStringLiteral("\r\n")), 1);
+    }
+
     void encodingsAndTheReplacedCharacters() {
         // Whatever the terminal's language, the sheet is written the Polish way.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -199,7 +219,7 @@ private slots:
             {{"pojazdy", "--vehicle", "XX 0000"},
              "Nie ma pojazdu o numerze rejestracyjnym XX 0000."},
             {{"naprawy"}, "nie jest dostępny w tej wersji programu"},
-            {{"zuzycielpg", "--vehicle", "WE 12345"}, "nie jest dostępny"},
+            {{"zlecenia"}, "nie jest dostępny"},
             {{"pojazdy", "--user-password", "zle"}, "Niepoprawny login lub hasło"},
             {{"pojazdy", "--output", location}, "Nie udało się wyeksportować danych"},
             {{"pojazdy", "--output", file("brak/x.csv")}, "Nie udało się wyeksportować danych"},
@@ -228,6 +248,7 @@ private slots:
         QVERIFY(denied.out.isEmpty());
 
         QCOMPARE(exportOf({"stawki", "--output", file("stawki.csv")}).code, 0);
+        QCOMPARE(exportOf({"zuzycielpg", "--vehicle", "WE 12345"}).code, 0);
         QCOMPARE(exportOf({"osobowa"}).code, 0);
         QCOMPARE(fingerprint(), withUser);
     }

@@ -1,0 +1,173 @@
+#include "fuel/ConsumptionView.h"
+
+#include "framework/RegisterController.h"
+#include "framework/RegisterHooks.h"
+#include "framework/RegisterStates.h"
+#include "fuel/FuelKinds.h"
+#include "storage/DataModule.h"
+#include "storage/ErrorLog.h"
+#include "storage/engine/DatabaseError.h"
+#include "support/DateNumbers.h"
+
+#include <array>
+
+namespace kv {
+
+namespace {
+
+// Logged when the stored values of a register cannot be read as numbers.
+constexpr qint64 kConsumptionCode = 4301;
+// Logged when the chosen vehicle's make and norm cannot be read.
+constexpr qint64 kVehicleLabelCode = 4302;
+
+struct Columns {
+    int date, first, litres, reading;
+};
+
+Columns columnsOf(ConsumptionKind kind, const ResultSet& rows) {
+    return {rows.columnIndex(QStringLiteral("DATA")),
+            rows.columnIndex(kind == ConsumptionKind::Continuous ? QStringLiteral("BAK")
+                                                                 : QStringLiteral("PRZEBIEG")),
+            rows.columnIndex(QStringLiteral("TANKOWANIE")),
+            rows.columnIndex(QStringLiteral("LICZNIK"))};
+}
+
+Decimal number(const ResultSet& rows, int row, int column) {
+    if (column < 0)
+        return {};
+    return Decimal::fromStored(rows.value(row, column)).value_or(Decimal());
+}
+
+RefuellingRow rowAt(const Columns& c, const ResultSet& rows, int row) {
+    return {c.date < 0 ? 0 : static_cast<int>(rows.value(row, c.date).toLongLong()),
+            number(rows, row, c.first), number(rows, row, c.litres), number(rows, row, c.reading)};
+}
+
+struct TotalsState {
+    KeptConsumptionTotals last;
+    std::array<ConsumptionTotals, 3> byRegister;
+};
+
+size_t slotOf(RegisterId id) {
+    return static_cast<size_t>(id) - static_cast<size_t>(RegisterId::Consumption);
+}
+
+void keep(DataModule& db, RegisterId id, const ConsumptionTotals& totals) {
+    TotalsState& s = db.companyState<TotalsState>();
+    s.last = {id, totals};
+    s.byRegister[slotOf(id)] = totals;
+}
+
+} // namespace
+
+ConsumptionKind consumptionKind(RegisterId id) {
+    switch (id) {
+    case RegisterId::ConsumptionKm:
+        return ConsumptionKind::PerKm;
+    case RegisterId::ConsumptionMth:
+        return ConsumptionKind::PerHour;
+    default:
+        return ConsumptionKind::Continuous;
+    }
+}
+
+QList<RefuellingRow> refuellingRows(ConsumptionKind kind, const ResultSet& rows) {
+    const Columns c = columnsOf(kind, rows);
+    QList<RefuellingRow> out;
+    out.reserve(rows.rowCount());
+    for (int i = 0; i < rows.rowCount(); ++i)
+        out.append(rowAt(c, rows, i));
+    return out;
+}
+
+QString consumptionCell(ConsumptionKind kind, const ResultSet& rows, int row) {
+    if (row < 0 || row >= rows.rowCount())
+        return QStringLiteral("-");
+    const Columns c = columnsOf(kind, rows);
+    try {
+        const RefuellingRow current = rowAt(c, rows, row);
+        if (kind != ConsumptionKind::Continuous || row == 0)
+            return consumptionText(rowConsumption(kind, nullptr, current));
+        const RefuellingRow previous = rowAt(c, rows, row - 1);
+        return consumptionText(rowConsumption(kind, &previous, current));
+    } catch (const DecimalError&) {
+        return QStringLiteral("-");
+    }
+}
+
+KeptConsumptionTotals lastConsumptionTotals(DataModule& db) {
+    return db.companyState<TotalsState>().last;
+}
+
+ConsumptionTotals registerConsumptionTotals(DataModule& db, RegisterId id) {
+    return db.companyState<TotalsState>().byRegister[slotOf(id)];
+}
+
+QString consumptionPeriodText(const ConsumptionTotals& t) {
+    if (t.firstDate > 99999998 && t.lastDate == 0)
+        return {};
+    return dateNumberToText(t.firstDate, true) + QStringLiteral(" - ") +
+           dateNumberToText(t.lastDate, true);
+}
+
+ConsumptionLabels consumptionLabels(DataModule& db, RegisterId id) {
+    ConsumptionLabels l;
+    const ConsumptionTotals t = registerConsumptionTotals(db, id);
+    l.average = QStringLiteral("Średnie zużycie paliwa: %1 %2")
+                    .arg(formatDecimal(t.average, 2), id == RegisterId::ConsumptionMth
+                                                          ? QStringLiteral("litrów / godzinę")
+                                                          : QStringLiteral("litrów / 100 km"));
+    const QString period = consumptionPeriodText(t);
+    l.period =
+        period.isEmpty() ? QStringLiteral("w okresie:") : QStringLiteral("w okresie: ") + period;
+    l.vehicle = QStringLiteral("(Wybierz pojazd)");
+    l.norm = QStringLiteral("Norma zużycia paliwa dla pojazdu");
+    const int vehicle = sharedFilters(db).selectedVehicleId;
+    if (vehicle <= 0)
+        return l;
+    try {
+        const ResultSet r = db.select(QStringLiteral("SELECT NRREJ, MARKA, NORMAOD, NORMADO FROM "
+                                                     "pojazdy.DB WHERE IDPOJAZD = :V"),
+                                      {{QStringLiteral("V"), vehicle}});
+        if (r.isEmpty())
+            return l;
+        l.vehicle = r.text(0, QStringLiteral("NRREJ")) + QStringLiteral(", ") +
+                    r.text(0, QStringLiteral("MARKA"));
+        auto norm = [&r](const char* column) {
+            try {
+                return formatDecimal(
+                    Decimal::fromStored(r.value(0, QLatin1String(column))).value_or(Decimal()), 2);
+            } catch (const DecimalError&) {
+                return formatDecimal(Decimal(), 2);
+            }
+        };
+        l.norm += u' ' + norm("NORMAOD") + QStringLiteral(" - ") + norm("NORMADO");
+    } catch (const DatabaseError& e) {
+        appendErrorLog(codedLine(kVehicleLabelCode, e.message()));
+    }
+    return l;
+}
+
+void installConsumptionHooks() {
+    for (RegisterId id : kConsumptionRegisters) {
+        RegisterHooks& hooks = registerHooks(id);
+        const ConsumptionKind kind = consumptionKind(id);
+        hooks.computedCell = [kind](DataModule&, const ResultSet& rows, int row,
+                                    const GridColumn&) { return consumptionCell(kind, rows, row); };
+        hooks.beforeRefresh = [id](RegisterController& reg) {
+            keep(reg.database(), id, ConsumptionTotals{});
+        };
+        hooks.afterRefresh = [id, kind](RegisterController& reg) {
+            const auto rows = reg.rows();
+            if (!rows)
+                return;
+            try {
+                keep(reg.database(), id, consumptionTotals(kind, refuellingRows(kind, *rows)));
+            } catch (const DecimalError& e) {
+                appendErrorLog(codedLine(kConsumptionCode, QString::fromUtf8(e.what())));
+            }
+        };
+    }
+}
+
+} // namespace kv
