@@ -108,23 +108,21 @@ void CostDialog::build() {
     grid->addWidget(m_gross, 1, 3);
     grid->addWidget(m_bookVat, 2, 0, 1, 4);
 
-    auto* more = new QFormLayout;
-    more->addRow(QStringLiteral("Data wystawienia"), fieldRow({issued}, true));
-    more->addRow(QStringLiteral("Rodzaj płatności"), fieldRow({payment, noPayment}));
-    more->addRow(QStringLiteral("Karta paliwowa"), fieldRow({card, noCard}));
-    more->addRow(QStringLiteral("Stan licz. w trakcie zakupu"),
+    // One form, so every label column lines up; the values span it.
+    form->addRow(values);
+    form->addRow(QStringLiteral("Data wystawienia"), fieldRow({issued}, true));
+    form->addRow(QStringLiteral("Rodzaj płatności"), fieldRow({payment, noPayment}));
+    form->addRow(QStringLiteral("Karta paliwowa"), fieldRow({card, noCard}));
+    form->addRow(QStringLiteral("Stan licz. w trakcie zakupu"),
                  withUnit(m_reading, QStringLiteral("km")));
-    more->addRow(QStringLiteral("Kierowca"), fieldRow({m_driver, noDriver}));
-    more->addRow(QString(), fieldRow({m_isFuel, new QLabel(QStringLiteral("  Ilość paliwa")),
+    form->addRow(QStringLiteral("Kierowca"), fieldRow({m_driver, noDriver}));
+    form->addRow(QString(), fieldRow({m_isFuel, new QLabel(QStringLiteral("  Ilość paliwa")),
                                       m_fuel, new QLabel(QStringLiteral("Litrów"))},
                                      true));
-    more->addRow(QStringLiteral("CK"), fieldRow({centre, noCentre}));
-    more->addRow(QStringLiteral("Koszt z karty drogowej"), fieldRow({roadCard, noRoadCard}));
-    more->addRow(QStringLiteral("Ilość towaru / inne"), other);
-
+    form->addRow(QStringLiteral("CK"), fieldRow({centre, noCentre}));
+    form->addRow(QStringLiteral("Koszt z karty drogowej"), fieldRow({roadCard, noRoadCard}));
+    form->addRow(QStringLiteral("Ilość towaru / inne"), other);
     body()->addLayout(form);
-    body()->addWidget(values);
-    body()->addLayout(more);
     body()->addWidget(buildHandOver());
     addButtons();
 
@@ -174,6 +172,12 @@ QWidget* CostDialog::buildHandOver() {
     l->addSpacing(12);
     l->addWidget(m_fuelKindLabel);
     l->addWidget(m_fuelKind);
+    // The window keeps its width whichever target is chosen.
+    for (QWidget* w : {static_cast<QWidget*>(m_fuelKindLabel), static_cast<QWidget*>(m_fuelKind)}) {
+        QSizePolicy p = w->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(p);
+    }
     l->addStretch(1);
     connect(m_handTarget, &QComboBox::currentIndexChanged, this, &CostDialog::updateHandOver);
     connect(m_handOn, &QCheckBox::toggled, this, &CostDialog::updateHandOver);
