@@ -10,6 +10,7 @@
 #include "support/DateNumbers.h"
 
 #include <array>
+#include <memory>
 
 namespace kv {
 
@@ -43,9 +44,19 @@ RefuellingRow rowAt(const Columns& c, const ResultSet& rows, int row) {
             number(rows, row, c.first), number(rows, row, c.litres), number(rows, row, c.reading)};
 }
 
+// Every row's consumption worked out at the refresh, for the rows of that
+// refresh: the grid, the sheet and the search then read a cell without
+// working it out again. The rows are watched, not held: once the register
+// lets them go, rows made later at the same place never match.
+struct RowValues {
+    std::weak_ptr<const ResultSet> rows;
+    QList<std::optional<Decimal>> values;
+};
+
 struct TotalsState {
     KeptConsumptionTotals last;
     std::array<ConsumptionTotals, 3> byRegister;
+    std::array<RowValues, 3> rowValues;
 };
 
 size_t slotOf(RegisterId id) {
@@ -152,17 +163,26 @@ void installConsumptionHooks() {
     for (RegisterId id : kConsumptionRegisters) {
         RegisterHooks& hooks = registerHooks(id);
         const ConsumptionKind kind = consumptionKind(id);
-        hooks.computedCell = [kind](DataModule&, const ResultSet& rows, int row,
-                                    const GridColumn&) { return consumptionCell(kind, rows, row); };
+        hooks.computedCell = [id, kind](DataModule& db, const ResultSet& rows, int row,
+                                        const GridColumn&) {
+            const RowValues& kept = db.companyState<TotalsState>().rowValues[slotOf(id)];
+            if (kept.rows.lock().get() == &rows && row >= 0 && row < kept.values.size())
+                return consumptionText(kept.values.at(row));
+            return consumptionCell(kind, rows, row);
+        };
         hooks.beforeRefresh = [id](RegisterController& reg) {
             keep(reg.database(), id, ConsumptionTotals{});
+            reg.database().companyState<TotalsState>().rowValues[slotOf(id)] = {};
         };
         hooks.afterRefresh = [id, kind](RegisterController& reg) {
             const auto rows = reg.rows();
             if (!rows)
                 return;
             try {
-                keep(reg.database(), id, consumptionTotals(kind, refuellingRows(kind, *rows)));
+                ConsumptionResult r = computeConsumption(kind, refuellingRows(kind, *rows));
+                keep(reg.database(), id, r.totals);
+                reg.database().companyState<TotalsState>().rowValues[slotOf(id)] = {
+                    rows, std::move(r.rows)};
             } catch (const DecimalError& e) {
                 appendErrorLog(codedLine(kConsumptionCode, QString::fromUtf8(e.what())));
             }

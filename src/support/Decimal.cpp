@@ -7,6 +7,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace kv {
@@ -172,6 +173,23 @@ std::optional<Decimal> Decimal::parse(QStringView text) {
 Decimal Decimal::fromDouble(double value) {
     if (!std::isfinite(value))
         throw DecimalError("Wartość nie jest liczbą");
+    // Stored amounts, litres and readings mostly have a few decimals: the
+    // fewest (up to four) whose decimal reads back as this very double give
+    // the shortest round-trip text without writing it out. Below 1e9 doubles
+    // lie far closer together than 0.0001, so no other decimal of as many
+    // places reads back as the same double.
+    if (std::fabs(value) < 1e9) {
+        static constexpr double kPowers[] = {1, 10, 100, 1000, 10000};
+        for (int places = 0; places <= 4; ++places) {
+            const double whole = std::nearbyint(value * kPowers[places]);
+            if (whole / kPowers[places] == value) {
+                Decimal d;
+                d.m_coefficient = static_cast<long long>(whole);
+                d.m_scale = places;
+                return d;
+            }
+        }
+    }
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     const std::optional<Decimal> d =
@@ -293,16 +311,38 @@ QString Decimal::toString(int places, QChar separator) const {
     Int coefficient = 0;
     if (!scaleUp(r.m_coefficient, places - r.m_scale, &coefficient))
         overflow();
-    std::string digits = digitsOf(absolute(coefficient));
-    if (digits.size() <= static_cast<size_t>(places))
-        digits.insert(0, static_cast<size_t>(places) + 1 - digits.size(), '0');
-    QString text;
-    if (coefficient < 0)
-        text += u'-';
-    text += QLatin1String(digits.data(), static_cast<qsizetype>(digits.size() - places));
+    // Written backwards into a buffer and made a text once: grids and sheets
+    // show thousands of these.
+    char buffer[2 * kMaxDigits + 4];
+    char* const end = buffer + sizeof buffer;
+    char* p = end;
+    const auto magnitude = static_cast<unsigned __int128>(absolute(coefficient));
+    int written = 0;
+    if (magnitude <= std::numeric_limits<quint64>::max()) {
+        quint64 v = static_cast<quint64>(magnitude);
+        do {
+            *--p = static_cast<char>('0' + v % 10);
+            v /= 10;
+        } while (++written <= places || v != 0);
+    } else {
+        unsigned __int128 v = magnitude;
+        do {
+            *--p = static_cast<char>('0' + static_cast<int>(v % 10));
+            v /= 10;
+        } while (++written <= places || v != 0);
+    }
+    const bool negative = coefficient < 0;
+    const qsizetype whole = written - places;
+    QString text(qsizetype(negative) + written + (places > 0 ? 1 : 0), Qt::Uninitialized);
+    QChar* out = text.data();
+    if (negative)
+        *out++ = u'-';
+    for (qsizetype i = 0; i < whole; ++i)
+        *out++ = QLatin1Char(p[i]);
     if (places > 0) {
-        text += separator;
-        text += QLatin1String(digits.data() + digits.size() - places, places);
+        *out++ = separator;
+        for (int i = 0; i < places; ++i)
+            *out++ = QLatin1Char(p[whole + i]);
     }
     return text;
 }

@@ -214,8 +214,9 @@ private slots:
         QCOMPARE(data->rows("zuzycie").size(), 2);
 
         // A merge that fails changes nothing: the edited row is not lost.
-        db->exec(QStringLiteral("CREATE TRIGGER zuzycie.fail_merge BEFORE UPDATE ON zuzycie.DB BEGIN "
-                                "SELECT RAISE(ABORT, 'scalanie przerwane'); END"));
+        db->exec(
+            QStringLiteral("CREATE TRIGGER zuzycie.fail_merge BEFORE UPDATE ON zuzycie.DB BEGIN "
+                           "SELECT RAISE(ABORT, 'scalanie przerwane'); END"));
         env.ui().clear();
         env.ui().queueAnswer(true);
         form.shows = 0;

@@ -88,10 +88,10 @@ QWidget* ConsumptionModule::createFilterPanel() {
     m_fuel = new QComboBox;
     m_fuel->setObjectName(selectorName(controller().descriptor().id));
     m_fuel->addItems(fuelKindTexts());
-    m_vehicle = label("lPojazd");
-    m_norm = label("lNorma");
-    m_average = label("lSrednieZuzycie");
-    m_period = label("lOkres");
+    m_vehicle = label("lZuzyciePojazd");
+    m_norm = label("lZuzycieNorma");
+    m_average = label("lZuzycieSrednie");
+    m_period = label("lZuzycieOkres");
     QFont bold = m_vehicle->font();
     bold.setBold(true);
     m_vehicle->setFont(bold);
