@@ -89,6 +89,7 @@ public:
     void highlightButton(const QString& buttonName) override;
     void addSectionCommand(const QString& buttonName, const QString& menuItem,
                            std::function<void()> handler) override;
+    void addMenuCommand(const QString& menuItem, std::function<void()> handler) override;
 
     QWidget* registerPage(RegisterId id) const { return m_sections->registerPage(id); }
 

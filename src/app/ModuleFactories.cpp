@@ -1,5 +1,6 @@
 #include "app/ModuleFactories.h"
 
+#include "admin/gui/AdminModule.h"
 #include "costs/gui/CostModule.h"
 #include "dictionaries/gui/DictionaryModule.h"
 #include "fleet/EmployeeRegister.h"
@@ -73,6 +74,9 @@ QList<ProgramModuleFactory> programModuleFactories() {
     return {
         {[](ProgramContext& c) {
             return std::make_unique<CompanyDataModule>(c.db, c.services, c.windowParent);
+        }},
+        {[](ProgramContext& c) {
+            return std::make_unique<AdminModule>(c.db, c.services, c.windowParent);
         }},
     };
 }

@@ -97,6 +97,14 @@ void MainWindow::addSectionCommand(const QString& buttonName, const QString& men
         m_menu->makeAvailable(a);
 }
 
+void MainWindow::addMenuCommand(const QString& menuItem, std::function<void()> handler) {
+    QAction* a = m_menu->action(menuItem);
+    if (!a)
+        return;
+    m_menu->makeAvailable(a);
+    connect(a, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+}
+
 void MainWindow::runSectionCommand(const QString& button) {
     if (const auto handler = m_sectionCommands.value(button)) {
         highlightButton(button);

@@ -15,6 +15,7 @@ const QList<Command>& commands() {
         addMaintenanceCommands(list);
         addExportCommands(list);
         addOdometerCommands(list);
+        addArchiveCommands(list);
         return list;
     }();
     return all;

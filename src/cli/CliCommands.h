@@ -30,5 +30,6 @@ void addUserCommands(QList<Command>& commands);        // users ...
 void addMaintenanceCommands(QList<Command>& commands); // backup, upgrade
 void addExportCommands(QList<Command>& commands);      // export
 void addOdometerCommands(QList<Command>& commands);    // odometer current, odometer check
+void addArchiveCommands(QList<Command>& commands);     // archive ..., pack, delete-range
 
 } // namespace kv::cli

@@ -11,16 +11,18 @@ namespace {
 // Options that stand alone, and those that take the next argument. Anything
 // else is a mistake: a misspelt --location must not fall back silently on the
 // stored database.
-const QStringList kFlags{QStringLiteral("--help"), QStringLiteral("--version"),
-                         QStringLiteral("--demo"), QStringLiteral("--yes")};
-const QStringList kValued{QStringLiteral("--db-password"),   QStringLiteral("--location"),
-                          QStringLiteral("--company"),       QStringLiteral("--user"),
-                          QStringLiteral("--user-password"), QStringLiteral("--new-password"),
-                          QStringLiteral("--description"),   QStringLiteral("--vehicle"),
-                          QStringLiteral("--year"),          QStringLiteral("--month"),
-                          QStringLiteral("--from"),          QStringLiteral("--to"),
-                          QStringLiteral("--output"),        QStringLiteral("--encoding"),
-                          QStringLiteral("--max-km-per-day")};
+const QStringList kFlags{QStringLiteral("--help"),    QStringLiteral("--version"),
+                         QStringLiteral("--demo"),    QStringLiteral("--yes"),
+                         QStringLiteral("--dry-run"), QStringLiteral("--no-safety-copy")};
+const QStringList kValued{QStringLiteral("--db-password"),    QStringLiteral("--location"),
+                          QStringLiteral("--company"),        QStringLiteral("--user"),
+                          QStringLiteral("--user-password"),  QStringLiteral("--new-password"),
+                          QStringLiteral("--description"),    QStringLiteral("--vehicle"),
+                          QStringLiteral("--year"),           QStringLiteral("--month"),
+                          QStringLiteral("--from"),           QStringLiteral("--to"),
+                          QStringLiteral("--output"),         QStringLiteral("--encoding"),
+                          QStringLiteral("--max-km-per-day"), QStringLiteral("--name"),
+                          QStringLiteral("--date"),           QStringLiteral("--archive-password")};
 } // namespace
 
 bool CliContext::parse(const QStringList& arguments) {

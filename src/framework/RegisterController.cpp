@@ -55,23 +55,45 @@ engine::Params RegisterController::params() const {
 }
 
 bool RegisterController::refresh() {
+    return start() && finishReading();
+}
+
+bool RegisterController::startRefresh() {
+    return start();
+}
+
+bool RegisterController::start() {
     const RegisterHooks& hooks = registerHooks(m_descriptor.id);
     if (hooks.beforeRefresh)
         hooks.beforeRefresh(*this);
     writeStatementLines();
-    const int previous = query().currentRow();
-    try {
-        m_db.open(query(), {}, params());
-    } catch (const DatabaseError& e) {
-        reportDatabaseError(e.message(), true, m_descriptor.refreshCode);
-        return false;
-    }
     // Stay near where the user was, as far as the new rows allow.
-    if (previous >= 0 && rowCount() > 0)
-        setCurrentRow(std::min(previous, rowCount() - 1));
-    if (hooks.afterRefresh)
-        hooks.afterRefresh(*this);
-    return true;
+    const int previous = query().currentRow();
+    const auto failed = std::make_shared<bool>(false);
+    DataModule* db = &m_db;
+    const RegisterId id = m_descriptor.id;
+    // Runs when the last row is read, which may be after this controller is gone.
+    auto onEnd = [db, id, failed](bool ok, const QString& error) {
+        if (!ok) {
+            *failed = true;
+            reportDatabaseError(error, true, registerDescriptor(id).refreshCode);
+            return;
+        }
+        if (const RegisterHooks& hooks = registerHooks(id); hooks.afterRefresh) {
+            RegisterController reg(*db, id);
+            hooks.afterRefresh(reg);
+        }
+    };
+    m_db.openInBackground(query(), params(), previous, std::move(onEnd));
+    return !*failed;
+}
+
+bool RegisterController::isReading() const {
+    return m_db.isReading(query());
+}
+
+bool RegisterController::finishReading() {
+    return m_db.finishReading(query());
 }
 
 bool RegisterController::sortBy(const QString& field) {

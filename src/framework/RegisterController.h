@@ -32,9 +32,19 @@ public:
     void writeStatementLines();
     engine::Params params() const;
 
-    // Runs the statement again; a failure is reported with the register's
-    // code and the previous rows stay.
+    // Runs the statement again and waits for all its rows; a failure is
+    // reported with the register's code and the previous rows stay.
     bool refresh();
+    // The same, returning once the first rows are there: the rest is read at
+    // once in the background and appended while the event loop runs (the
+    // query's feed tells the grid). A refresh still reading is cancelled.
+    // False when the statement failed before its first rows.
+    bool startRefresh();
+    bool isReading() const;
+    // Waits for the rows still being read; what needs the whole result (a
+    // sum, export, search, locating a record) calls it first. False when the
+    // reading failed.
+    bool finishReading();
 
     // A click on a column title: the current sort column inverts the
     // direction, another column becomes the sort column with the direction
@@ -67,6 +77,8 @@ public:
     CellText computedCells() const;
 
 private:
+    bool start();
+
     DataModule& m_db;
     const RegisterDescriptor& m_descriptor;
     QStringList m_unsortable;

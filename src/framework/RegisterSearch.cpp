@@ -90,6 +90,8 @@ void TextSearch::start(RegisterController& controller) {
 
 TextSearch::Result TextSearch::next(RegisterController& controller, const RegisterTableModel& rows,
                                     const QString& text, const std::function<void()>& moved) {
+    // The match may be among the rows still being read.
+    controller.finishReading();
     if (controller.rowCount() == 0)
         return Result::Nothing;
     const bool first = m_first;

@@ -38,6 +38,7 @@ std::unique_ptr<RegisterTableModel> registerModel(RegisterController& controller
         } catch (const DatabaseError&) {
         }
     }
+    controller.finishReading(); // the sheet holds every row
     model->setRows(controller.rows());
     return model;
 }

@@ -1,6 +1,7 @@
 #include "framework/RegisterTableModel.h"
 
 #include "framework/DisplayFormatters.h"
+#include "storage/Query.h"
 
 namespace kv {
 
@@ -10,10 +11,30 @@ RegisterTableModel::RegisterTableModel(const RegisterDescriptor& descriptor, QOb
 void RegisterTableModel::setRows(std::shared_ptr<const ResultSet> rows) {
     beginResetModel();
     m_rows = std::move(rows);
+    m_shownRows = m_rows ? m_rows->rowCount() : 0;
     m_sourceColumns.clear();
     for (const GridColumn& c : std::as_const(m_columns))
         m_sourceColumns.append(m_rows ? m_rows->columnIndex(c.field) : -1);
     endResetModel();
+}
+
+void RegisterTableModel::followQuery(const Query& query) {
+    for (auto& c : m_following)
+        disconnect(c);
+    m_following[0] = connect(query.feed(), &QueryFeed::resultReplaced, this,
+                             [this, &query] { setRows(query.result()); });
+    m_following[1] = connect(query.feed(), &QueryFeed::rowsAppended, this,
+                             &RegisterTableModel::showAppendedRows);
+    setRows(query.result());
+}
+
+void RegisterTableModel::showAppendedRows() {
+    const int rows = m_rows ? m_rows->rowCount() : 0;
+    if (rows <= m_shownRows)
+        return;
+    beginInsertRows(QModelIndex(), m_shownRows, rows - 1);
+    m_shownRows = rows;
+    endInsertRows();
 }
 
 void RegisterTableModel::setHighlightedColumn(int column) {
@@ -38,7 +59,7 @@ int RegisterTableModel::columnOfField(const QString& field) const {
 }
 
 QString RegisterTableModel::cellText(int row, int column) const {
-    if (!m_rows || row < 0 || row >= m_rows->rowCount() || column < 0 || column >= m_columns.size())
+    if (!m_rows || row < 0 || row >= m_shownRows || column < 0 || column >= m_columns.size())
         return {};
     const GridColumn& c = m_columns.at(column);
     if (c.format == Formatter::Computed)
@@ -52,7 +73,7 @@ QString RegisterTableModel::cellText(int row, int column) const {
 }
 
 int RegisterTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !m_rows ? 0 : m_rows->rowCount();
+    return parent.isValid() || !m_rows ? 0 : m_shownRows;
 }
 
 int RegisterTableModel::columnCount(const QModelIndex& parent) const {

@@ -9,6 +9,8 @@
 
 namespace kv {
 
+class Query;
+
 // The rows of a register statement as a read-only table, with the register's
 // columns and titles. Cells are formatted when the view asks for them, so only
 // what is on screen is ever formatted.
@@ -22,6 +24,11 @@ public:
     explicit RegisterTableModel(const RegisterDescriptor& descriptor, QObject* parent = nullptr);
 
     void setRows(std::shared_ptr<const ResultSet> rows);
+    // Shows a query's rows and follows them while they are read: new rows are
+    // inserted as they arrive, another result resets the model.
+    void followQuery(const Query& query);
+    // Inserts the rows appended to the shown result since it was last looked at.
+    void showAppendedRows();
     std::shared_ptr<const ResultSet> rows() const { return m_rows; }
     void setCellFormatter(CellFormatter formatter) { m_formatter = std::move(formatter); }
     // The column whose title is drawn highlighted (the sort column); -1 none.
@@ -43,6 +50,8 @@ private:
     QList<GridColumn> m_columns;
     QList<int> m_sourceColumns; // column of the result for each grid column, -1 when missing
     std::shared_ptr<const ResultSet> m_rows;
+    int m_shownRows = 0; // the result may hold more, still to be inserted
+    QMetaObject::Connection m_following[2];
     CellFormatter m_formatter;
     int m_highlighted = -1;
 };

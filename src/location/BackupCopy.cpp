@@ -47,8 +47,11 @@ QString backupFolderPath(const QString& companyDirectory, int number) {
     return QDir(companyDirectory).filePath(QStringLiteral("backup_%1").arg(number));
 }
 
-bool copyCompanyTables(engine::Connection& company, const QString& folder) {
-    const QString staging = folder + QStringLiteral(".tmp");
+bool copyCompanyTables(engine::Connection& company, const QString& folder,
+                       const QString& stagingFolder, const QString& jobTitle) {
+    const QString staging =
+        stagingFolder.isEmpty() ? folder + QStringLiteral(".tmp") : stagingFolder;
+    const QString job = jobTitle.isEmpty() ? QStringLiteral("Kopia zapasowa: ") : jobTitle + u' ';
     QDir(staging).removeRecursively(); // left by an interrupted backup
     if (!QDir().mkpath(staging))
         return false;
@@ -57,8 +60,7 @@ bool copyCompanyTables(engine::Connection& company, const QString& folder) {
     {
         ProgressWindow progress;
         for (size_t i = 0; i < tables.size() && copied; ++i) {
-            progress.step(QStringLiteral("Kopia zapasowa: ") + tables[i].file,
-                          static_cast<int>(100 * i / tables.size()));
+            progress.step(job + tables[i].file, static_cast<int>(100 * i / tables.size()));
             try {
                 company.copyTableFile(tables[i].baseName(), QDir(staging).filePath(tables[i].file));
             } catch (const DatabaseError&) {
@@ -66,7 +68,7 @@ bool copyCompanyTables(engine::Connection& company, const QString& folder) {
             }
         }
         if (copied)
-            progress.step(QStringLiteral("Kopia zapasowa: ") + folder, 100);
+            progress.step(job + folder, 100);
     }
     copied = copied && moveInto(staging, folder);
     QDir(staging).removeRecursively();

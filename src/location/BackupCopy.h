@@ -20,11 +20,13 @@ QString backupFolderPath(const QString& companyDirectory, int number);
 
 // Copies the 30 company tables in their fixed order into the folder, each
 // held against writers while it is copied, so that every copy is whole even
-// while another program writes. The copies are made in a scratch folder beside
-// it and replace the older copies only once all 30 are complete: a failed
-// backup leaves the previous one in the folder untouched. Progress is shown
-// through kv::ui(). False on any failure.
-bool copyCompanyTables(engine::Connection& company, const QString& folder);
+// while another program writes. The copies are made in a scratch folder (by
+// default beside the folder, folder + ".tmp") and replace the older copies only
+// once all 30 are complete: a failed copy leaves the previous one in the
+// folder untouched. Progress is shown through kv::ui() under the job title.
+// False on any failure.
+bool copyCompanyTables(engine::Connection& company, const QString& folder,
+                       const QString& staging = {}, const QString& jobTitle = {});
 
 // From choosing the folder on: advances and saves the folder number, copies
 // the tables, records today as the last backup date and logs the folder.

@@ -2,6 +2,7 @@
 
 #include "storage/ErrorReport.h"
 #include "storage/ProgramFeatures.h"
+#include "storage/QueryReader.h"
 #include "storage/SqlSnippets.h"
 #include "storage/engine/DatabaseError.h"
 
@@ -30,13 +31,14 @@ QString stripSeparators(QString path) {
 
 } // namespace
 
-DataModule::DataModule() {
+DataModule::DataModule() : m_reader(std::make_unique<QueryReader>(m_company, m_main)) {
     currentInstance() = this;
     addLookups();
     installProgramFeatures(*this);
 }
 
 DataModule::~DataModule() {
+    m_reader.reset();
     if (currentInstance() == this)
         currentInstance() = nullptr;
 }
@@ -59,6 +61,7 @@ engine::Connection& DataModule::connection(ConnectionKind kind) {
 
 bool DataModule::openCompanyDatabase(const QString& companyDir) {
     closeAllQueries();
+    m_reader->closeConnection();
     try {
         m_company.close();
         m_companyDir = companyDir;
@@ -92,18 +95,22 @@ void DataModule::connectMain() {
 }
 
 void DataModule::closeAllQueries() {
+    m_reader->cancelAll();
     for (auto& [name, q] : m_queries)
         q->close();
 }
 
 void DataModule::disconnect() {
     closeAllQueries();
+    m_reader->closeConnection();
     m_company.close();
     m_main.close();
 }
 
 Query& DataModule::addQuery(const QString& name, ConnectionKind connection,
                             const StatementTemplate& statement) {
+    if (hasQuery(name))
+        m_reader->cancel(*m_queries[name]);
     auto q = std::make_unique<Query>(name, connection, statement);
     Query& ref = *q;
     m_queries[name] = std::move(q);
@@ -133,10 +140,25 @@ std::shared_ptr<const ResultSet> DataModule::open(Query& q, const QStringList& p
                                                   const engine::Params& named) {
     // A failure leaves the previous rows in place, so a grid keeps showing
     // what it showed.
+    if (m_reader->isReading(q))
+        m_reader->cancel(q);
     auto result = std::make_shared<const ResultSet>(
         connection(q.connection()).query(q.text(), withPositional(params, named)));
     q.setResult(result);
     return result;
+}
+
+void DataModule::openInBackground(Query& q, const engine::Params& named, int wantedRow,
+                                  std::function<void(bool, const QString&)> onEnd) {
+    m_reader->start(q, named, wantedRow, std::move(onEnd));
+}
+
+bool DataModule::isReading(const Query& q) const {
+    return m_reader->isReading(q);
+}
+
+bool DataModule::finishReading(Query& q) {
+    return m_reader->finish(q);
 }
 
 int DataModule::execute(Query& q, const QStringList& params, const engine::Params& named) {
@@ -317,6 +339,7 @@ bool DataModule::locateRecord(const QString& queryName, const QStringList& colum
                               const QVariantList& key, int code) {
     try {
         Query& q = query(queryName);
+        finishReading(q); // the record may be among the rows still being read
         const auto rows = q.result();
         if (!rows)
             throw DatabaseError(QStringLiteral("Zapytanie %1 jest zamknięte.").arg(queryName));

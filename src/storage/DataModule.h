@@ -15,6 +15,8 @@
 
 namespace kv {
 
+class QueryReader;
+
 // The data module: the one place through which the program reaches its tables.
 // It owns the company connection and the main connection, the named query
 // components with their statement templates and the generic operations the
@@ -75,6 +77,20 @@ public:
     std::shared_ptr<const ResultSet> open(Query& query, const QStringList& params = {},
                                           const engine::Params& named = {});
     int execute(Query& query, const QStringList& params = {}, const engine::Params& named = {});
+    // Runs a component and returns once its first rows are in its result (all
+    // of them when there are few, or the failure); the rest is read at once
+    // on the reading thread and appended between events, as query.feed()
+    // tells. A run of the same component still reading is cancelled. The
+    // cursor goes to wantedRow when it arrives (the last row when the result
+    // is shorter). onEnd runs when the run ends, not when it is cancelled; a
+    // failure leaves the previous rows. Components of the main connection, and
+    // any while the company connection is inside a write transaction, are read
+    // whole at once.
+    void openInBackground(Query& query, const engine::Params& named = {}, int wantedRow = -1,
+                          std::function<void(bool ok, const QString& error)> onEnd = {});
+    bool isReading(const Query& query) const;
+    // Waits for the rest of a component's rows; false when its run failed.
+    bool finishReading(Query& query);
     // Free statements on the scratch components (mySQL, mySQLGlobal).
     ResultSet select(const QString& sql, const engine::Params& params = {},
                      ConnectionKind kind = ConnectionKind::Company);
@@ -148,6 +164,7 @@ private:
     QString m_companyDir;
     engine::Connection m_company;
     engine::Connection m_main;
+    std::unique_ptr<QueryReader> m_reader;
     std::map<QString, std::unique_ptr<Query>> m_queries;
     QHash<QString, LookupInfo> m_lookups;
     std::unordered_map<std::type_index, std::shared_ptr<void>> m_companyState;

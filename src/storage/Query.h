@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/QueryFeed.h"
 #include "storage/StatementTemplate.h"
 #include "storage/engine/ResultSet.h"
 
@@ -27,6 +28,7 @@ enum class ConnectionKind {
 class Query {
 public:
     Query(QString name, ConnectionKind connection, const StatementTemplate& statement);
+    ~Query();
 
     const QString& name() const { return m_name; }
     ConnectionKind connection() const { return m_connection; }
@@ -52,12 +54,23 @@ public:
     // The rows of the last run; null while closed.
     bool isOpen() const { return m_result != nullptr; }
     std::shared_ptr<const ResultSet> result() const { return m_result; }
-    void setResult(std::shared_ptr<const ResultSet> result);
+    // New rows; the cursor goes to the first row, or to wantedRow as soon as
+    // the result holds it (rows may still be arriving, see rowsArrived).
+    void setResult(std::shared_ptr<const ResultSet> result, int wantedRow = -1);
     void close();
+    // More rows are in the result, or all of them (finished): the cursor
+    // goes to the wanted row when it has arrived, or to the last row when
+    // the result ended before it.
+    void rowsArrived(bool finished);
+    // Tells the views of the rows what happens while they are read.
+    QueryFeed* feed() const { return m_feed.get(); }
 
     // The current row (the cursor of the grid over this query); -1 when none.
     int currentRow() const { return m_currentRow; }
-    void setCurrentRow(int row) { m_currentRow = row; }
+    void setCurrentRow(int row) {
+        m_currentRow = row;
+        m_wantedRow = -1;
+    }
     int rowCount() const { return m_result ? m_result->rowCount() : 0; }
     // A cell of the current row, invalid when there is none.
     QVariant currentValue(const QString& column) const;
@@ -70,6 +83,8 @@ private:
     QHash<QString, int> m_slots;
     std::shared_ptr<const ResultSet> m_result;
     int m_currentRow = -1;
+    int m_wantedRow = -1; // where the cursor goes once the rows arrive
+    std::unique_ptr<QueryFeed> m_feed;
 };
 
 } // namespace kv

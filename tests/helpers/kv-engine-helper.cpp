@@ -5,6 +5,8 @@
 //                                transaction so that each commit writes many
 //                                pages (a copy taken carelessly would catch
 //                                a half-written file)
+//   trywrite DIR PASSWORD        insert one trip without waiting for a lock:
+//                                exit 0 when written, 3 when the table is busy
 //   holdfile PATH -               hold a shared OS lock on a file until killed
 //   instance SETTINGS -           take the program's single-instance lock, wait
 #include "storage/RunEnvironment.h"
@@ -16,6 +18,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <iostream>
+#include <sqlite3.h>
 #include <string>
 
 using kv::engine::Connection;
@@ -63,6 +66,19 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
             std::string line;
             while (std::getline(std::cin, line)) {
+            }
+            return 0;
+        }
+        if (a.at(1) == QLatin1String("trywrite")) {
+            c.attachTable(QStringLiteral("przejazdy"));
+            sqlite3_busy_handler(c.handle(), nullptr, nullptr);
+            try {
+                c.execute(QStringLiteral("INSERT INTO przejazdy.DB (DATA, IDPOJAZD, CELWYJAZDU, "
+                                         "TRASA, ODLEGLOSC, PRYW) VALUES (20240102, 1, 'helper', "
+                                         "'', 1, 'N')"));
+            } catch (const kv::DatabaseError& e) {
+                std::printf("%s\n", qPrintable(e.message()));
+                return e.engineCode() == SQLITE_BUSY ? 3 : 1;
             }
             return 0;
         }

@@ -27,6 +27,13 @@ public:
     // handler when used. The permissions still decide whether it is enabled.
     virtual void addSectionCommand(const QString& buttonName, const QString& menuItem,
                                    std::function<void()> handler) = 0;
+    // Makes an item of the main menu that no button stands for ("Archiwizacja
+    // bazy danych") available, running the handler when chosen. The
+    // permissions of its menu still decide whether it can be reached.
+    virtual void addMenuCommand(const QString& menuItem, std::function<void()> handler) {
+        (void)menuItem;
+        (void)handler;
+    }
 
     // Opens the dictionary window on one list (its code, e.g. "FLOTA"); set by
     // the dictionaries module, empty until then. Edit windows' "[...]" buttons

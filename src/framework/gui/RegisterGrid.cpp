@@ -112,6 +112,24 @@ RegisterGrid::RegisterGrid(QTableView* view, RegisterController& controller, QOb
                 if (!m_syncing && current.isValid())
                     m_controller.setCurrentRow(current.row());
             });
+    // New rows keep the columns where they were: after a click on a title
+    // far to the right, that title must still be there to click again.
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        m_across = m_view->horizontalScrollBar()->value();
+        m_syncing = true;
+    });
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        m_syncing = false;
+        highlightSortColumn();
+        showCurrentRow();
+        m_view->horizontalScrollBar()->setValue(m_across);
+    });
+    // The row the cursor stays on may come with a later block.
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, [this] {
+        if (m_view->currentIndex().row() != m_controller.currentRow())
+            showCurrentRow();
+    });
+    m_model->followQuery(controller.query());
     highlightSortColumn();
 }
 
@@ -131,21 +149,15 @@ bool RegisterGrid::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool RegisterGrid::refresh() {
-    const bool ok = m_controller.refresh();
-    showRows();
+    const bool ok = m_controller.startRefresh();
+    // A failure keeps the rows; they are shown again as they are.
+    if (!ok)
+        showRows();
     return ok;
 }
 
 void RegisterGrid::showRows() {
-    // New rows keep the columns where they were: after a click on a title
-    // far to the right, that title must still be there to click again.
-    const int across = m_view->horizontalScrollBar()->value();
-    m_syncing = true;
     m_model->setRows(m_controller.query().result());
-    m_syncing = false;
-    highlightSortColumn();
-    showCurrentRow();
-    m_view->horizontalScrollBar()->setValue(across);
 }
 
 void RegisterGrid::showCurrentRow() {

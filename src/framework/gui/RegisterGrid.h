@@ -23,7 +23,9 @@ public:
     RegisterTableModel* model() const { return m_model; }
 
     // Reruns the register's statement and shows its rows (the previous rows
-    // stay when it fails), with the cursor on the register's current row.
+    // stay when it fails), with the cursor on the register's current row. It
+    // returns with the first screen of rows; the rest are added as they are
+    // read.
     bool refresh();
     // Shows the rows the controller holds now, without running anything.
     void showRows();
@@ -47,6 +49,7 @@ private:
     RegisterController& m_controller;
     RegisterTableModel* m_model;
     bool m_syncing = false;
+    int m_across = 0; // the horizontal scroll position kept over a reset
 };
 
 } // namespace kv

@@ -47,6 +47,7 @@ void RegisterSheetCommands::exportSheet() {
         saveProgramOptions();
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    grid->controller().finishReading(); // the sheet holds every row, and so does the model
     const CsvOutcome outcome = exportRegister(*grid->model(), choice->fileName, choice->encoding);
     QApplication::restoreOverrideCursor();
     // The next sheet is proposed where this one went, if it went anywhere.

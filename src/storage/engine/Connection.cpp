@@ -14,6 +14,9 @@
 #include <QSet>
 #include <QThread>
 #include <algorithm>
+#include <atomic>
+#include <climits>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -25,9 +28,15 @@ namespace kv::engine {
 
 namespace {
 
+// Every connection of the process, for releaseFileEverywhere. The reading
+// thread makes and drops its connection on its own thread.
 QSet<Connection*>& registry() {
     static QSet<Connection*> connections;
     return connections;
+}
+std::mutex& registryMutex() {
+    static std::mutex mutex;
+    return mutex;
 }
 
 QString stripTrailingSeparators(QString dir) {
@@ -153,12 +162,16 @@ Params positionalParams(const QStringList& values) {
 }
 
 Connection::Connection(EngineSession* session) : m_session(session) {
+    std::lock_guard lock(registryMutex());
     registry().insert(this);
 }
 
 Connection::~Connection() {
+    {
+        std::lock_guard lock(registryMutex());
+        registry().remove(this);
+    }
     close();
-    registry().remove(this);
 }
 
 void Connection::open(const QString& directory, bool presence) {
@@ -184,7 +197,7 @@ void Connection::open(const QString& directory, bool presence) {
         m_presence = held;
     }
 
-    static int counter = 0;
+    static std::atomic<int> counter = 0;
     QString mainPath = QStringLiteral(":memory:");
     const QString priv = m_session ? m_session->privateDirectory() : QString();
     if (!priv.isEmpty() && QFileInfo(priv).isDir()) {
@@ -336,6 +349,7 @@ void Connection::attachFile(const QString& schema, const QString& filePath) {
         // A wrong key shows only when the first page is read.
         const QByteArray probe = "SELECT count(*) FROM \"" + name + "\".sqlite_master";
         if (sqlite3_exec(m_db, probe.constData(), nullptr, nullptr, nullptr) == SQLITE_OK) {
+            setPageCache(name, filePath);
             m_attached.insert(schema, {filePath, ++m_useCounter});
             m_workingKeys.insert(filePath, key);
             return;
@@ -347,6 +361,19 @@ void Connection::attachFile(const QString& schema, const QString& filePath) {
     }
     throw DatabaseError(QStringLiteral("%1: %2").arg(QFileInfo(filePath).fileName(), lastError),
                         lastCode);
+}
+
+void Connection::setPageCache(const QByteArray& schema, const QString& filePath) {
+    // A register reads its rows in the order of an index, jumping about the
+    // table's pages. With SQLite's default cache (2 MB) a table larger than
+    // that had most of its pages decrypted again and again in one refresh.
+    // A cache the size of the file and room to grow decrypts each page once,
+    // and while the file does not change the next statement finds its pages
+    // decrypted still. Pages are taken only as they are read.
+    const qint64 fileKiB = QFileInfo(filePath).size() / 1024;
+    const qint64 kib = std::clamp<qint64>(fileKiB + fileKiB / 2 + 2048, 2048, kMaxPageCacheKiB);
+    const QByteArray sql = "PRAGMA \"" + schema + "\".cache_size = " + QByteArray::number(-kib);
+    sqlite3_exec(m_db, sql.constData(), nullptr, nullptr, nullptr);
 }
 
 void Connection::detach(const QString& schema) {
@@ -440,6 +467,16 @@ sqlite3_stmt* Connection::prepare(const QString& sql, const Params& params) {
 }
 
 ResultSet Connection::query(const QString& sql, const Params& params) {
+    ResultSet result;
+    queryInBlocks(sql, params, INT_MAX, INT_MAX, [&result](ResultSet&& block, bool) {
+        result = std::move(block);
+        return true;
+    });
+    return result;
+}
+
+void Connection::queryInBlocks(const QString& sql, const Params& params, int firstBlockRows,
+                               int blockRows, const BlockSink& onBlock) {
     sqlite3_stmt* stmt = prepare(sql, params);
     StatementGuard guard{stmt};
     const int columns = sqlite3_column_count(stmt);
@@ -447,8 +484,10 @@ ResultSet Connection::query(const QString& sql, const Params& params) {
     names.reserve(columns);
     for (int c = 0; c < columns; ++c)
         names.append(QString::fromUtf8(sqlite3_column_name(stmt, c)));
-    ResultSet result(names);
+    // The shared texts live as long as the statement, across blocks.
     std::vector<ColumnTexts> texts(static_cast<size_t>(columns));
+    ResultSet block(names);
+    int limit = std::max(1, firstBlockRows);
     for (;;) {
         const int rc = sqlite3_step(stmt);
         if (rc == SQLITE_DONE)
@@ -456,10 +495,20 @@ ResultSet Connection::query(const QString& sql, const Params& params) {
         if (rc != SQLITE_ROW)
             fail(QString());
         for (int c = 0; c < columns; ++c)
-            result.appendCell(columnValue(stmt, c, texts[static_cast<size_t>(c)]));
-        result.finishRow();
+            block.appendCell(columnValue(stmt, c, texts[static_cast<size_t>(c)]));
+        block.finishRow();
+        if (block.rowCount() >= limit) {
+            if (!onBlock(std::move(block), false))
+                return;
+            block = ResultSet(names);
+            limit = std::max(1, blockRows);
+        }
     }
-    return result;
+    // The read transaction ends with the statement, before the last rows are
+    // handed over.
+    guard.stmt = nullptr;
+    sqlite3_finalize(stmt);
+    onBlock(std::move(block), true);
 }
 
 void Connection::forEachRow(const QString& sql, const Params& params,
@@ -622,7 +671,9 @@ void Connection::copyTableFile(const QString& baseName, const QString& targetPat
 
 bool Connection::releaseFileEverywhere(const QString& filePath) {
     const QString target = QFileInfo(filePath).absoluteFilePath();
+    std::lock_guard registered(registryMutex());
     for (Connection* c : std::as_const(registry())) {
+        std::lock_guard used(c->m_useMutex);
         if (!c->m_db)
             continue;
         for (auto it = c->m_attached.cbegin(); it != c->m_attached.cend(); ++it) {

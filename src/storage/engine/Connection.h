@@ -11,6 +11,7 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -37,6 +38,8 @@ class Connection {
 public:
     static constexpr int kMaxAttached = 10;
     static constexpr int kBusyTimeoutMs = 10000;
+    // The most page cache one attached table file gets (see setPageCache).
+    static constexpr qint64 kMaxPageCacheKiB = 256 * 1024;
 
     explicit Connection(EngineSession* session = &EngineSession::defaultSession());
     ~Connection();
@@ -54,6 +57,14 @@ public:
 
     // Runs a statement that returns rows.
     ResultSet query(const QString& sql, const Params& params = {});
+    // Runs a statement that returns rows and hands them over in blocks as it
+    // steps: the first block holds firstBlockRows rows, every later one
+    // blockRows, the last one (flagged, possibly empty) what is left. A block
+    // is a ResultSet with the statement's columns. When onBlock answers false
+    // the statement is finalized at once and nothing more is read.
+    using BlockSink = std::function<bool(ResultSet&& block, bool last)>;
+    void queryInBlocks(const QString& sql, const Params& params, int firstBlockRows, int blockRows,
+                       const BlockSink& onBlock);
     // Runs a statement and returns the number of changed rows.
     int execute(const QString& sql, const Params& params = {});
     // Runs a statement and hands every row to the callback without keeping the
@@ -108,6 +119,10 @@ public:
 
     sqlite3* handle() const { return m_db; }
 
+    // A connection used on another thread than the one that made it holds
+    // this while it works, so that releaseFileEverywhere waits for it.
+    std::mutex& useMutex() { return m_useMutex; }
+
 private:
     struct Attachment {
         QString filePath;
@@ -117,6 +132,7 @@ private:
     sqlite3_stmt* prepare(const QString& sql, const Params& params);
     void ensureAttached(const QStringList& tables);
     void attachFile(const QString& schema, const QString& filePath);
+    void setPageCache(const QByteArray& schema, const QString& filePath);
     void detach(const QString& schema);
     void refreshFileList();
     [[noreturn]] void fail(const QString& context) const;
@@ -135,6 +151,7 @@ private:
     QHash<QString, QString> m_workingKeys; // file path -> key that opened it
     quint64 m_useCounter = 0;
     QElapsedTimer m_busySince;
+    std::mutex m_useMutex;
 };
 
 } // namespace kv::engine

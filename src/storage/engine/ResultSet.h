@@ -43,6 +43,9 @@ public:
         m_chunks.back().push_back(std::move(value));
     }
     void finishRow() { ++m_rowCount; }
+    // Appends the rows of another result with the same columns, moving its
+    // cells (whole chunks while this result's chunks are full).
+    void append(ResultSet&& rows);
 
 private:
     // Cells live in fixed-size chunks rather than one growing array: a large
