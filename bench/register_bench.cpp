@@ -8,12 +8,13 @@
 //   build/bin/register_bench [repetitions]
 //
 // It builds its data in a temporary folder: a company with 10,000 vehicles,
-// and one with 500 vehicles, 200 persons, 100,000 trips over four years and
-// 200,000 odometer readings. Besides the registers it times the current
-// mileage of every vehicle and the check of one typed reading against a
-// vehicle's other readings.
+// and one with 500 vehicles, 200 persons, 100,000 trips over four years,
+// 200,000 odometer readings and 100,000 costs over the same years. Besides the registers it times
+// the current mileage of every vehicle and the check of one typed reading against a vehicle's other
+// readings.
 
 #include "BenchCompany.h"
+#include "costs/CostFilters.h"
 #include "dictionaries/RateTable.h"
 #include "framework/RegisterController.h"
 #include "framework/RegisterExport.h"
@@ -49,6 +50,57 @@ using namespace kv;
 using namespace kv::bench;
 
 namespace {
+
+// 100,000 costs of 500 vehicles over four years, half of them fuel, each
+// with a driver, one of 10 cost centres and one of 400 road cards.
+void fillCosts(const QString& company, int costs) {
+    engine::EngineSession s;
+    s.addPassword(kBenchPassword);
+    engine::Connection c(&s);
+    c.open(company, false);
+    c.beginWrite(
+        {QStringLiteral("koszty"), QStringLiteral("slowniki"), QStringLiteral("kartydrogowe")});
+    for (int i = 1; i <= 10; ++i)
+        c.execute(QStringLiteral("INSERT INTO slowniki (KOD, IDSLOWNIK, OPIS) VALUES (%1, "
+                                 "'CKKOD', :PARAM0)")
+                      .arg(1000 + i),
+                  engine::positionalParams({QStringLiteral("Centrum %1").arg(i)}));
+    for (int i = 1; i <= 400; ++i)
+        c.execute(QStringLiteral("INSERT INTO kartydrogowe (IDDROGOWA, NRKARTY, IDPOJAZD, "
+                                 "DATAWYST) VALUES (%1, :PARAM0, %2, 20240101)")
+                      .arg(i)
+                      .arg(1 + i % 500),
+                  engine::positionalParams({QStringLiteral("%1/2024").arg(i)}));
+    std::mt19937 rng(13);
+    const QDate first(2022, 1, 1);
+    for (int i = 0; i < costs; ++i) {
+        const QDate d = first.addDays(static_cast<int>(rng() % 1461));
+        const bool fuel = rng() % 2 == 0;
+        const int net = 1000 + static_cast<int>(rng() % 100000);
+        const int vat = net * 23 / 100;
+        c.execute(
+            QStringLiteral("INSERT INTO koszty (IDPOJAZD, DATA, RODZWYD, NAZWATOWAR, "
+                           "NRDOKUMENT, WARTNETTO, WARTVAT, WARTBRUTTO, CZYVAT, UWAGI, "
+                           "DATAWYSTAW, RODZAJPLAT, IDKARTY, LICZNIK, IDKIEROWCY, ISFUEL, "
+                           "FUEL, CK, IDDROGOWA) VALUES (%1, %2, :PARAM0, :PARAM1, :PARAM2, "
+                           "%3, %4, %5, 'T', '', %2, 0, '', %6, :PARAM3, %7, %8, %9, %10)")
+                .arg(1 + rng() % 500)
+                .arg(d.year() * 10000 + d.month() * 100 + d.day())
+                .arg(net / 100.0, 0, 'f', 2)
+                .arg(vat / 100.0, 0, 'f', 2)
+                .arg((net + vat) / 100.0, 0, 'f', 2)
+                .arg(10000 + rng() % 200000)
+                .arg(fuel ? QStringLiteral("'T'") : QStringLiteral("NULL"))
+                .arg(fuel ? 20 + rng() % 40 : 0)
+                .arg(1001 + rng() % 10)
+                .arg(1 + rng() % 400),
+            engine::positionalParams(
+                {fuel ? QStringLiteral("Zakup paliwa") : QStringLiteral("Serwis"),
+                 QStringLiteral("Towar %1").arg(rng() % 300), QStringLiteral("FV %1/2024").arg(i),
+                 QStringLiteral("P%1").arg(rng() % 200)}));
+    }
+    c.commit();
+}
 
 struct Figures {
     double framework;
@@ -161,6 +213,7 @@ int main(int argc, char** argv) {
     fillTrips(QDir(tripsLocation).filePath(QStringLiteral("firma")), 100000);
     fillRates(QDir(tripsLocation).filePath(QStringLiteral("firma")));
     fillReadings(QDir(tripsLocation).filePath(QStringLiteral("firma")), 500, 200000);
+    fillCosts(QDir(tripsLocation).filePath(QStringLiteral("firma")), 100000);
 
     {
         DataModule db;
@@ -190,6 +243,15 @@ int main(int argc, char** argv) {
         registerState(db, RegisterId::Trips).periodFragment.clear();
         report("all trips, 100,000", measure(db, RegisterId::Trips, std::min(repetitions, 3), sum));
         measureSheet(db, scratch.path(), std::min(repetitions, 5));
+
+        // The costs of 2024 with their vehicle, driver, cost centre and road
+        // card joined, plain and with the three cost filters.
+        report("costs of 2024 (of 100,000)", measure(db, RegisterId::Costs, repetitions));
+        applyCostFilters(db, {true, true, 1003, true, 17});
+        report("  fuel, one centre, one road card", measure(db, RegisterId::Costs, repetitions));
+        applyCostFilters(db, {true, false, 0, false, 0});
+        report("  fuel only", measure(db, RegisterId::Costs, repetitions));
+        applyCostFilters(db, {});
 
         QHash<int, Decimal> mileages;
         const double current = timeMedian(repetitions, [&] { mileages = currentMileages(db); });

@@ -169,6 +169,11 @@ void FilterRow::fillVehicleSelector(bool toAll) {
     vehicleSelectorChanged();
 }
 
+void FilterRow::showVehicle(const QString& registrationNumber) {
+    const int index = m_vehicle->findText(registrationNumber, Qt::MatchExactly);
+    m_vehicle->setCurrentIndex(registrationNumber.isEmpty() || index < 0 ? 0 : index);
+}
+
 void FilterRow::vehicleSelectorChanged() {
     if (!m_filters)
         return;

@@ -30,6 +30,9 @@ public:
     void clearForLogin();
     // Rebuilds the vehicle selector; toAll returns it to "(Wszystkie)".
     void fillVehicleSelector(bool toAll);
+    // Shows a vehicle the filter state chose elsewhere (a hand-over switched
+    // to the record's vehicle); an unknown number shows "(Wszystkie)".
+    void showVehicle(const QString& registrationNumber);
 
     void setCompany(const QString& name);
     QString companyName() const;

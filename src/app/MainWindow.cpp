@@ -5,6 +5,7 @@
 #include "app/MainMenu.h"
 #include "app/ModuleFactories.h"
 #include "app/Notepads.h"
+#include "framework/HandOver.h"
 #include "framework/RegisterController.h"
 #include "framework/RegisterFilters.h"
 #include "framework/gui/RegisterGrid.h"
@@ -59,6 +60,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent) : QMainWin
 
 MainWindow::~MainWindow() {
     // The modules' windows go first, while the data module is still there.
+    handOverShowRegister() = {};
     m_registers.clear();
     m_programModules.clear();
     // The end of the run: the engine session closes, then the temporary

@@ -1,6 +1,7 @@
 #include "app/ModuleFactories.h"
 
 #include "admin/gui/AdminModule.h"
+#include "costs/gui/CostModule.h"
 #include "dictionaries/gui/DictionaryModule.h"
 #include "fleet/EmployeeRegister.h"
 #include "fleet/gui/CompanyDataModule.h"
@@ -45,6 +46,7 @@ QList<ModuleFactory> registerModuleFactories() {
     return {
         {RegisterId::Vehicles, [](ModuleContext& c) { return std::make_unique<VehicleModule>(c); }},
         {RegisterId::Trips, [](ModuleContext& c) { return std::make_unique<TripModule>(c); }},
+        {RegisterId::Costs, [](ModuleContext& c) { return std::make_unique<CostModule>(c); }},
         formModule<OdometerFormValues, OdometerDialog>(RegisterId::Odometer, odometerEditing),
         {RegisterId::Consumption,
          [](ModuleContext& c) { return std::make_unique<ConsumptionModule>(c); }},

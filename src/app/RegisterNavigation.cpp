@@ -8,8 +8,10 @@
 #include "app/MainMenu.h"
 #include "app/ModuleFactories.h"
 #include "app/PermissionView.h"
+#include "framework/HandOver.h"
 #include "framework/RegisterController.h"
 #include "framework/RegisterFilters.h"
+#include "framework/RegisterStates.h"
 #include "framework/gui/RegisterGrid.h"
 #include "framework/gui/RegisterModule.h"
 #include "framework/gui/RegisterSheetCommands.h"
@@ -59,6 +61,12 @@ void MainWindow::setUpModules() {
                 m_commands->attachCommandMenu(list);
         }
     }
+    // A record handed over to another register ends on that register's page.
+    // It may have switched the vehicle selector (a fuel cost's vehicle).
+    handOverShowRegister() = [this, &db](RegisterId id) {
+        m_filterRow->showVehicle(sharedFilters(db).selectedVehicleNr);
+        openRegister(id);
+    };
     for (const ProgramModuleFactory& factory : programModuleFactories()) {
         ProgramContext context{db, *this, this};
         m_programModules.push_back(factory.make(context));

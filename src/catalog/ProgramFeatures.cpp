@@ -3,6 +3,8 @@
 // Adding a register adds its line here and its module to the module list.
 #include "storage/ProgramFeatures.h"
 
+#include "costs/CostHandOvers.h"
+#include "costs/CostRegister.h"
 #include "dictionaries/DictionaryQueries.h"
 #include "dictionaries/VehicleKinds.h"
 #include "fleet/EmployeeRegister.h"
@@ -12,6 +14,7 @@
 #include "fuel/FuelCardRegister.h"
 #include "fuel/FuelKinds.h"
 #include "fuel/FuelPriceRegister.h"
+#include "fuel/RefuellingHandOvers.h"
 #include "storage/DataModule.h"
 #include "trips/OdometerRegister.h"
 #include "trips/TripAllowance.h"
@@ -32,6 +35,9 @@ void installProgramFeatures(DataModule& db) {
     installConsumptionHooks();
     registerFuelPriceQueries(db);
     registerFuelCardQueries(db);
+    installRefuellingHandOverTargets();
+    registerCostQueries(db);
+    installCostHandOverTarget();
     registerUserQueries(db);
     db.addCompanyOpenedHandler(refillVehicleKinds);
     db.addCompanyOpenedHandler(resetFuelKinds);

@@ -1,6 +1,7 @@
 #include "framework/EditCycle.h"
 
 #include "framework/RegisterController.h"
+#include "storage/DataModule.h"
 #include "storage/ErrorReport.h"
 #include "storage/engine/DatabaseError.h"
 #include "support/UserInterface.h"
@@ -20,21 +21,55 @@ bool isDuplicate(const EditSteps& steps, bool insert) {
     return !unchanged && steps.keyExists(key);
 }
 
+QStringList ownTables(const EditSteps& steps, RegisterController& reg) {
+    if (steps.tables)
+        return steps.tables();
+    return {reg.descriptor().currentTable(reg.database().alternateTablesActive()).chopped(3)};
+}
+
+// Writes the record, and the second record of a hand-over with it in one
+// transaction: both or neither.
+void writeBoth(RegisterController& reg, const EditSteps& steps, bool insert, HandOverSide* second) {
+    if (!second) {
+        steps.write(insert);
+        return;
+    }
+    engine::Connection& c = reg.database().companyConnection();
+    QStringList tables = ownTables(steps, reg);
+    tables += second->tables();
+    c.beginWrite(tables);
+    try {
+        steps.write(insert);
+        second->write();
+        c.commit();
+    } catch (const DatabaseError&) {
+        c.rollback();
+        throw;
+    }
+}
+
 // Shows the window until it is cancelled or what it holds is written. A
-// refused key, a declined confirmation and a failed write all show the window
-// again with the values as typed.
-bool showAndWrite(const EditSteps& steps, const RegisterDescriptor& d, bool insert) {
+// refused key, a declined confirmation, a refused second record and a failed
+// write all show the window again with the values as typed.
+bool showAndWrite(RegisterController& reg, const EditSteps& steps, bool insert,
+                  std::unique_ptr<HandOverSide>& second) {
+    const RegisterDescriptor& d = reg.descriptor();
     for (;;) {
+        second.reset();
         if (!steps.show())
             return false;
-        if (isDuplicate(steps, insert)) {
-            ui().information(QStringLiteral("Uwaga"), steps.duplicateMessage);
+        if (!acceptTyped(steps, insert))
             continue;
+        if (steps.handOver) {
+            if (const std::optional<HandOverRequest> request = steps.handOver(insert)) {
+                OpenedHandOver opened = openHandOver(reg.database(), *request);
+                if (opened.outcome == SecondOutcome::Refused)
+                    continue;
+                second = std::move(opened.side);
+            }
         }
-        if (steps.confirmSave && !steps.confirmSave(insert))
-            continue;
         try {
-            steps.write(insert);
+            writeBoth(reg, steps, insert, second.get());
             return true;
         } catch (const DatabaseError& e) {
             reportDatabaseError(e.message(), true, insert ? d.insertCode : d.updateCode);
@@ -43,7 +78,8 @@ bool showAndWrite(const EditSteps& steps, const RegisterDescriptor& d, bool inse
 }
 
 bool save(RegisterController& reg, const EditSteps& steps, bool insert) {
-    if (!showAndWrite(steps, reg.descriptor(), insert))
+    std::unique_ptr<HandOverSide> second;
+    if (!showAndWrite(reg, steps, insert, second))
         return false;
     const QVariantList key = steps.savedKey ? steps.savedKey(insert) : QVariantList();
     if (steps.afterWrite)
@@ -53,10 +89,23 @@ bool save(RegisterController& reg, const EditSteps& steps, bool insert) {
         steps.afterSave(insert);
     if (!key.isEmpty())
         reg.locate(key);
+    if (second) {
+        second->finish();
+        if (const auto& show = handOverShowRegister())
+            show(second->registerId());
+    }
     return true;
 }
 
 } // namespace
+
+bool acceptTyped(const EditSteps& steps, bool insert) {
+    if (isDuplicate(steps, insert)) {
+        ui().information(QStringLiteral("Uwaga"), steps.duplicateMessage);
+        return false;
+    }
+    return !steps.confirmSave || steps.confirmSave(insert);
+}
 
 bool runAdd(RegisterController& reg, const EditSteps& steps, bool copyMode) {
     steps.fill(copyMode && !reg.isEmpty());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/ChangeTemplate.h"
+#include "storage/engine/Connection.h"
 #include "storage/engine/ResultSet.h"
 
 #include <QHash>
@@ -47,6 +48,8 @@ template <class V> struct Field {
     // Where the kind's conversion does not fit the column.
     std::function<void(V&, const QVariant&)> fromStored;
     std::function<QString(const V&)> toSql; // an empty text writes NULL
+    // A bound field whose parameter is NULL rather than a text for these values.
+    std::function<bool(const V&)> boundNull;
 
     QString text(const V& v) const { return get ? get(v) : QString::number(getCode(v)); }
 };
@@ -137,11 +140,32 @@ public:
                 out.append(f.kind == FieldKind::Key ? f.get(v).trimmed() : f.get(v));
         return out;
     }
+    // The parameters that go as NULL (they follow params() and replace its texts).
+    engine::Params nullParams(const V& v) const {
+        engine::Params out;
+        int param = 0;
+        for (const Field<V>& f : m_fields) {
+            if (!fieldIsBound(f.kind))
+                continue;
+            if (f.boundNull && f.boundNull(v))
+                out.append({QStringLiteral("PARAM%1").arg(param), QVariant()});
+            ++param;
+        }
+        return out;
+    }
     QHash<QString, QString> slotValues(const V& v) const {
         QHash<QString, QString> out;
         for (const Field<V>& f : m_fields)
             if (!fieldIsBound(f.kind))
                 out.insert(f.column, f.toSql ? f.toSql(v) : fieldSql(f.kind, f.text(v)));
+        return out;
+    }
+
+    // Every column's text as the window holds it (codes as their digits).
+    QHash<QString, QString> texts(const V& v) const {
+        QHash<QString, QString> out;
+        for (const Field<V>& f : m_fields)
+            out.insert(f.column, f.text(v));
         return out;
     }
 

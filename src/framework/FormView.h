@@ -20,6 +20,9 @@ struct KeyedItem {
 // What an edit window is told besides the values it shows.
 struct FormSetup {
     bool adding = true;
+    // The window is the second of a hand-over: it offers no hand-over of its
+    // own (a purchase handed on from a cost is not handed back to the costs).
+    bool secondWindow = false;
     // Columns shown but not open to change (an employee's number, say).
     QSet<QString> lockedColumns;
     // The entries of the list fields, by column.

@@ -2,6 +2,8 @@
 
 #include "storage/DataModule.h"
 
+#include <sqlite3.h>
+
 namespace kv {
 
 namespace {
@@ -53,8 +55,8 @@ QString keyText(FieldKind kind, const QString& text) {
     return fieldIsBound(kind) ? text.trimmed() : fieldSql(kind, text);
 }
 
-void writeRecord(RegisterController& reg, bool insert, const QStringList& params,
-                 QHash<QString, QString> slotValues) {
+qint64 writeRecord(RegisterController& reg, bool insert, const QStringList& params,
+                   QHash<QString, QString> slotValues, const engine::Params& nullParams) {
     const RegisterDescriptor& d = reg.descriptor();
     DataModule& db = reg.database();
     Query& q = db.query(insert ? insertQueryName(d) : updateQueryName(d));
@@ -67,10 +69,21 @@ void writeRecord(RegisterController& reg, bool insert, const QStringList& params
             slotValues.insert(kKeySlot, QString::number(key.toLongLong()));
     }
     fillSlots(q, slotValues);
-    db.execute(q, bound);
+    db.execute(q, bound, nullParams);
+    // The id this connection's insert gave its row: the table's greatest may
+    // already be another program's.
+    return insert ? sqlite3_last_insert_rowid(db.connection(q.connection()).handle()) : 0;
 }
 
-QVariantList savedKey(RegisterController& reg, bool insert, const QVariant& typedKey) {
+void keepStoredKey(QList<KeyedItem>& items, const QString& key) {
+    for (const KeyedItem& item : items)
+        if (item.key == key)
+            return;
+    items.append({key, key});
+}
+
+QVariantList savedKey(RegisterController& reg, bool insert, const QVariant& typedKey,
+                      qint64 insertedId) {
     const RegisterDescriptor& d = reg.descriptor();
     const QString column = d.locateKey.value(0);
     if (typedKey.isValid())
@@ -78,9 +91,9 @@ QVariantList savedKey(RegisterController& reg, bool insert, const QVariant& type
     if (!insert)
         return {d.locateKeyIsText ? QVariant(reg.currentValue(column).toString())
                                   : reg.currentValue(column)};
-    // A new record's id is the table's greatest.
-    const qint64 id = reg.database().lastId(d.table.chopped(3), column);
-    return {d.locateKeyIsText ? QVariant(QString::number(id)) : QVariant(id)};
+    // A new record's id as its insert gave it: the table's greatest may be
+    // another program's row by now.
+    return {d.locateKeyIsText ? QVariant(QString::number(insertedId)) : QVariant(insertedId)};
 }
 
 } // namespace detail

@@ -41,6 +41,12 @@ template <class V> struct RegisterEditing {
     std::function<void(RegisterController&, const V& saved, bool insert)> afterWrite;
     // After a successful save and refresh.
     std::function<void(bool insert)> afterSave;
+    // The Add of another register the saved values ask for (see HandOver).
+    std::function<std::optional<HandOverRequest>(const V& typed, bool insert)> handOver;
+    // List columns whose stored key stays when the list no longer offers it
+    // (a card since renamed, a driver since deleted): the key is offered as
+    // an entry of its own, shown as it is, so saving keeps the reference.
+    QStringList keepStoredKeys;
 };
 
 // The insert and update components of a register made from its field table
@@ -62,10 +68,30 @@ bool keyExists(DataModule& db, const QString& table, const QString& column, KeyM
                const QString& key);
 bool sameKey(const QString& a, const QString& b, KeyMatch match);
 QString keyText(FieldKind kind, const QString& text);
-void writeRecord(RegisterController& reg, bool insert, const QStringList& params,
-                 QHash<QString, QString> slotValues);
-QVariantList savedKey(RegisterController& reg, bool insert, const QVariant& typedKey);
+// Runs the insert or update; an insert answers the id it gave its row.
+qint64 writeRecord(RegisterController& reg, bool insert, const QStringList& params,
+                   QHash<QString, QString> slotValues, const engine::Params& nullParams = {});
+QVariantList savedKey(RegisterController& reg, bool insert, const QVariant& typedKey,
+                      qint64 insertedId);
+// Adds an entry for a stored key the list lacks (see keepStoredKeys).
+void keepStoredKey(QList<KeyedItem>& items, const QString& key);
 } // namespace detail
+
+// Offers in the setup's lists the stored keys of the given columns that the
+// lists lack (see RegisterEditing::keepStoredKeys).
+template <class V>
+void keepStoredKeys(const FieldTable<V>& fields, const QStringList& columns, const V& v,
+                    FormSetup& setup) {
+    for (const QString& column : columns) {
+        const Field<V>* f = fields.find(column);
+        const auto items = setup.lists.find(column);
+        if (!f || items == setup.lists.end())
+            continue;
+        const QString key = f->kind == FieldKind::Code ? QString::number(f->getCode(v)) : f->get(v);
+        if (f->kind == FieldKind::Code ? f->getCode(v) > 0 : !key.isEmpty())
+            detail::keepStoredKey(items.value(), key);
+    }
+}
 
 // The edit steps of a register from its field table: the window filled from
 // the current record or the defaults, locked columns keeping their stored
@@ -97,13 +123,15 @@ EditSteps registerEditSteps(RegisterController& reg, FormView<V>& form, const Re
         return v;
     };
     EditSteps s;
-    s.fill = [&reg, &form, table, defaults, setup, adding](bool fromCurrent) {
+    const QStringList kept = e.keepStoredKeys;
+    s.fill = [&reg, &form, table, defaults, setup, adding, kept](bool fromCurrent) {
         const auto rows = reg.rows();
         V v = defaults ? defaults() : V{};
         if (fromCurrent && rows && reg.currentRow() >= 0)
             v = table->fromRecord(*rows, reg.currentRow(), v);
         FormSetup shown = setup;
         shown.adding = adding;
+        keepStoredKeys(*table, kept, v, shown);
         form.load(v, shown);
     };
     s.show = [&form] { return form.confirm(); };
@@ -127,25 +155,33 @@ EditSteps registerEditSteps(RegisterController& reg, FormView<V>& form, const Re
         s.confirmSave = [&reg, toSave, confirm = e.confirmSave](bool insert) {
             return confirm(reg, toSave(), insert);
         };
-    // What the write wrote, for the step right after it.
+    // What the write wrote, for the step right after it, and the id an
+    // insert gave its row.
     auto written = std::make_shared<V>();
-    s.write = [&reg, table, toSave, written](bool insert) {
+    auto insertedId = std::make_shared<qint64>(0);
+    s.write = [&reg, table, toSave, written, insertedId](bool insert) {
         *written = toSave();
-        detail::writeRecord(reg, insert, table->params(*written), table->slotValues(*written));
+        *insertedId = detail::writeRecord(reg, insert, table->params(*written),
+                                          table->slotValues(*written), table->nullParams(*written));
     };
+    if (e.handOver)
+        s.handOver = [toSave, handOver = e.handOver](bool insert) {
+            return handOver(toSave(), insert);
+        };
     if (e.afterWrite)
         s.afterWrite = [&reg, written, after = e.afterWrite](bool insert) {
             after(reg, *written, insert);
         };
-    s.savedKey = [&reg, table, toSave](bool insert) {
+    s.savedKey = [&reg, table, toSave, insertedId](bool insert) {
         const QString keyColumn = reg.descriptor().locateKey.value(0);
         const Field<V>* key = table->find(keyColumn);
         if (!key)
-            return detail::savedKey(reg, insert, QVariant());
+            return detail::savedKey(reg, insert, QVariant(), *insertedId);
         const QString text = key->text(toSave());
         return detail::savedKey(reg, insert,
                                 fieldIsBound(key->kind) ? QVariant(text.trimmed())
-                                                        : QVariant(fieldSql(key->kind, text)));
+                                                        : QVariant(fieldSql(key->kind, text)),
+                                *insertedId);
     };
     s.afterSave = e.afterSave;
     return s;

@@ -4,6 +4,7 @@
 #include "fuel/ConsumptionQueries.h"
 #include "fuel/ConsumptionView.h"
 #include "fuel/FuelKinds.h"
+#include "fuel/RefuellingHandOvers.h"
 #include "storage/DataModule.h"
 #include "storage/ErrorLog.h"
 #include "storage/ErrorReport.h"
@@ -47,7 +48,11 @@ int currentDate(RegisterController& reg) {
 void writeRefuelling(DataModule& db, RegisterId id, int vehicle, bool insert, int oldDate,
                      const RefuellingRow& typed) {
     engine::Connection& c = db.companyConnection();
-    c.beginWrite({tableBase(db, id)});
+    // Inside a hand-over's transaction (a fuel cost and its refuelling) the
+    // write is part of it; otherwise it is a transaction of its own.
+    const bool own = !c.inTransaction();
+    if (own)
+        c.beginWrite({tableBase(db, id)});
     try {
         const bool moved = insert || typed.date != oldDate;
         const std::optional<RefuellingRow> stored =
@@ -62,9 +67,10 @@ void writeRefuelling(DataModule& db, RegisterId id, int vehicle, bool insert, in
         } else {
             updateRefuelling(db, id, vehicle, oldDate, typed);
         }
-        c.commit();
+        if (own)
+            c.commit();
     } catch (const DatabaseError&) {
-        if (c.inTransaction()) {
+        if (own && c.inTransaction()) {
             try {
                 c.rollback();
             } catch (const DatabaseError&) {
@@ -147,6 +153,15 @@ EditSteps consumptionEditSteps(RegisterController& reg, FormView<RefuellingFormV
         *vehicle = vehicleOf(*data, *r, insert);
         writeRefuelling(*data, id, *vehicle, insert, insert ? 0 : currentDate(*r),
                         typedRow(*written));
+    };
+    s.tables = [data, id] { return QStringList{tableBase(*data, id)}; };
+    // "Dodaj dane do kosztów": the cost's window follows, prefilled, and the
+    // two are written together.
+    s.handOver = [data, r, f](bool insert) -> std::optional<HandOverRequest> {
+        const RefuellingFormValues v = f->values();
+        if (!v.addToCosts)
+            return std::nullopt;
+        return refuellingCostRequest(v, vehicleOf(*data, *r, insert));
     };
     s.savedKey = [written, vehicle](bool) {
         return QVariantList{qint64(textToDateNumber(written->data, true)), qint64(*vehicle)};

@@ -1,9 +1,12 @@
 #include "TestSupport.h"
 #include "support/ModalWindows.h"
 
+#include "framework/HandOver.h"
+#include "fuel/RefuellingHandOvers.h"
 #include "fuel/gui/FuelCardDialog.h"
 #include "fuel/gui/FuelPriceDialog.h"
 #include "fuel/gui/RefuellingDialog.h"
+#include "users/Permissions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,13 +49,27 @@ private slots:
         QVERIFY(!continuous.findChild<QPushButton*>(QStringLiteral("bWyliczPrzebieg")));
         QVERIFY(!hours.findChild<QPushButton*>(QStringLiteral("bWyliczPrzebieg")));
 
-        // "Dodaj dane do kosztów" is cleared at every opening and waits for
-        // the costs register.
+        // "Dodaj dane do kosztów" is cleared at every opening, and offered
+        // only where the costs register takes the hand-over, to a user who
+        // may write costs, and never in the second window of a hand-over.
         auto* toCosts = child<QCheckBox>(&km, "cbDodajDoKosztow");
         toCosts->setChecked(true);
         km.load(newRefuellingDefaults(), FormSetup{});
         QVERIFY(!toCosts->isChecked());
         QVERIFY(!toCosts->isEnabled());
+        installHandOverTarget(kRefuellingCostsTarget, {RegisterId::Costs, {}});
+        currentLogin().permissions.setAll(true);
+        km.load(newRefuellingDefaults(), FormSetup{});
+        QVERIFY(toCosts->isEnabled());
+        FormSetup second;
+        second.secondWindow = true;
+        km.load(newRefuellingDefaults(), second);
+        QVERIFY(!toCosts->isEnabled());
+        currentLogin().permissions.setAll(true);
+        currentLogin().permissions.set(kCostsWritePermission, false);
+        km.load(newRefuellingDefaults(), FormSetup{});
+        QVERIFY(!toCosts->isEnabled());
+        removeHandOverTarget(kRefuellingCostsTarget);
         QCOMPARE(child<QLineEdit>(&km, "fTANKOWANIE")->text(), QStringLiteral("0,00"));
     }
 

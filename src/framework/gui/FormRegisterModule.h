@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/CurrentRecord.h"
+#include "framework/HandOver.h"
 #include "framework/RegisterEditing.h"
 #include "framework/gui/RegisterGrid.h"
 #include "framework/gui/RegisterModule.h"
@@ -22,7 +23,13 @@ public:
     FormRegisterModule(RegisterController& controller, RegisterGrid& grid, Editing editing,
                        QWidget* windowParent)
         : RegisterModule(controller, grid), m_editing(std::move(editing)),
-          m_window(std::make_unique<Dialog>(windowParent)) {}
+          m_window(std::make_unique<Dialog>(windowParent)) {
+        // The window also takes the records other registers hand over.
+        setHandOverWindow<V>(controller.descriptor().id, m_window.get());
+    }
+    ~FormRegisterModule() override {
+        setHandOverWindow<V>(controller().descriptor().id, static_cast<FormView<V>*>(nullptr));
+    }
 
     void add(bool copyMode) override {
         const RegisterEditing<V> e = m_editing();

@@ -1,5 +1,6 @@
 #include "fuel/gui/ConsumptionModule.h"
 
+#include "framework/HandOver.h"
 #include "framework/RegisterController.h"
 #include "framework/RegisterStates.h"
 #include "framework/RegisterTableModel.h"
@@ -48,9 +49,13 @@ ConsumptionModule::ConsumptionModule(ModuleContext& c)
     // labels follow its rows.
     QObject::connect(c.grid.model(), &QAbstractItemModel::modelReset, c.grid.view(),
                      [this] { showLabels(); });
+    // The window also takes the fuel costs handed over to this register.
+    setHandOverWindow<RefuellingFormValues>(id, m_window.get());
 }
 
-ConsumptionModule::~ConsumptionModule() = default;
+ConsumptionModule::~ConsumptionModule() {
+    setHandOverWindow<RefuellingFormValues>(controller().descriptor().id, nullptr);
+}
 
 void ConsumptionModule::add(bool copyMode) {
     addRefuelling(controller(), *m_window, copyMode);

@@ -1,5 +1,9 @@
 #include "fuel/gui/RefuellingDialog.h"
 
+#include "framework/HandOver.h"
+#include "fuel/RefuellingHandOvers.h"
+#include "users/Permissions.h"
+
 #include "framework/gui/FormFields.h"
 #include "support/Decimal.h"
 #include "support/gui/DateField.h"
@@ -59,13 +63,8 @@ RefuellingDialog::RefuellingDialog(ConsumptionKind kind, QWidget* parent)
                                                                       : QStringLiteral("km")));
     body()->addLayout(form);
 
-    // The costs register comes in a later version; until then the hand-over
-    // of a refuelling to a cost is not offered.
     m_toCosts = new QCheckBox(QStringLiteral("Dodaj dane do kosztów"));
     m_toCosts->setObjectName(QStringLiteral("cbDodajDoKosztow"));
-    m_toCosts->setEnabled(false);
-    m_toCosts->setToolTip(
-        QStringLiteral("Rejestr kosztów będzie dostępny w jednej z kolejnych wersji programu"));
     body()->addWidget(m_toCosts);
     addButtons();
 }
@@ -73,11 +72,16 @@ RefuellingDialog::RefuellingDialog(ConsumptionKind kind, QWidget* parent)
 void RefuellingDialog::load(const RefuellingFormValues& v, const FormSetup& setup) {
     loadFields(this, refuellingFields(m_kind), v, setup);
     m_toCosts->setChecked(false);
+    // Offered with the costs' write permission, and never in the second
+    // window of a hand-over (a refuelling opened from a cost would book the
+    // purchase twice).
+    m_toCosts->setEnabled(!setup.secondWindow && handOverTarget(kRefuellingCostsTarget) &&
+                          currentLogin().permissions.has(kCostsWritePermission));
 }
 
 RefuellingFormValues RefuellingDialog::values() const {
     RefuellingFormValues v = readFields(this, refuellingFields(m_kind));
-    v.addToCosts = m_toCosts->isChecked();
+    v.addToCosts = m_toCosts->isChecked() && m_toCosts->isEnabled();
     return v;
 }
 
