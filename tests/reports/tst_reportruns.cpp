@@ -160,7 +160,7 @@ private slots:
     void unavailableReports() {
         RegisterFilters filters(*db);
         filters.selectVehicle(QStringLiteral("WE 2"));
-        QCOMPARE(run(*db, "koszty_p"), QStringLiteral("<nic>"));
+        QCOMPARE(run(*db, "naprawy_p"), QStringLiteral("<nic>"));
         QVERIFY(env.ui().last().text.contains(QStringLiteral("nie jest dostępny")));
         QCOMPARE(run(*db, "kilometrowka_vat"), QStringLiteral("<nic>"));
         QVERIFY(env.ui().last().text.contains(QStringLiteral("kolejnej wersji")));
