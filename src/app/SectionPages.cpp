@@ -163,7 +163,6 @@ QWidget* SectionPages::buildSectionWithRegisters(Section section, const QString&
     auto* column = new QFrame;
     column->setObjectName(QStringLiteral("registerColumn"));
     column->setStyleSheet(QLatin1String(kRegisterColumnStyle));
-    column->setFixedWidth(170);
     auto* columnLayout = new QVBoxLayout(column);
     columnLayout->setContentsMargins(6, 8, 6, 8);
     columnLayout->setSpacing(3);
@@ -201,6 +200,8 @@ QWidget* SectionPages::buildSectionWithRegisters(Section section, const QString&
         inner->addWidget(placeholderPage(c.page, QString()));
     }
     columnLayout->addStretch(1);
+    // Wide enough for the longest register name: a cut name reads as another.
+    column->setFixedWidth(std::max(170, columnLayout->sizeHint().width()));
     layout->addWidget(column);
     layout->addWidget(inner, 1);
     return page;
