@@ -121,15 +121,25 @@ void fill(const QString& directory, const QString& sources, const QString& passw
               engine::positionalParams({QStringLiteral("ADMIN"), QStringLiteral("zebux"),
                                         QStringLiteral("Administrator"), QStringLiteral("T")}));
 
+    // The equipment waits for the simulated odometers, which give the readings
+    // at fitting.
+    const QString equipmentTable = QStringLiteral("wyposazenie");
+    std::vector<demo::DemoRow> equipment;
     for (const char* name : kSourceTables) {
         const QString table = QString::fromLatin1(name);
         const QString path = QDir(sources).filePath(table + QStringLiteral(".csv"));
-        if (QFileInfo::exists(path))
-            insertRows(c, table, sourceRows(c, path, tableOf(table), today));
+        if (!QFileInfo::exists(path))
+            continue;
+        std::vector<demo::DemoRow> rows = sourceRows(c, path, tableOf(table), today);
+        if (table == equipmentTable)
+            equipment = std::move(rows);
+        else
+            insertRows(c, table, rows);
     }
 
     const demo::DemoMasterData master = demo::readDemoMasterData(c, sources, today);
-    const demo::DemoDataSet records = demo::generateDemoRecords(master);
+    const demo::DemoDataSet records = demo::generateDemoRecords(master, &equipment);
+    insertRows(c, equipmentTable, equipment);
     for (const auto& [table, rows] : records.tables())
         insertRows(c, table, rows);
     c.close();

@@ -177,10 +177,11 @@ private:
                    QStringLiteral("Wymiana klocków i tarcz hamulcowych przód"), 98000,
                    QStringLiteral("Wg zaleceń z ostatniego przeglądu"), current1, current1 + 650,
                    false});
-        addRepair({cars[2], m.today.addDays(-6),
+        const QDate exhaustFound = m.today.addDays(-6);
+        addRepair({cars[2], exhaustFound,
                    QStringLiteral("Naprawa układu wydechowego – wymiana tłumika końcowego"), 64000,
                    QStringLiteral("Pojazd jeszcze nie oddany do warsztatu"),
-                   history.readingOn(*cars[2], m.today), 0, false});
+                   history.readingOn(*cars[2], exhaustFound), 0, false});
     }
 
     void damages() {
