@@ -124,11 +124,7 @@ RowDeletionOutcome deleteRowsInRange(DataModule& db, const RowDeletionEntry& ent
                                  QStringLiteral(" WHERE ") + rangeCondition(entry, from, to));
         c.commit();
     } catch (const DatabaseError& e) {
-        try {
-            if (c.inTransaction())
-                c.rollback();
-        } catch (const DatabaseError&) {
-        }
+        c.rollback();
         reportDatabaseError(e.message(), true, kDeletionCode);
         return outcome;
     }

@@ -116,11 +116,7 @@ EmptyingOutcome emptyEntry(DataModule& db, const EmptyingEntry& entry, SafetyCop
         }
         c.commit();
     } catch (const DatabaseError& e) {
-        try {
-            if (c.inTransaction())
-                c.rollback();
-        } catch (const DatabaseError&) {
-        }
+        c.rollback();
         reportDatabaseError(e.message(), true, kEmptyingCode);
         return outcome;
     }

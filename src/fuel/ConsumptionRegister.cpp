@@ -70,12 +70,8 @@ void writeRefuelling(DataModule& db, RegisterId id, int vehicle, bool insert, in
         if (own)
             c.commit();
     } catch (const DatabaseError&) {
-        if (own && c.inTransaction()) {
-            try {
-                c.rollback();
-            } catch (const DatabaseError&) {
-            }
-        }
+        if (own)
+            c.rollback();
         throw;
     }
 }

@@ -97,8 +97,7 @@ bool insertInitialCompanyData(const QString& companyDirectory, const QString& pa
         c.commit();
         return true;
     } catch (const DatabaseError& e) {
-        if (c.inTransaction())
-            c.rollback();
+        c.rollback();
         reportDatabaseError(e.message(), true, 327);
     }
     return false;

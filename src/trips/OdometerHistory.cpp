@@ -67,12 +67,7 @@ HistoryCopy copyReadingToHistory(DataModule& db, int vehicleId, const QString& d
         c.commit();
         return HistoryCopy::Added;
     } catch (const DatabaseError& e) {
-        if (c.inTransaction()) {
-            try {
-                c.rollback();
-            } catch (const DatabaseError&) {
-            }
-        }
+        c.rollback();
         appendErrorLog(codedLine(kHistoryCopyCode, e.message()));
         return HistoryCopy::Failed;
     }

@@ -62,8 +62,7 @@ bool UserAdministration::grantInitialPermissions(const QString& user) {
         connection.commit();
         return true;
     } catch (const DatabaseError& e) {
-        if (connection.inTransaction())
-            connection.rollback();
+        connection.rollback();
         reportDatabaseError(e.message(), true, 203);
         return false;
     }

@@ -574,6 +574,8 @@ void Connection::commit() {
     m_inTransaction = false;
 }
 
+// Never throws and does nothing without a transaction, so a failed change
+// calls it on its way out without guarding it.
 void Connection::rollback() {
     if (!m_inTransaction)
         return;
