@@ -24,13 +24,15 @@ const QList<Command>& commands() {
 
 namespace {
 
+QString headOf(const Command& c) {
+    return c.words.join(u' ') + (c.usage.isEmpty() ? QString() : u' ' + c.usage);
+}
+
 void printHelp(QTextStream& out) {
     out << QStringLiteral("Użycie: karvento-cli POLECENIE [ARGUMENTY] [OPCJE]\n\n"
                           "Polecenia:\n");
-    for (const Command& c : commands()) {
-        const QString head = c.words.join(u' ') + (c.usage.isEmpty() ? QString() : u' ' + c.usage);
-        out << QStringLiteral("  %1\n      %2\n").arg(head, c.help);
-    }
+    for (const Command& c : commands())
+        out << QStringLiteral("  %1\n      %2\n").arg(headOf(c), c.help);
     out << QStringLiteral(
         "\nOpcje wspólne:\n"
         "  --db-password HASŁO     hasło bazy danych (domyślnie zapamiętane na tym komputerze)\n"
@@ -73,6 +75,16 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             chosen = &c;
     }
     if (!chosen) {
+        // A group named without its command ("archive") lists the commands it has.
+        QStringList group;
+        for (const Command& c : commands())
+            if (c.words.size() > 1 && c.words.first() == words.first())
+                group << QStringLiteral("  karvento-cli ") + headOf(c);
+        if (!group.isEmpty()) {
+            err << QStringLiteral("Polecenie %1 wymaga jednego z:").arg(words.first()) << Qt::endl
+                << group.join(u'\n') << Qt::endl;
+            return Usage;
+        }
         err << QStringLiteral("Nieznane polecenie: %1. Spis poleceń: karvento-cli --help")
                    .arg(words.join(u' '))
             << Qt::endl;

@@ -29,6 +29,13 @@ private slots:
         const Run unknown = run({QStringLiteral("zrob")});
         QCOMPARE(unknown.code, 2);
         QVERIFY(unknown.err.contains(QStringLiteral("Nieznane polecenie")));
+        // A group without its command lists its commands, and only them.
+        const Run group = run({QStringLiteral("archive")});
+        QCOMPARE(group.code, 2);
+        QVERIFY(group.err.contains(QStringLiteral("karvento-cli archive make KATALOG")));
+        QVERIFY(group.err.contains(QStringLiteral("karvento-cli archive restore KATALOG")));
+        QVERIFY(!group.err.contains(QStringLiteral("karvento-cli report")));
+        QCOMPARE(run({QStringLiteral("archive"), QStringLiteral("zrob")}).code, 2);
         QCOMPARE(run({QStringLiteral("tables"), QStringLiteral("--db-password")}).code, 2);
     }
 
