@@ -11,6 +11,7 @@
 #include "fuel/gui/ConsumptionModule.h"
 #include "fuel/gui/FuelCardDialog.h"
 #include "fuel/gui/FuelPriceModule.h"
+#include "import/gui/ImportModule.h"
 #include "reports/gui/ReportsModule.h"
 #include "storage/ProgramOptions.h"
 #include "trips/OdometerRegister.h"
@@ -80,6 +81,9 @@ QList<ProgramModuleFactory> programModuleFactories() {
             return std::make_unique<AdminModule>(c.db, c.services, c.windowParent);
         }},
         {[](ProgramContext& c) { return std::make_unique<ReportsModule>(c); }},
+        {[](ProgramContext& c) {
+            return std::make_unique<ImportModule>(c.db, c.services, c.windowParent);
+        }},
     };
 }
 

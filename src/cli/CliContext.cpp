@@ -28,6 +28,18 @@ const QStringList kValued{QStringLiteral("--db-password"),    QStringLiteral("--
                           QStringLiteral("--road-card"),      QStringLiteral("--order"),
                           QStringLiteral("--issue-date"),     QStringLiteral("--pdf"),
                           QStringLiteral("--text")};
+// The import's own options.
+const QStringList kImportFlags{QStringLiteral("--skip-first"), QStringLiteral("--verify-only"),
+                               QStringLiteral("--skip-faulty")};
+const QStringList kImportValued{QStringLiteral("--map"), QStringLiteral("--separator"),
+                                QStringLiteral("--date-format"), QStringLiteral("--set")};
+
+bool isFlag(const QString& name) {
+    return kFlags.contains(name) || kImportFlags.contains(name);
+}
+bool isValued(const QString& name) {
+    return kValued.contains(name) || kImportValued.contains(name);
+}
 } // namespace
 
 bool CliContext::parse(const QStringList& arguments) {
@@ -44,7 +56,7 @@ bool CliContext::parse(const QStringList& arguments) {
         }
         const int eq = a.indexOf(u'=');
         const QString name = eq > 0 ? a.left(eq) : a;
-        if (!kFlags.contains(name) && !kValued.contains(name)) {
+        if (!isFlag(name) && !isValued(name)) {
             m_err << QStringLiteral("Nieznana opcja %1. Spis opcji: karvento-cli --help").arg(name)
                   << Qt::endl;
             return false;
@@ -53,7 +65,7 @@ bool CliContext::parse(const QStringList& arguments) {
             m_options.insert(name, a.mid(eq + 1));
             continue;
         }
-        if (kFlags.contains(a)) {
+        if (isFlag(a)) {
             m_options.insert(a, QStringLiteral("1"));
             continue;
         }

@@ -121,4 +121,17 @@ CsvOutcome writeCsv(const QList<QStringList>& rows, const QString& fileName, Csv
     return outcome;
 }
 
+CsvOutcome writeCsv(const QList<QStringList>& rows, const QString& fileName, CsvEncoding encoding,
+                    CsvQuotes quotes) {
+    if (quotes == CsvQuotes::AsTheyAre)
+        return writeCsv(rows, fileName, encoding);
+    CsvOutcome outcome;
+    const QString text = standardCsvText(rows);
+    const QByteArray bytes = encoding == CsvEncoding::Utf8WithBom
+                                 ? QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8()
+                                 : toCodePage1250(text, &outcome.replaced);
+    outcome.written = writeWholeFile(fileName, bytes);
+    return outcome;
+}
+
 } // namespace kv

@@ -32,6 +32,14 @@ struct CsvOutcome {
 CsvOutcome writeCsv(const QList<QStringList>& rows, const QString& fileName,
                     CsvEncoding encoding = CsvEncoding::Windows1250);
 
+// How the cells' own double quotes are written: as they are (the program's
+// sheets, whose cells never hold one) or doubled, as standard CSV has them,
+// so that a sheet written back out (an import's result) reads in again cell
+// for cell.
+enum class CsvQuotes { AsTheyAre, Doubled };
+CsvOutcome writeCsv(const QList<QStringList>& rows, const QString& fileName, CsvEncoding encoding,
+                    CsvQuotes quotes);
+
 // The bytes writeCsv writes; the characters replaced are added to *replaced.
 QByteArray csvBytes(const QList<QStringList>& rows, CsvEncoding encoding,
                     qsizetype* replaced = nullptr);

@@ -536,6 +536,34 @@ int Connection::execute(const QString& sql, const Params& params) {
     return sqlite3_changes(m_db);
 }
 
+std::unique_ptr<PreparedStatement> Connection::prepareStatement(const QString& sql) {
+    sqlite3_stmt* stmt = prepare(sql, {});
+    return std::unique_ptr<PreparedStatement>(new PreparedStatement(m_db, stmt));
+}
+
+PreparedStatement::~PreparedStatement() {
+    sqlite3_finalize(m_stmt);
+}
+
+int PreparedStatement::run(const QVariantList& values) {
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+    for (int i = 0; i < values.size(); ++i)
+        bindValue(m_stmt, i + 1, values[i]);
+    int rc;
+    while ((rc = sqlite3_step(m_stmt)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
+        const int code = sqlite3_extended_errcode(m_db) & 0xff;
+        sqlite3_reset(m_stmt);
+        throw DatabaseError(message, code);
+    }
+    const int changed = sqlite3_changes(m_db);
+    sqlite3_reset(m_stmt);
+    return changed;
+}
+
 bool Connection::isReadOnlyStatement(const QString& sql) {
     sqlite3_stmt* stmt = prepare(sql, {});
     StatementGuard guard{stmt};

@@ -19,6 +19,7 @@ struct sqlite3_stmt;
 namespace kv::engine {
 
 class PolishCollator;
+class PreparedStatement;
 
 // A named statement parameter (":PARAM0" is the name "PARAM0").
 struct Param {
@@ -67,6 +68,11 @@ public:
                        const BlockSink& onBlock);
     // Runs a statement and returns the number of changed rows.
     int execute(const QString& sql, const Params& params = {});
+    // Compiles a statement once for many runs with new values (a long series
+    // of inserts inside one write transaction). It must name only tables of
+    // that transaction, so that none is detached while it lives, and must not
+    // outlive the connection. Throws DatabaseError.
+    std::unique_ptr<PreparedStatement> prepareStatement(const QString& sql);
     // Runs a statement and hands every row to the callback without keeping the
     // rows; the callback gets the statement positioned on the row.
     void forEachRow(const QString& sql, const Params& params,
@@ -152,6 +158,25 @@ private:
     quint64 m_useCounter = 0;
     QElapsedTimer m_busySince;
     std::mutex m_useMutex;
+};
+
+// A statement compiled once; its values are bound by position (?1, ?2 ...
+// or :PARAM0, :PARAM1 ... in their order) at each run.
+class PreparedStatement {
+public:
+    ~PreparedStatement();
+    PreparedStatement(const PreparedStatement&) = delete;
+    PreparedStatement& operator=(const PreparedStatement&) = delete;
+
+    // Binds the values in order and runs the statement; the changed rows.
+    // Throws DatabaseError; the statement stays usable for the next run.
+    int run(const QVariantList& values);
+
+private:
+    friend class Connection;
+    PreparedStatement(sqlite3* db, sqlite3_stmt* stmt) : m_db(db), m_stmt(stmt) {}
+    sqlite3* m_db;
+    sqlite3_stmt* m_stmt;
 };
 
 } // namespace kv::engine
