@@ -110,15 +110,18 @@ bool ImportSession::runImport(DataModule& db) {
                   : QStringLiteral("Czy kontynuować import danych?"));
     if (!ui().question(kWarning, question))
         return false;
-    ProgressWindow progress;
-    ImportPassOptions options;
-    // Skipping faulty lines is what the user agreed to; lines found faulty
-    // only now, on a sheet that verified clean, stop the import instead.
-    options.skipFaulty = m_errors;
-    options.progress = [&progress](int done, int total) {
-        progress.step(QStringLiteral("Import danych"), total > 0 ? done * 100 / total : 100);
-    };
-    m_result = importSheetLines(db, m_sheet, m_layout, m_choices, options);
+    {
+        // The progress window goes before the result is told.
+        ProgressWindow progress;
+        ImportPassOptions options;
+        // Skipping faulty lines is what the user agreed to; lines found faulty
+        // only now, on a sheet that verified clean, stop the import instead.
+        options.skipFaulty = m_errors;
+        options.progress = [&progress](int done, int total) {
+            progress.step(QStringLiteral("Import danych"), total > 0 ? done * 100 / total : 100);
+        };
+        m_result = importSheetLines(db, m_sheet, m_layout, m_choices, options);
+    }
     if (m_result.faulty > 0)
         m_errors = true;
     ui().information(kInformation, importSummary(m_result));

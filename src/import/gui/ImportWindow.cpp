@@ -248,6 +248,9 @@ void ImportWindow::refreshState() {
                             : QString());
     m_model->reload();
     const int width = std::max(1, m_session.sheet().width());
+    // A view keeps its sections' widths across a new sheet.
+    for (int c = 0; c < width; ++c)
+        m_grid->setColumnWidth(c, 100);
     m_grid->setColumnWidth(width, 100);
     m_grid->setColumnWidth(width + 1, 200);
 }
