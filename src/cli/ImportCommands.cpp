@@ -31,7 +31,11 @@ std::optional<QList<int>> parseMap(const ImportLayout& layout, const QString& te
         bool numbered = false;
         const int list = key.startsWith(QLatin1String("cb")) ? key.mid(2).toInt(&numbered) : 0;
         const ImportField* f = numbered ? layout.field(list) : nullptr;
-        if (!f || !part.contains(u'=')) {
+        if (f && !part.contains(u'=')) {
+            *error = QStringLiteral("Brak numeru kolumny dla pola %1 (np. %1=2).").arg(key);
+            return std::nullopt;
+        }
+        if (!f) {
             *error = QStringLiteral("Import %1 nie ma pola %2 (pola: cb1 do cb%3).")
                          .arg(layout.registerName, part.section(u'=', 0, 0).trimmed())
                          .arg(layout.listCount());

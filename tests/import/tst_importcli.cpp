@@ -144,6 +144,28 @@ private slots:
                  1);
         QCOMPARE(costs(), 2);
     }
+
+    void permissionToImportIsNeeded() {
+        const QStringList admin = login();
+        QCOMPARE(
+            test::runCli(QStringList{"users", "add", "OLA", "--new-password", "olaola"} + admin)
+                .code,
+            0);
+        // A new user gets the first permissions, the import's among them.
+        QCOMPARE(test::runCli(QStringList{"users", "revoke", "OLA", "53"} + admin).code, 0);
+        QStringList ola = admin;
+        ola[ola.indexOf("ADMIN")] = "OLA";
+        ola[ola.indexOf("zebux")] = "olaola";
+        const QStringList args{"import",      "koszty",       sheet(),        "--map",
+                               "cb1=1,cb2=2", "--skip-first", "--skip-faulty"};
+        const test::CliRun refused = test::runCli(args + ola);
+        QCOMPARE(refused.code, 1);
+        QVERIFY2(refused.err.contains("Brak uprawnień"), qPrintable(refused.err));
+        QCOMPARE(costs(), 2);
+        QCOMPARE(test::runCli(QStringList{"users", "grant", "OLA", "53"} + admin).code, 0);
+        QCOMPARE(test::runCli(args + ola).code, 0);
+        QCOMPARE(costs(), 4);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestImportCli)
