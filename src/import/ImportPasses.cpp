@@ -38,22 +38,23 @@ QString mergeSql(const ImportLayout& layout, const QString& table) {
         .arg(table, layout.insertColumns.value(2));
 }
 
-bool isNumeric(FieldCheck check) {
-    return check == FieldCheck::Amount || check == FieldCheck::Number;
+// The fields of the insert's columns in their order, looked up once per pass.
+QList<const ImportField*> insertFields(const ImportLayout& layout) {
+    QList<const ImportField*> fields;
+    for (const QString& column : layout.insertColumns)
+        fields << layout.fieldOfColumn(column);
+    return fields;
 }
 
 // A line's values in the insert's column order, bound as the columns take
-// them: numbers as numbers, a fuel flag that is not "T" as NULL (as the
-// costs register stores it).
-QVariantList insertValues(const ImportLayout& layout, const CheckedRow& row) {
+// them (numbers are already doubles); a fuel flag that is not "T" is NULL, as
+// the costs register stores it.
+QVariantList insertValues(const QList<const ImportField*>& fields, const CheckedRow& row) {
     QVariantList values;
-    values.reserve(layout.insertColumns.size());
-    for (const QString& column : layout.insertColumns) {
-        const ImportField* f = layout.fieldOfColumn(column);
-        const QVariant v = row.value(f->list);
-        if (isNumeric(f->check))
-            values << QVariant(v.toString().toDouble());
-        else if (f->check == FieldCheck::Flag && v.toString().isEmpty())
+    values.reserve(fields.size());
+    for (const ImportField* f : fields) {
+        const QVariant& v = row.values[f->list - 1];
+        if (f->check == FieldCheck::Flag && v.toString().isEmpty())
             values << QVariant();
         else
             values << v;
@@ -62,7 +63,7 @@ QVariantList insertValues(const ImportLayout& layout, const CheckedRow& row) {
 }
 
 Decimal decimalOf(const QVariant& v) {
-    return Decimal::parse(v.toString()).value_or(Decimal());
+    return Decimal::fromDouble(v.toDouble());
 }
 
 RefuellingRow refuellingOf(const ImportLayout& layout, const CheckedRow& row) {
@@ -134,6 +135,7 @@ ImportPassResult importSheetLines(DataModule& db, ImportSheet& sheet, const Impo
             mergeLpg = c.prepareStatement(mergeSql(layout, layout.lpgTable));
         }
         const ConsumptionKind kind = consumptionKindOf(layout.kind);
+        const QList<const ImportField*> fields = insertFields(layout);
         const int first = ImportSheet::firstDataLine(choices.skipFirst);
         const int total = sheet.lineCount() - first;
         for (int i = first; i < sheet.lineCount(); ++i) {
@@ -146,7 +148,7 @@ ImportPassResult importSheetLines(DataModule& db, ImportSheet& sheet, const Impo
             if (options.beforeLine)
                 options.beforeLine(i);
             if (!layout.isFuel()) {
-                insert->run(insertValues(layout, row));
+                insert->run(insertValues(fields, row));
             } else {
                 const RefuellingRow added = refuellingOf(layout, row);
                 const qint64 vehicle = row.value(2).toLongLong();
@@ -160,7 +162,7 @@ ImportPassResult importSheetLines(DataModule& db, ImportSheet& sheet, const Impo
                                merged.reading.toDouble(), vehicle, added.date});
                     *stored = merged;
                 } else {
-                    (row.lpg ? insertLpg : insert)->run(insertValues(layout, row));
+                    (row.lpg ? insertLpg : insert)->run(insertValues(fields, row));
                     days.insert(day, added);
                 }
             }

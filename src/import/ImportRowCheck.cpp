@@ -12,6 +12,8 @@ RowChecker::RowChecker(const ImportLayout& layout, const ImportChoices& choices,
         for (const schema::Column& c : t->columns)
             if (c.width > 0)
                 m_widths.insert(c.name, c.width);
+    for (const ImportField& f : layout.fields)
+        m_columns << mappedColumn(layout, choices, f.list);
     m_skipSameDay = layout.isFuel() && choices.option(QStringLiteral("pominSumuj")) == kSkipText;
 }
 
@@ -23,7 +25,7 @@ bool RowChecker::fail(CheckedRow& row, const QString& message) {
 
 bool RowChecker::checkField(const ImportField& f, const SheetLine& line, CheckedRow& row) {
     QVariant& value = row.values[f.list - 1];
-    const int column = mappedColumn(m_layout, m_choices, f.list);
+    const int column = m_columns[&f - m_layout.fields.constData()];
     if (f.check == FieldCheck::FuelKind) {
         const int entry = m_choices.entry(f.list);
         if (column < 0)
@@ -84,7 +86,7 @@ bool RowChecker::checkField(const ImportField& f, const SheetLine& line, Checked
             f.check == FieldCheck::Amount ? importAmount(cell) : importNumber(cell);
         if (!n)
             return fail(row, f.bad);
-        value = n->toSql();
+        value = n->toDouble(); // what the column stores
         return true;
     }
     case FieldCheck::Flag:

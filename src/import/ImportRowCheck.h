@@ -40,6 +40,7 @@ private:
     const ImportLayout& m_layout;
     const ImportChoices& m_choices;
     const ImportLookups& m_lookups;
+    QList<int> m_columns;                // per field in checking order: its sheet column, -1 none
     QHash<QString, int> m_widths;        // column -> its width as text
     QHash<QString, int> m_employeeLines; // number (in capitals) -> its line
     QSet<quint64> m_days[2];             // good refuellings above, liquid / LPG
