@@ -7,6 +7,7 @@
 #include "storage/DataModule.h"
 #include "storage/SqlSnippets.h"
 #include "subregisters/SubregisterLists.h"
+#include "support/Decimal.h"
 #include "trips/OdometerHistory.h"
 
 namespace kv {
@@ -41,6 +42,14 @@ template <class V> V withVehicle(DataModule& db, V v) {
     if (v.vehicle > 0 && v.driver.isEmpty())
         v.driver = vehicleDriver(db, v.vehicle);
     return v;
+}
+
+// A reading of 0 is none: a record typed without one adds nothing to the
+// history (a vehicle without readings would otherwise start at 0 km).
+void copyTypedReading(DataModule& db, int vehicle, const QString& date, const QString& source,
+                      const QString& reading) {
+    if (Decimal::parse(reading).value_or(Decimal()).signum() > 0)
+        offerReadingToHistory(db, vehicle, date, source, reading);
 }
 
 HandOverRequest costRequest(const QString& origin, QHash<QString, QString> values) {
@@ -104,7 +113,7 @@ RegisterEditing<RepairFormValues> repairEditing(DataModule& db) {
     };
     r.base.keepStoredKeys = {QStringLiteral("IDKIEROWCY")};
     r.copyReading = [](DataModule& db, const RepairFormValues& v) {
-        offerReadingToHistory(db, v.vehicle, v.data, kRepairsHistorySource, v.licznik);
+        copyTypedReading(db, v.vehicle, v.data, kRepairsHistorySource, v.licznik);
     };
     r.handOn = &RepairFormValues::handOn;
     r.request = repairCostRequest;
@@ -124,7 +133,7 @@ RegisterEditing<DamageFormValues> damageEditing(DataModule& db) {
     };
     r.base.keepStoredKeys = {QStringLiteral("IDKIEROWCY")};
     r.copyReading = [](DataModule& db, const DamageFormValues& v) {
-        offerReadingToHistory(db, v.vehicle, v.data, kDamagesHistorySource, v.licznik);
+        copyTypedReading(db, v.vehicle, v.data, kDamagesHistorySource, v.licznik);
     };
     r.handOn = &DamageFormValues::handOn;
     r.request = damageCostRequest;

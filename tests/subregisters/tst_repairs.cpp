@@ -172,7 +172,12 @@ private slots:
         RegisterController reg(*db, RegisterId::Repairs);
         test::ScriptedRepairForm form;
         const RegisterEditing<RepairFormValues> e = repairEditing(*db);
-        RepairFormValues r = repair(car, QStringLiteral("10.03.2024"), QStringLiteral("Olej"));
+        // Without a reading nothing is copied: 0 is no reading.
+        RepairFormValues r = repair(car, QStringLiteral("09.03.2024"), QStringLiteral("Mycie"));
+        form.script = {r};
+        QVERIFY(runAdd(reg, registerEditSteps(reg, form, e, true), false));
+        QVERIFY(data->history(car).isEmpty());
+        r = repair(car, QStringLiteral("10.03.2024"), QStringLiteral("Olej"));
         r.licznik = QStringLiteral("15000");
         form.script = {r};
         QVERIFY(runAdd(reg, registerEditSteps(reg, form, e, true), false));
@@ -185,7 +190,7 @@ private slots:
         r.licznik = QStringLiteral("16000");
         form.script = {r};
         QVERIFY(runAdd(reg, registerEditSteps(reg, form, e, true), false));
-        QCOMPARE(count("naprawy.DB"), 2);
+        QCOMPARE(count("naprawy.DB"), 3);
         QVERIFY(test::readErrorLog().contains(QStringLiteral("historia zablokowana")));
     }
 
