@@ -5,11 +5,12 @@
 // register to the written file in both encodings, and one search that walks
 // every row without a match.
 //
-//   build/bin/register_bench [repetitions]
+//   build/bin/register_bench [repetitions] [sub]
 //
 // It builds its data in a temporary folder: a company with 10,000 vehicles,
 // and one with 500 vehicles, 200 persons, 100,000 trips over four years,
-// 200,000 odometer readings and 100,000 costs over the same years. Besides the registers it times
+// 200,000 odometer readings and 100,000 costs over the same years, and one
+// with 20,000 repairs, damages, tyres and warehouse resources. Besides the registers it times
 // the current mileage of every vehicle and the check of one typed reading against a vehicle's other
 // readings.
 
@@ -18,6 +19,7 @@
 #include "dictionaries/RateTable.h"
 #include "framework/RegisterController.h"
 #include "framework/RegisterExport.h"
+#include "framework/RegisterFilters.h"
 #include "framework/RegisterSearch.h"
 #include "framework/RegisterSheet.h"
 #include "framework/RegisterStates.h"
@@ -98,6 +100,71 @@ void fillCosts(const QString& company, int costs) {
                 {fuel ? QStringLiteral("Zakup paliwa") : QStringLiteral("Serwis"),
                  QStringLiteral("Towar %1").arg(rng() % 300), QStringLiteral("FV %1/2024").arg(i),
                  QStringLiteral("P%1").arg(rng() % 200)}));
+    }
+    c.commit();
+}
+
+// The vehicle sub-registers at `rows` records each, over four years of the
+// 500 vehicles: repairs and damages with a driver, tyres with a kind and a
+// size from the dictionary (a fifth of them in store, unassigned), and the
+// warehouse's resources.
+void fillSubregisters(const QString& company, int rows) {
+    engine::EngineSession s;
+    s.addPassword(kBenchPassword);
+    engine::Connection c(&s);
+    c.open(company, false);
+    c.beginWrite({QStringLiteral("naprawy"), QStringLiteral("szkody"), QStringLiteral("opony"),
+                  QStringLiteral("magazyn"), QStringLiteral("slowniki")});
+    for (int i = 1; i <= 8; ++i)
+        c.execute(QStringLiteral("INSERT INTO slowniki (KOD, IDSLOWNIK, OPIS) VALUES (%1, '%2', "
+                                 ":PARAM0)")
+                      .arg(2000 + i)
+                      .arg(i <= 4 ? QStringLiteral("RODOP") : QStringLiteral("ROZOP")),
+                  engine::positionalParams({QStringLiteral("Opona %1").arg(i)}));
+    std::mt19937 rng(29);
+    const QDate first(2022, 1, 1);
+    auto date = [&] {
+        const QDate d = first.addDays(static_cast<int>(rng() % 1461));
+        return d.year() * 10000 + d.month() * 100 + d.day();
+    };
+    for (int i = 0; i < rows; ++i) {
+        const QStringList texts{QStringLiteral("Naprawa %1").arg(rng() % 400),
+                                QStringLiteral("uwagi %1").arg(i),
+                                QStringLiteral("P%1").arg(rng() % 200)};
+        c.execute(QStringLiteral("INSERT INTO naprawy (IDPOJAZD, DATA, OPIS, WARTNETTO, WARTVAT, "
+                                 "WARTBRUTTO, UWAGI, IDKIEROWCY, LICZNIK, LICZTERM, DONE) VALUES "
+                                 "(%1, %2, :PARAM0, 100, 23, 123, :PARAM1, :PARAM2, %3, 0, '%4')")
+                      .arg(1 + rng() % 500)
+                      .arg(i % 50 == 0 ? 0 : date())
+                      .arg(rng() % 300000)
+                      .arg(i % 3 == 0 ? QString() : QStringLiteral("T")),
+                  engine::positionalParams(texts));
+        c.execute(QStringLiteral("INSERT INTO szkody (IDPOJAZD, DATA, OPIS, WARTNETTO, WARTVAT, "
+                                 "WARTBRUTTO, UWAGI, IDKIEROWCY, LICZNIK) VALUES (%1, %2, "
+                                 ":PARAM0, 100, 23, 123, :PARAM1, :PARAM2, %3)")
+                      .arg(1 + rng() % 500)
+                      .arg(date())
+                      .arg(rng() % 300000),
+                  engine::positionalParams(texts));
+        const bool stored = i % 5 == 0;
+        c.execute(QStringLiteral("INSERT INTO opony (NREWID, ILOSC, MARKA, RODZAJ, ROZMIAR, "
+                                 "BIEZNIK, CECHY, PRZEBMAX, IDPOJAZDU, DATAZAKUPU, NETTO, VAT, "
+                                 "BRUTTO, NRDOKUMENTU, DATAWYMIANY, MAGAZYN, INNE, LICZTERM) "
+                                 "VALUES (:PARAM0, 4, :PARAM1, %1, %2, '', '', 60000, %3, %4, "
+                                 "400, 92, 492, '', 0, '%5', '', 0)")
+                      .arg(2001 + rng() % 4)
+                      .arg(2005 + rng() % 4)
+                      .arg(stored ? 0 : 1 + rng() % 500)
+                      .arg(date())
+                      .arg(stored ? QStringLiteral("T") : QStringLiteral("N")),
+                  engine::positionalParams({QStringLiteral("OP-%1").arg(i),
+                                            QStringLiteral("Marka %1").arg(rng() % 30)}));
+        c.execute(QStringLiteral("INSERT INTO magazyn (CZESC, ILOSC, PRZYPOMNIJ, UWAGI) VALUES "
+                                 "(:PARAM0, %1, %2, :PARAM1)")
+                      .arg(rng() % 100)
+                      .arg(rng() % 10),
+                  engine::positionalParams({QStringLiteral("Część %1").arg(rng() % 5000),
+                                            QStringLiteral("uwagi %1").arg(i)}));
     }
     c.commit();
 }
@@ -205,6 +272,41 @@ int main(int argc, char** argv) {
     qputenv("KARVENTO_SETTINGS_DIR",
             QDir(scratch.path()).filePath(QStringLiteral("settings")).toUtf8());
     engine::EngineSession::defaultSession().addPassword(kBenchPassword);
+
+    const QString subLocation = makeLocation(scratch.path(), QStringLiteral("subregisters"));
+    fillVehicles(QDir(subLocation).filePath(QStringLiteral("firma")), 500, 200);
+    fillSubregisters(QDir(subLocation).filePath(QStringLiteral("firma")), 20000);
+    {
+        // Each sub-register at 20,000 records with its joined tables: all of
+        // them, then one year of one vehicle (the warehouse has neither).
+        DataModule db;
+        db.setLocation(subLocation);
+        db.openCompanyDatabase(QStringLiteral("firma"));
+        const struct {
+            RegisterId id;
+            const char* name;
+        } subregisters[] = {{RegisterId::Repairs, "repairs"},
+                            {RegisterId::Damages, "damages"},
+                            {RegisterId::Tyres, "tyres"},
+                            {RegisterId::Warehouse, "warehouse"}};
+        RegisterFilters filters(db);
+        for (const auto& r : subregisters) {
+            filters.selectVehicle(QString());
+            filters.selectMonthYear(0, 0);
+            report(qPrintable(QStringLiteral("%1, 20,000").arg(QLatin1String(r.name))),
+                   measure(db, r.id, repetitions));
+            if (r.id == RegisterId::Warehouse)
+                continue;
+            filters.selectMonthYear(0, 2024);
+            filters.selectVehicle(QStringLiteral("WE 00250"));
+            report(
+                qPrintable(QStringLiteral("  %1 of 2024, one vehicle").arg(QLatin1String(r.name))),
+                measure(db, r.id, repetitions));
+        }
+    }
+    // "register_bench N sub": the sub-registers alone.
+    if (argc > 2 && qstrcmp(argv[2], "sub") == 0)
+        return 0;
 
     const QString vehiclesLocation = makeLocation(scratch.path(), QStringLiteral("vehicles"));
     fillVehicles(QDir(vehiclesLocation).filePath(QStringLiteral("firma")), 10000, 200);

@@ -14,6 +14,10 @@
 #include "import/gui/ImportModule.h"
 #include "reports/gui/ReportsModule.h"
 #include "storage/ProgramOptions.h"
+#include "subregisters/WarehouseRegister.h"
+#include "subregisters/gui/DamageDialog.h"
+#include "subregisters/gui/SubregisterModules.h"
+#include "subregisters/gui/WarehouseDialog.h"
 #include "trips/OdometerRegister.h"
 #include "trips/gui/OdometerDialog.h"
 #include "trips/gui/TripModule.h"
@@ -69,6 +73,10 @@ QList<ModuleFactory> registerModuleFactories() {
                 // The option is read for every command: the options window may change it.
                 return employeeEditing([] { return programOptions().cbAllowChangeOsobowaNREW; });
             }),
+        formModule<WarehouseFormValues, WarehouseDialog>(RegisterId::Warehouse, warehouseEditing),
+        {RegisterId::Repairs, [](ModuleContext& c) { return std::make_unique<RepairModule>(c); }},
+        formModule<DamageFormValues, DamageDialog>(RegisterId::Damages, damageEditing),
+        {RegisterId::Tyres, [](ModuleContext& c) { return std::make_unique<TyreModule>(c); }},
     };
 }
 

@@ -16,6 +16,10 @@
 #include "fuel/FuelPriceRegister.h"
 #include "fuel/RefuellingHandOvers.h"
 #include "storage/DataModule.h"
+#include "subregisters/RepairRegister.h"
+#include "subregisters/SubregisterHandOvers.h"
+#include "subregisters/TyreRegister.h"
+#include "subregisters/WarehouseRegister.h"
 #include "trips/OdometerRegister.h"
 #include "trips/TripAllowance.h"
 #include "trips/TripRegister.h"
@@ -39,6 +43,11 @@ void installProgramFeatures(DataModule& db) {
     registerCostQueries(db);
     installCostHandOverTarget();
     registerUserQueries(db);
+    registerWarehouseQueries(db);
+    registerRepairQueries(db);
+    registerDamageQueries(db);
+    registerTyreQueries(db);
+    installSubregisterHandOverTargets();
     db.addCompanyOpenedHandler(refillVehicleKinds);
     db.addCompanyOpenedHandler(resetFuelKinds);
 }

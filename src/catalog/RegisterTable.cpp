@@ -456,6 +456,8 @@ QList<RegisterDescriptor> build() {
                   35, 36);
     idKey(ty, "IDOPONY", QStringLiteral("DELETE FROM opony.DB WHERE IDOPONY = "));
     codes(ty, 44032, 44002, 44022);
+    ty.insertCode = 55107;
+    ty.updateCode = 55113;
     filterSlots(ty, true, true, {"extra"});
     ty.defaultSort = QStringLiteral("IDOPONY");
     ty.period = PeriodForm::PurchaseOrUndated;
@@ -479,6 +481,8 @@ QList<RegisterDescriptor> build() {
                   "szkodyGrid", "szkody.DB", "DBFSzkody", "TfSzkody", 41, 42);
     idKey(dm, "IDSZKODY", QStringLiteral("DELETE FROM szkody.DB WHERE IDSZKODY = "));
     codes(dm, 572055, 911800, 562054);
+    dm.insertCode = 911808;
+    dm.updateCode = 14;
     filterSlots(dm, true, true, {"extra"});
     dm.defaultSort = QStringLiteral("DATA");
     dm.period = PeriodForm::Date;
@@ -498,6 +502,8 @@ QList<RegisterDescriptor> build() {
                   "TfNaprawy", 7, 8);
     idKey(rp, "IDNAPRAWY", QStringLiteral("DELETE FROM naprawy.DB WHERE IDNAPRAWY = "));
     codes(rp, 44, 20, 27);
+    rp.insertCode = 8;
+    rp.updateCode = 14;
     filterSlots(rp, true, true, {"extra"});
     rp.defaultSort = QStringLiteral("DATA");
     rp.period = PeriodForm::DateOrUndated;
@@ -519,6 +525,8 @@ QList<RegisterDescriptor> build() {
     wh.shortcut = QStringLiteral("Ctrl+F8");
     idKey(wh, "ID", QStringLiteral("DELETE FROM magazyn.DB WHERE ID = "));
     codes(wh, 151731, 151814, 151730);
+    wh.insertCode = 151806;
+    wh.updateCode = 55113;
     filterSlots(wh, false, false, {"extra1", "extra2", "extra3"});
     wh.defaultSort = QStringLiteral("CZESC");
     wh.vehicleFilter = VehicleFilter::None;

@@ -128,12 +128,15 @@ CostLists loadCostLists(DataModule& db) {
                  items(db, QStringLiteral("SELECT IDKARTY, IDKARTY || ' ' || IFNULL(NAZWA, '') "
                                           "FROM kpaliwowe.DB ORDER BY IDKARTY COLLATE PL")));
     lists.insert(QStringLiteral("IDDROGOWA"), loadRoadCards(db));
-    // The rates are whole numbers kept as text: highest first as numbers.
-    lists.insert(kCostRateList,
-                 items(db, QStringLiteral("SELECT OPIS, OPIS FROM slowniki.DB WHERE IDSLOWNIK = "
-                                          "'%1' ORDER BY CAST(OPIS AS INTEGER) DESC, OPIS DESC")
-                               .arg(kVatRatesCode)));
+    lists.insert(kCostRateList, loadVatRates(db));
     return lists;
+}
+
+QList<KeyedItem> loadVatRates(DataModule& db) {
+    // The rates are whole numbers kept as text: highest first as numbers.
+    return items(db, QStringLiteral("SELECT OPIS, OPIS FROM slowniki.DB WHERE IDSLOWNIK = "
+                                    "'%1' ORDER BY CAST(OPIS AS INTEGER) DESC, OPIS DESC")
+                         .arg(kVatRatesCode));
 }
 
 const QStringList& costHandOverTargets() {

@@ -24,6 +24,9 @@ CostLists loadCostLists(DataModule& db);
 // NRKARTY), as the window and the cost filters offer them.
 QList<KeyedItem> loadCostCentres(DataModule& db);
 QList<KeyedItem> loadRoadCards(DataModule& db);
+// The VAT rates (STVAT) as the rate lists offer them, highest first; every
+// window booking net, VAT and gross values shares them.
+QList<KeyedItem> loadVatRates(DataModule& db);
 // The expense kinds alone, read again after the dictionary changed.
 QList<KeyedItem> loadExpenseKinds(DataModule& db);
 // Whether an expense kind's second value ticks "Czy księgować VAT?".

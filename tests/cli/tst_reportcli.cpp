@@ -64,7 +64,8 @@ private slots:
         const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 39);
         QVERIFY(lines.contains(QStringLiteral("przejazdy_p\tPrzejazdy wskazanego pojazdu\ttak")));
-        QVERIFY(lines.contains(QStringLiteral("naprawy_p\tNaprawy wskazanego pojazdu\tnie")));
+        QVERIFY(lines.contains(QStringLiteral("naprawy_p\tNaprawy wskazanego pojazdu\ttak")));
+        QVERIFY(lines.contains(QStringLiteral("terminarz_p\tTerminy związane z pojazdem\tnie")));
     }
 
     // March 2024: 175,00 + 12,50 km at 0,8358 = 146,27 + 10,45 (each

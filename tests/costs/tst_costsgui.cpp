@@ -8,6 +8,7 @@
 #include "framework/HandOver.h"
 #include "framework/RegisterStates.h"
 #include "storage/ProgramOptions.h"
+#include "subregisters/SubregisterHandOvers.h"
 #include "support/gui/NumberField.h"
 
 #include <QApplication>
@@ -157,9 +158,17 @@ private slots:
         QVERIFY(kind->isVisible());
         QCOMPARE(kind->currentText(), QStringLiteral("Paliwo płynne"));
         auto* model = qobject_cast<QStandardItemModel*>(target->model());
-        QVERIFY(!model->item(0)->isEnabled()); // repairs: not in this version
+        QVERIFY(!model->item(0)->isEnabled()); // repairs: no target installed in this run
         QVERIFY(!model->item(2)->isEnabled()); // tyres
         QVERIFY(model->item(3)->isEnabled());
+        // With the repairs and tyres installed as targets, both are offered.
+        installSubregisterHandOverTargets();
+        w.load(v, costSetup());
+        QVERIFY(model->item(0)->isEnabled());
+        QVERIFY(model->item(2)->isEnabled());
+        removeHandOverTarget(QStringLiteral("naprawy"));
+        removeHandOverTarget(QStringLiteral("opony"));
+        w.load(v, costSetup());
         target->setCurrentIndex(1);
         QVERIFY(kind->isVisible());
         target->setCurrentIndex(0);
