@@ -13,6 +13,13 @@
 #include "fuel/gui/FuelPriceModule.h"
 #include "reports/gui/ReportsModule.h"
 #include "storage/ProgramOptions.h"
+#include "subregisters/CalendarRegister.h"
+#include "subregisters/DocumentRegister.h"
+#include "subregisters/EquipmentRegister.h"
+#include "subregisters/gui/CalendarDialog.h"
+#include "subregisters/gui/DocumentDialog.h"
+#include "subregisters/gui/EquipmentDialog.h"
+#include "subregisters/gui/SubregisterModule.h"
 #include "trips/OdometerRegister.h"
 #include "trips/gui/OdometerDialog.h"
 #include "trips/gui/TripModule.h"
@@ -68,6 +75,21 @@ QList<ModuleFactory> registerModuleFactories() {
                 // The option is read for every command: the options window may change it.
                 return employeeEditing([] { return programOptions().cbAllowChangeOsobowaNREW; });
             }),
+        {RegisterId::Documents,
+         [](ModuleContext& c) {
+             return std::make_unique<SubregisterModule<DocumentFormValues, DocumentDialog>>(
+                 c, documentEditing);
+         }},
+        {RegisterId::Equipment,
+         [](ModuleContext& c) {
+             return std::make_unique<SubregisterModule<EquipmentFormValues, EquipmentDialog>>(
+                 c, equipmentEditing);
+         }},
+        {RegisterId::Calendar,
+         [](ModuleContext& c) {
+             return std::make_unique<SubregisterModule<CalendarFormValues, CalendarDialog>>(
+                 c, calendarEditing);
+         }},
     };
 }
 

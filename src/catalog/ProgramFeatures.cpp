@@ -16,6 +16,9 @@
 #include "fuel/FuelPriceRegister.h"
 #include "fuel/RefuellingHandOvers.h"
 #include "storage/DataModule.h"
+#include "subregisters/CalendarRegister.h"
+#include "subregisters/DocumentRegister.h"
+#include "subregisters/EquipmentRegister.h"
 #include "trips/OdometerRegister.h"
 #include "trips/TripAllowance.h"
 #include "trips/TripRegister.h"
@@ -39,6 +42,9 @@ void installProgramFeatures(DataModule& db) {
     registerCostQueries(db);
     installCostHandOverTarget();
     registerUserQueries(db);
+    registerDocumentQueries(db);
+    registerEquipmentQueries(db);
+    registerCalendarQueries(db);
     db.addCompanyOpenedHandler(refillVehicleKinds);
     db.addCompanyOpenedHandler(resetFuelKinds);
 }
