@@ -23,6 +23,9 @@ struct FormSetup {
     // The window is the second of a hand-over: it offers no hand-over of its
     // own (a purchase handed on from a cost is not handed back to the costs).
     bool secondWindow = false;
+    // The window's own hand-over box may be ticked (the user holds the
+    // target's write permission); see offersHandOver.
+    bool handOverOffered = false;
     // Columns shown but not open to change (an employee's number, say).
     QSet<QString> lockedColumns;
     // The entries of the list fields, by column.

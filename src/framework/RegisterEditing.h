@@ -37,6 +37,9 @@ template <class V> struct RegisterEditing {
     // uniqueness rule (asked of the user); false shows the window again as
     // typed. Editing, the register's current record is the one edited.
     std::function<bool(RegisterController&, const V& typed, bool insert)> confirmSave;
+    // What the write changes in the values confirmed (after confirmSave: a
+    // value the user agreed there to clear); empty: written as confirmed.
+    std::function<void(RegisterController&, V& toWrite, bool insert)> amend;
     // Right after a successful write, with the values as written.
     std::function<void(RegisterController&, const V& saved, bool insert)> afterWrite;
     // After a successful save and refresh.
@@ -159,8 +162,10 @@ EditSteps registerEditSteps(RegisterController& reg, FormView<V>& form, const Re
     // insert gave its row.
     auto written = std::make_shared<V>();
     auto insertedId = std::make_shared<qint64>(0);
-    s.write = [&reg, table, toSave, written, insertedId](bool insert) {
+    s.write = [&reg, table, toSave, written, insertedId, amend = e.amend](bool insert) {
         *written = toSave();
+        if (amend)
+            amend(reg, *written, insert);
         *insertedId = detail::writeRecord(reg, insert, table->params(*written),
                                           table->slotValues(*written), table->nullParams(*written));
     };
