@@ -1,9 +1,8 @@
 #include "subregisters/CalendarRegister.h"
 
 #include "fleet/VehicleRegister.h"
-#include "framework/RegisterStates.h"
+#include "framework/RecordDefaults.h"
 #include "storage/DataModule.h"
-#include "storage/ProgramOptions.h"
 #include "storage/SqlSnippets.h"
 #include "subregisters/SubregisterFields.h"
 
@@ -13,6 +12,8 @@ namespace {
 
 // Reported when the calendar kinds cannot be read.
 constexpr qint64 kCalendarKindsErrorCode = 55046;
+// Reported when the contractors cannot be read.
+constexpr qint64 kContractorsErrorCode = 55047;
 
 } // namespace
 
@@ -47,10 +48,11 @@ QHash<QString, QList<KeyedItem>> loadCalendarLists(DataModule& db) {
     QHash<QString, QList<KeyedItem>> lists;
     lists.insert(QStringLiteral("SPRODDO"), calendarDateChoices());
     lists.insert(QStringLiteral("RODZAJTERMINU"),
-                 loadDictionaryCodes(db, kCalendarKindsCode, kCalendarKindsErrorCode));
+                 loadDictionaryEntries(db, kCalendarKindsCode, kCalendarKindsErrorCode));
     lists.insert(QStringLiteral("IDPOJAZDU"), loadVehicleChoices(db));
     lists.insert(QStringLiteral("NREW"), loadDriverChoices(db));
-    lists.insert(QStringLiteral("KONTRAHENT"), loadDictionaryTexts(db, kContractorsCode));
+    lists.insert(QStringLiteral("KONTRAHENT"),
+                 loadDictionaryTexts(db, kContractorsCode, kContractorsErrorCode));
     return lists;
 }
 
@@ -60,8 +62,7 @@ RegisterEditing<CalendarFormValues> calendarEditing(DataModule& db) {
     DataModule* data = &db;
     e.defaults = [data] {
         CalendarFormValues v = newCalendarDefaults();
-        if (programOptions().cbSetNrRej)
-            v.vehicle = sharedFilters(*data).selectedVehicleId;
+        v.vehicle = preselectedVehicle(*data);
         return v;
     };
     e.setup = [data](bool) {

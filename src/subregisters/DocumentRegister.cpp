@@ -1,12 +1,18 @@
 #include "subregisters/DocumentRegister.h"
 
 #include "fleet/VehicleRegister.h"
-#include "framework/RegisterStates.h"
+#include "framework/RecordDefaults.h"
 #include "storage/DataModule.h"
-#include "storage/ProgramOptions.h"
 #include "subregisters/SubregisterFields.h"
 
 namespace kv {
+
+namespace {
+
+// Reported when the document kinds cannot be read.
+constexpr qint64 kDocumentKindsErrorCode = 8901;
+
+} // namespace
 
 void registerDocumentQueries(DataModule& db) {
     // The document's columns come qualified: the vehicle table has remarks
@@ -34,14 +40,14 @@ RegisterEditing<DocumentFormValues> documentEditing(DataModule& db) {
     DataModule* data = &db;
     e.defaults = [data] {
         DocumentFormValues v = newDocumentDefaults();
-        if (programOptions().cbSetNrRej)
-            v.vehicle = sharedFilters(*data).selectedVehicleId;
+        v.vehicle = preselectedVehicle(*data);
         return v;
     };
     e.setup = [data](bool) {
         FormSetup s;
         s.lists.insert(QStringLiteral("IDPOJAZD"), loadVehicleChoices(*data));
-        s.lists.insert(QStringLiteral("RODZAJ"), loadDictionaryTexts(*data, kDocumentKindsCode));
+        s.lists.insert(QStringLiteral("RODZAJ"),
+                       loadDictionaryTexts(*data, kDocumentKindsCode, kDocumentKindsErrorCode));
         return s;
     };
     return e;

@@ -1,15 +1,21 @@
 #include "subregisters/EquipmentRegister.h"
 
 #include "fleet/VehicleRegister.h"
-#include "framework/RegisterStates.h"
+#include "framework/IdRecordEditing.h"
 #include "storage/DataModule.h"
-#include "storage/ProgramOptions.h"
 #include "subregisters/SubregisterFields.h"
 #include "support/DateNumbers.h"
 #include "trips/OdometerHistory.h"
 #include "trips/OdometerReadings.h"
 
 namespace kv {
+
+namespace {
+
+// Reported when the equipment kinds cannot be read.
+constexpr qint64 kEquipmentKindsErrorCode = 15401;
+
+} // namespace
 
 void registerEquipmentQueries(DataModule& db) {
     // Qualified columns: the vehicle table has remarks of its own.
@@ -30,19 +36,20 @@ void registerEquipmentQueries(DataModule& db) {
 }
 
 RegisterEditing<EquipmentFormValues> equipmentEditing(DataModule& db) {
-    RegisterEditing<EquipmentFormValues> e;
+    IdRecordRules<EquipmentFormValues> rules;
+    RegisterEditing<EquipmentFormValues>& e = rules.base;
     e.fields = &equipmentFields();
     DataModule* data = &db;
     e.defaults = [data] {
         EquipmentFormValues v = newEquipmentDefaults();
-        if (programOptions().cbSetNrRej)
-            v.vehicle = sharedFilters(*data).selectedVehicleId;
+        v.vehicle = preselectedVehicle(*data);
         return v;
     };
     e.setup = [data](bool) {
         FormSetup s;
         s.lists.insert(QStringLiteral("IDPOJAZD"), loadVehicleChoices(*data));
-        s.lists.insert(QStringLiteral("RODZAJ"), loadDictionaryTexts(*data, kEquipmentKindsCode));
+        s.lists.insert(QStringLiteral("RODZAJ"),
+                       loadDictionaryTexts(*data, kEquipmentKindsCode, kEquipmentKindsErrorCode));
         return s;
     };
     e.confirmSave = [data](RegisterController& reg, const EquipmentFormValues& v, bool insert) {
@@ -56,11 +63,11 @@ RegisterEditing<EquipmentFormValues> equipmentEditing(DataModule& db) {
                             reg.currentValue(QStringLiteral("IDWYPOS")).toLongLong()};
         return confirmReadings(*data, check);
     };
-    // The copy's failure is logged by the copy; the item stays saved.
-    e.afterWrite = [data](RegisterController&, const EquipmentFormValues& v, bool) {
-        offerReadingToHistory(*data, v.vehicle, v.data, kEquipmentHistorySource, v.licznik);
+    // The copy logs its own failure; the item stays saved.
+    rules.copyReading = [](DataModule& db, const EquipmentFormValues& v) {
+        offerReadingToHistory(db, v.vehicle, v.data, kEquipmentHistorySource, v.licznik);
     };
-    return e;
+    return idRecordEditing(db, std::move(rules));
 }
 
 } // namespace kv

@@ -1,6 +1,7 @@
 #include "subregisters/gui/CalendarDialog.h"
 
 #include "framework/gui/FormFields.h"
+#include "framework/gui/KeyedLookup.h"
 #include "subregisters/SubregisterFields.h"
 #include "support/gui/DateField.h"
 #include "support/gui/NumberField.h"
@@ -12,19 +13,6 @@
 #include <QToolButton>
 
 namespace kv {
-
-namespace {
-
-// A button beside a keyed list that leaves nothing chosen (the stored key
-// becomes 0, or no employee at all).
-QToolButton* clearButton(QComboBox* list, const char* name, const char* hint) {
-    QToolButton* b =
-        newSmallButton(QString::fromLatin1(name), QStringLiteral("×"), QString::fromUtf8(hint));
-    QObject::connect(b, &QToolButton::clicked, list, [list] { list->setCurrentIndex(-1); });
-    return b;
-}
-
-} // namespace
 
 CalendarDialog::CalendarDialog(QWidget* parent) : EditDialog(parent) {
     setObjectName(QStringLiteral("TfTerminarz"));
@@ -45,10 +33,6 @@ CalendarDialog::CalendarDialog(QWidget* parent) : EditDialog(parent) {
         newSmallButton(QStringLiteral("goToSlownik1"), QStringLiteral("[...]"), dictionaryHint);
     m_contractorDictionary =
         newSmallButton(QStringLiteral("goToSlownik2"), QStringLiteral("[...]"), dictionaryHint);
-    auto* noContractor = newSmallButton(QStringLiteral("SBBezKontrahenta"), QStringLiteral("×"),
-                                        QStringLiteral("Nie wskazuj żadnego kontrahenta"));
-    connect(noContractor, &QToolButton::clicked, this,
-            [this] { m_contractor->setCurrentText(QString()); });
     m_reading = newNumberField(QStringLiteral("fLICZTERM"));
     m_reading->setMaxLength(15);
     m_reading->setZeroWhenInvalid(true);
@@ -63,16 +47,19 @@ CalendarDialog::CalendarDialog(QWidget* parent) : EditDialog(parent) {
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Rodzaj terminu"),
-                 fieldRow({kind, m_kindDictionary,
-                           clearButton(kind, "SBBezRodzaju", "Nie wskazuj żadnego rodzaju")}));
-    form->addRow(
-        QStringLiteral("Pojazd"),
-        fieldRow({vehicle, clearButton(vehicle, "SBBezPojazdu", "Nie wskazuj żadnego pojazdu")}));
+                 fieldRow({lookupWithClear(kind, QStringLiteral("SBBezRodzaju"),
+                                           QStringLiteral("Nie wskazuj żadnego rodzaju")),
+                           m_kindDictionary}));
+    form->addRow(QStringLiteral("Pojazd"),
+                 lookupWithClear(vehicle, QStringLiteral("SBBezPojazdu"),
+                                 QStringLiteral("Nie wskazuj żadnego pojazdu")));
     form->addRow(QStringLiteral("Pracownik"),
-                 fieldRow({person, clearButton(person, "SBBezPracownika",
-                                               "Nie wskazuj żadnego pracownika")}));
+                 lookupWithClear(person, QStringLiteral("SBBezPracownika"),
+                                 QStringLiteral("Nie wskazuj żadnego pracownika")));
     form->addRow(QStringLiteral("Kontrahent"),
-                 fieldRow({m_contractor, m_contractorDictionary, noContractor}));
+                 fieldRow({lookupWithClear(m_contractor, QStringLiteral("SBBezKontrahenta"),
+                                           QStringLiteral("Nie wskazuj żadnego kontrahenta")),
+                           m_contractorDictionary}));
     form->addRow(QStringLiteral("Opis"), newTextField(table, QStringLiteral("OPIS"), 360));
     body()->addLayout(form);
 
