@@ -15,7 +15,7 @@ using namespace kv;
 // "export" of the documents, equipment and calendar on the demonstration
 // company: every row the filters let through, counted against statements
 // written here by hand.
-class TestSubregisterExport : public QObject {
+class TestDocumentExport : public QObject {
     Q_OBJECT
     test::TestEnvironment env;
     QString location;
@@ -130,5 +130,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSubregisterExport)
-#include "tst_subregisterexport.moc"
+QTEST_GUILESS_MAIN(TestDocumentExport)
+#include "tst_documentexport.moc"

@@ -30,7 +30,7 @@ QList<KeyedItem> vehicles() {
 } // namespace
 
 // The document, equipment and calendar windows driven as a user would.
-class TestSubregisterGui : public QObject {
+class TestDocumentGui : public QObject {
     Q_OBJECT
     test::TestEnvironment env;
 
@@ -153,5 +153,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSubregisterGui)
-#include "tst_subregistergui.moc"
+QTEST_MAIN(TestDocumentGui)
+#include "tst_documentgui.moc"
