@@ -18,6 +18,13 @@
 #include "subregisters/gui/DamageDialog.h"
 #include "subregisters/gui/SubregisterModules.h"
 #include "subregisters/gui/WarehouseDialog.h"
+#include "subregisters/CalendarRegister.h"
+#include "subregisters/DocumentRegister.h"
+#include "subregisters/EquipmentRegister.h"
+#include "subregisters/gui/CalendarDialog.h"
+#include "subregisters/gui/DocumentDialog.h"
+#include "subregisters/gui/EquipmentDialog.h"
+#include "subregisters/gui/SubregisterModule.h"
 #include "trips/OdometerRegister.h"
 #include "trips/gui/OdometerDialog.h"
 #include "trips/gui/TripModule.h"
@@ -77,6 +84,21 @@ QList<ModuleFactory> registerModuleFactories() {
         {RegisterId::Repairs, [](ModuleContext& c) { return std::make_unique<RepairModule>(c); }},
         formModule<DamageFormValues, DamageDialog>(RegisterId::Damages, damageEditing),
         {RegisterId::Tyres, [](ModuleContext& c) { return std::make_unique<TyreModule>(c); }},
+        {RegisterId::Documents,
+         [](ModuleContext& c) {
+             return std::make_unique<SubregisterModule<DocumentFormValues, DocumentDialog>>(
+                 c, documentEditing);
+         }},
+        {RegisterId::Equipment,
+         [](ModuleContext& c) {
+             return std::make_unique<SubregisterModule<EquipmentFormValues, EquipmentDialog>>(
+                 c, equipmentEditing);
+         }},
+        {RegisterId::Calendar,
+         [](ModuleContext& c) {
+             return std::make_unique<SubregisterModule<CalendarFormValues, CalendarDialog>>(
+                 c, calendarEditing);
+         }},
     };
 }
 

@@ -20,6 +20,9 @@
 #include "subregisters/SubregisterHandOvers.h"
 #include "subregisters/TyreRegister.h"
 #include "subregisters/WarehouseRegister.h"
+#include "subregisters/CalendarRegister.h"
+#include "subregisters/DocumentRegister.h"
+#include "subregisters/EquipmentRegister.h"
 #include "trips/OdometerRegister.h"
 #include "trips/TripAllowance.h"
 #include "trips/TripRegister.h"
@@ -48,6 +51,9 @@ void installProgramFeatures(DataModule& db) {
     registerDamageQueries(db);
     registerTyreQueries(db);
     installSubregisterHandOverTargets();
+    registerDocumentQueries(db);
+    registerEquipmentQueries(db);
+    registerCalendarQueries(db);
     db.addCompanyOpenedHandler(refillVehicleKinds);
     db.addCompanyOpenedHandler(resetFuelKinds);
 }

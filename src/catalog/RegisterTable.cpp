@@ -398,6 +398,8 @@ QList<RegisterDescriptor> build() {
     cal.shortcut = QStringLiteral("Ctrl+F6");
     idKey(cal, "IDTERMINU", QStringLiteral("DELETE FROM terminy.DB WHERE IDTERMINU = "));
     codes(cal, 44031, 44001, 44021);
+    cal.insertCode = 55002;
+    cal.updateCode = 55003;
     filterSlots(cal, true, true, {"extra"});
     cal.defaultSort = QStringLiteral("IDTERMINU");
     cal.period = PeriodForm::FromTo;
@@ -416,6 +418,8 @@ QList<RegisterDescriptor> build() {
                   "WyposazenieGrid", "wyposazenie.DB", "DBFwyposazenie", "TfWyposazenie", 11, 12);
     idKey(eq, "IDWYPOS", QStringLiteral("DELETE FROM wyposazenie.DB WHERE IDWYPOS = "));
     codes(eq, 151, 152, 150);
+    eq.insertCode = 154;
+    eq.updateCode = 155;
     filterSlots(eq, true, true, {"extra"});
     eq.defaultSort = QStringLiteral("DATA");
     eq.period = PeriodForm::Date;
@@ -435,6 +439,8 @@ QList<RegisterDescriptor> build() {
                    "DokumentyGrid", "dokumenty.DB", "DBFDokumenty", "TfDokumenty", 13, 14);
     idKey(doc, "IDDOKUMENT", QStringLiteral("DELETE FROM dokumenty.DB WHERE IDDOKUMENT = "));
     codes(doc, 85, 90, 83);
+    doc.insertCode = 89;
+    doc.updateCode = 87;
     filterSlots(doc, true, true, {"extra"});
     doc.defaultSort = QStringLiteral("DATA");
     doc.period = PeriodForm::Date;
