@@ -2,6 +2,7 @@
 
 #include "admin/gui/AdminModule.h"
 #include "costs/gui/CostModule.h"
+#include "costs/gui/OrderModule.h"
 #include "dictionaries/gui/DictionaryModule.h"
 #include "fleet/EmployeeRegister.h"
 #include "fleet/gui/CompanyDataModule.h"
@@ -14,7 +15,9 @@
 #include "reports/gui/ReportsModule.h"
 #include "storage/ProgramOptions.h"
 #include "trips/OdometerRegister.h"
+#include "trips/gui/DistanceModule.h"
 #include "trips/gui/OdometerDialog.h"
+#include "trips/gui/RoadCardModule.h"
 #include "trips/gui/TripModule.h"
 
 namespace kv {
@@ -68,6 +71,10 @@ QList<ModuleFactory> registerModuleFactories() {
                 // The option is read for every command: the options window may change it.
                 return employeeEditing([] { return programOptions().cbAllowChangeOsobowaNREW; });
             }),
+        {RegisterId::RoadCards,
+         [](ModuleContext& c) { return std::make_unique<RoadCardModule>(c); }},
+        {RegisterId::Orders, makeOrderModule},
+        {RegisterId::Settlements, makeSettlementModule},
     };
 }
 
@@ -80,6 +87,7 @@ QList<ProgramModuleFactory> programModuleFactories() {
             return std::make_unique<AdminModule>(c.db, c.services, c.windowParent);
         }},
         {[](ProgramContext& c) { return std::make_unique<ReportsModule>(c); }},
+        {[](ProgramContext& c) { return std::make_unique<DistanceModule>(c); }},
     };
 }
 

@@ -5,6 +5,7 @@
 
 #include "costs/CostHandOvers.h"
 #include "costs/CostRegister.h"
+#include "costs/OrderRegister.h"
 #include "dictionaries/DictionaryQueries.h"
 #include "dictionaries/VehicleKinds.h"
 #include "fleet/EmployeeRegister.h"
@@ -17,6 +18,7 @@
 #include "fuel/RefuellingHandOvers.h"
 #include "storage/DataModule.h"
 #include "trips/OdometerRegister.h"
+#include "trips/RoadCardRegister.h"
 #include "trips/TripAllowance.h"
 #include "trips/TripRegister.h"
 #include "users/UserQueries.h"
@@ -38,6 +40,10 @@ void installProgramFeatures(DataModule& db) {
     installRefuellingHandOverTargets();
     registerCostQueries(db);
     installCostHandOverTarget();
+    registerRoadCardQueries(db);
+    registerOrderQueries(db);
+    installOrderHooks();
+    installSettlementHandOverTarget();
     registerUserQueries(db);
     db.addCompanyOpenedHandler(refillVehicleKinds);
     db.addCompanyOpenedHandler(resetFuelKinds);

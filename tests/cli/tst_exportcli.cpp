@@ -219,7 +219,7 @@ private slots:
             {{"pojazdy", "--vehicle", "XX 0000"},
              "Nie ma pojazdu o numerze rejestracyjnym XX 0000."},
             {{"naprawy"}, "nie jest dostępny w tej wersji programu"},
-            {{"zlecenia"}, "nie jest dostępny"},
+            {{"szkody"}, "nie jest dostępny"},
             {{"pojazdy", "--user-password", "zle"}, "Niepoprawny login lub hasło"},
             {{"pojazdy", "--output", location}, "Nie udało się wyeksportować danych"},
             {{"pojazdy", "--output", file("brak/x.csv")}, "Nie udało się wyeksportować danych"},
