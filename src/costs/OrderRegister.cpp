@@ -195,6 +195,8 @@ QString settlementValueCell(const ResultSet& rows, int row) {
 }
 
 void installOrderHooks() {
+    registerHooks(RegisterId::Orders).keyCheckedInWrite = true;
+    registerHooks(RegisterId::Settlements).keyCheckedInWrite = true;
     registerHooks(RegisterId::Settlements).computedCell = [](DataModule&, const ResultSet& rows,
                                                              int row, const GridColumn&) {
         return settlementValueCell(rows, row);

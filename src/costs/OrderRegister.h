@@ -38,7 +38,8 @@ RegisterEditing<OrderFormValues> settlementEditing(DataModule& db);
 // of work, route, description, employee and contractor; hours and rate 0).
 OrderFormValues settlementFromOrder(const HandOverRecord& order, OrderFormValues defaults);
 
-// The WARTOSC cell of a settlements row, and the hook that shows it.
+// The WARTOSC cell of a settlements row. The hooks: that cell, and both
+// registers' numbers checked again inside the write transaction.
 QString settlementValueCell(const ResultSet& rows, int row);
 void installOrderHooks();
 // The settlements as a hand-over target ("rozliczenia"), installed once.

@@ -1,6 +1,7 @@
 #include "framework/EditCycle.h"
 
 #include "framework/RegisterController.h"
+#include "framework/RegisterHooks.h"
 #include "storage/DataModule.h"
 #include "storage/ErrorReport.h"
 #include "storage/engine/DatabaseError.h"
@@ -28,12 +29,13 @@ QStringList ownTables(const EditSteps& steps, RegisterController& reg) {
 }
 
 // Writes the record, and the second record of a hand-over with it in one
-// transaction: both or neither. A register that keeps one record per key has
-// the key checked again inside that transaction, since another program
-// sharing the folder may have saved it since the window's check; false when
-// it has (nothing is written).
+// transaction: both or neither. A register whose hooks ask for it has its key
+// checked again inside that transaction, since another program sharing the
+// folder may have saved it since the window's check; false when it has
+// (nothing is written).
 bool writeBoth(RegisterController& reg, const EditSteps& steps, bool insert, HandOverSide* second) {
-    const bool keyed = steps.typedKey && steps.keyExists;
+    const bool keyed =
+        steps.typedKey && steps.keyExists && registerHooks(reg.descriptor().id).keyCheckedInWrite;
     if (!second && !keyed) {
         steps.write(insert);
         return true;
