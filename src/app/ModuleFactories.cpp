@@ -2,6 +2,7 @@
 
 #include "admin/gui/AdminModule.h"
 #include "costs/gui/CostModule.h"
+#include "costs/gui/OrderModule.h"
 #include "dictionaries/gui/DictionaryModule.h"
 #include "fleet/EmployeeRegister.h"
 #include "fleet/gui/CompanyDataModule.h"
@@ -26,7 +27,9 @@
 #include "subregisters/gui/EquipmentDialog.h"
 #include "subregisters/gui/SubregisterModule.h"
 #include "trips/OdometerRegister.h"
+#include "trips/gui/DistanceModule.h"
 #include "trips/gui/OdometerDialog.h"
+#include "trips/gui/RoadCardModule.h"
 #include "trips/gui/TripModule.h"
 
 namespace kv {
@@ -99,6 +102,10 @@ QList<ModuleFactory> registerModuleFactories() {
              return std::make_unique<SubregisterModule<CalendarFormValues, CalendarDialog>>(
                  c, calendarEditing);
          }},
+        {RegisterId::RoadCards,
+         [](ModuleContext& c) { return std::make_unique<RoadCardModule>(c); }},
+        {RegisterId::Orders, makeOrderModule},
+        {RegisterId::Settlements, makeSettlementModule},
     };
 }
 
@@ -114,6 +121,7 @@ QList<ProgramModuleFactory> programModuleFactories() {
         {[](ProgramContext& c) {
             return std::make_unique<ImportModule>(c.db, c.services, c.windowParent);
         }},
+        {[](ProgramContext& c) { return std::make_unique<DistanceModule>(c); }},
     };
 }
 

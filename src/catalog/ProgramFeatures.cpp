@@ -5,6 +5,7 @@
 
 #include "costs/CostHandOvers.h"
 #include "costs/CostRegister.h"
+#include "costs/OrderRegister.h"
 #include "dictionaries/DictionaryQueries.h"
 #include "dictionaries/VehicleKinds.h"
 #include "fleet/EmployeeRegister.h"
@@ -24,6 +25,7 @@
 #include "subregisters/DocumentRegister.h"
 #include "subregisters/EquipmentRegister.h"
 #include "trips/OdometerRegister.h"
+#include "trips/RoadCardRegister.h"
 #include "trips/TripAllowance.h"
 #include "trips/TripRegister.h"
 #include "users/UserQueries.h"
@@ -45,6 +47,10 @@ void installProgramFeatures(DataModule& db) {
     installRefuellingHandOverTargets();
     registerCostQueries(db);
     installCostHandOverTarget();
+    registerRoadCardQueries(db);
+    registerOrderQueries(db);
+    installOrderHooks();
+    installSettlementHandOverTarget();
     registerUserQueries(db);
     registerWarehouseQueries(db);
     registerRepairQueries(db);

@@ -287,7 +287,7 @@ QList<RegisterDescriptor> build() {
                   col("POJAZD", QStringLiteral("Pojazd")),
                   col("GODZINY", QStringLiteral("Il. godzin"), F::Money),
                   col("STAWKA", QStringLiteral("Stawka"), F::Money),
-                  col("WARTOSC", QStringLiteral("Wartość"), F::Money)};
+                  computed("WARTOSC", QStringLiteral("Wartość"))};
     sheet(st, "IRozliczenia",
           "NRDOKUMENTU [DATAOD] [DATADO] RODZAJPRACO POJAZD [GODZINY] [STAWKA] [WARTOSC]");
     all.append(st);

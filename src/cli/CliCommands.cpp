@@ -18,6 +18,7 @@ const QList<Command>& commands() {
         addArchiveCommands(list);
         addReportCommands(list);
         addImportCommands(list);
+        addTripCommands(list);
         return list;
     }();
     return all;

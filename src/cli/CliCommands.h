@@ -33,5 +33,6 @@ void addOdometerCommands(QList<Command>& commands);    // odometer current, odom
 void addArchiveCommands(QList<Command>& commands);     // archive ..., pack, delete-range
 void addReportCommands(QList<Command>& commands);      // report list, report, card
 void addImportCommands(QList<Command>& commands);      // import
+void addTripCommands(QList<Command>& commands);        // trips copy-month, route
 
 } // namespace kv::cli

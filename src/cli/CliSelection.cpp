@@ -41,6 +41,16 @@ qint64 parseCliDate(const QString& text) {
     return 0;
 }
 
+std::optional<QPair<int, int>> parseCliMonth(const QString& text) {
+    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})$"));
+    const QRegularExpressionMatch m = form.match(text.trimmed());
+    const int mm = m.hasMatch() ? m.captured(2).toInt() : 0;
+    const std::optional<int> y = m.hasMatch() ? parseYear(m.captured(1)) : std::nullopt;
+    if (!y || mm < 1 || mm > 12)
+        return std::nullopt;
+    return QPair<int, int>{*y, mm};
+}
+
 std::optional<CliSelection> parseSelection(CliContext& c, const QString& usageText) {
     CliSelection s;
     const auto wrong = [&](const QString& why) -> std::optional<CliSelection> {
@@ -69,17 +79,14 @@ std::optional<CliSelection> parseSelection(CliContext& c, const QString& usageTe
         s.year = *y;
     }
     if (month) {
-        static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})$"));
         const QString text = c.option(QStringLiteral("--month"));
-        const QRegularExpressionMatch m = form.match(text.trimmed());
-        const int mm = m.hasMatch() ? m.captured(2).toInt() : 0;
-        const std::optional<int> y = m.hasMatch() ? parseYear(m.captured(1)) : std::nullopt;
-        if (!y || mm < 1 || mm > 12)
+        const std::optional<QPair<int, int>> m = parseCliMonth(text);
+        if (!m)
             return wrong(
                 QStringLiteral("Nieprawidłowy miesiąc %1: podaj RRRR-MM, np. 2024-03.").arg(text));
         s.period = CliSelection::Period::Month;
-        s.year = *y;
-        s.month = mm;
+        s.year = m->first;
+        s.month = m->second;
     }
     if (range) {
         for (const char* name : {"--from", "--to"}) {

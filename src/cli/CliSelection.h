@@ -39,6 +39,8 @@ struct CliSelection {
 
 // A DATE as a date number (yyyymmdd), 0 when it is none.
 qint64 parseCliDate(const QString& text);
+// A month as --month takes it (YYYY-MM, month 01 to 12): year and month.
+std::optional<QPair<int, int>> parseCliMonth(const QString& text);
 
 // Parses the options; on wrong use writes why and how the command is used
 // and answers nothing (the command exits with Usage).

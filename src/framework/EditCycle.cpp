@@ -1,6 +1,7 @@
 #include "framework/EditCycle.h"
 
 #include "framework/RegisterController.h"
+#include "framework/RegisterHooks.h"
 #include "storage/DataModule.h"
 #include "storage/ErrorReport.h"
 #include "storage/engine/DatabaseError.h"
@@ -28,24 +29,41 @@ QStringList ownTables(const EditSteps& steps, RegisterController& reg) {
 }
 
 // Writes the record, and the second record of a hand-over with it in one
-// transaction: both or neither.
-void writeBoth(RegisterController& reg, const EditSteps& steps, bool insert, HandOverSide* second) {
-    if (!second) {
+// transaction: both or neither. A register whose hooks ask for it has its key
+// checked again inside that transaction, since another program sharing the
+// folder may have saved it since the window's check; false when it has
+// (nothing is written).
+bool writeBoth(RegisterController& reg, const EditSteps& steps, bool insert, HandOverSide* second) {
+    const bool keyed =
+        steps.typedKey && steps.keyExists && registerHooks(reg.descriptor().id).keyCheckedInWrite;
+    if (!second && !keyed) {
         steps.write(insert);
-        return;
+        return true;
     }
     engine::Connection& c = reg.database().companyConnection();
+    const bool own = !c.inTransaction();
     QStringList tables = ownTables(steps, reg);
-    tables += second->tables();
-    c.beginWrite(tables);
+    if (second)
+        tables += second->tables();
+    if (own)
+        c.beginWrite(tables);
     try {
+        if (keyed && isDuplicate(steps, insert)) {
+            if (own)
+                c.rollback();
+            return false;
+        }
         steps.write(insert);
-        second->write();
-        c.commit();
+        if (second)
+            second->write();
+        if (own)
+            c.commit();
     } catch (const DatabaseError&) {
-        c.rollback();
+        if (own)
+            c.rollback();
         throw;
     }
+    return true;
 }
 
 // Shows the window until it is cancelled or what it holds is written. A
@@ -69,8 +87,9 @@ bool showAndWrite(RegisterController& reg, const EditSteps& steps, bool insert,
             }
         }
         try {
-            writeBoth(reg, steps, insert, second.get());
-            return true;
+            if (writeBoth(reg, steps, insert, second.get()))
+                return true;
+            ui().information(QStringLiteral("Uwaga"), steps.duplicateMessage);
         } catch (const DatabaseError& e) {
             reportDatabaseError(e.message(), true, insert ? d.insertCode : d.updateCode);
         }

@@ -28,6 +28,11 @@ struct RegisterHooks {
     // The question asked before the current row is deleted; empty: the
     // common question.
     std::function<QString(RegisterController&)> deleteQuestion;
+    // The one-record-per-key rule is checked again inside the write's
+    // transaction, for numbers that programs sharing the folder type at the
+    // same time (orders, settlements): a number saved by another program since
+    // the window's check is refused as taken, never written twice.
+    bool keyCheckedInWrite = false;
 };
 
 RegisterHooks& registerHooks(RegisterId id);

@@ -47,9 +47,35 @@ void freshDirectory(const QString& path) {
         throw DatabaseError(QStringLiteral("Nie można utworzyć katalogu %1").arg(path));
 }
 
+// The distance rows of a readable source: "departure;arrival;km" per line,
+// "#" lines are remarks. A line that does not read is refused, naming it.
+void addDistances(Connection& c, const QString& sourceFile) {
+    QFile file(sourceFile);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        throw DatabaseError(QStringLiteral("Nie można odczytać %1").arg(sourceFile));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines.at(i).trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList cells = line.split(u';');
+        bool number = false;
+        const double km = cells.value(2).trimmed().toDouble(&number);
+        if (cells.size() != 3 || !number || cells.at(0).trimmed().isEmpty() ||
+            cells.at(1).trimmed().isEmpty())
+            throw DatabaseError(QStringLiteral("%1, wiersz %2: oczekiwano \"skąd;dokąd;km\"")
+                                    .arg(sourceFile)
+                                    .arg(i + 1));
+        c.execute(QStringLiteral("INSERT INTO odleglosci (M1,M2,KM) VALUES (:A,:B,:KM)"),
+                  {{QStringLiteral("A"), cells.at(0).trimmed()},
+                   {QStringLiteral("B"), cells.at(1).trimmed()},
+                   {QStringLiteral("KM"), km}});
+    }
+}
+
 } // namespace
 
-void buildTemplates(const QString& dataDirectory) {
+void buildTemplates(const QString& dataDirectory, const QString& distancesSource) {
     const QString password = schema::kTemplatePassword;
     EngineSession session;
     session.addPassword(password);
@@ -73,6 +99,8 @@ void buildTemplates(const QString& dataDirectory) {
         Connection c(&session);
         c.open(rootTmp, false);
         createTable(c, schema::distancesTable(), password);
+        if (!distancesSource.isEmpty())
+            addDistances(c, distancesSource);
         createTable(c, schema::companiesTable(), password);
         c.detachAll();
         QFile::copy(QDir(rootTmp).filePath(QStringLiteral("firmy.DB")),

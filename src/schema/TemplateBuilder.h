@@ -14,8 +14,10 @@ class Connection;
 // Builds the installation templates from the schema: "empty/" with the 30
 // company tables under their template names, "firmyblank.D_" (no company),
 // "firmy.D_" (the demonstration company "demo") and "odleglosci.D_", all
-// protected with the template password. Throws DatabaseError on failure.
-void buildTemplates(const QString& dataDirectory);
+// protected with the template password; the distance rows come from a
+// readable source ("departure;arrival;km" lines) when one is given. Throws
+// DatabaseError on failure.
+void buildTemplates(const QString& dataDirectory, const QString& distancesSource = {});
 
 // Creates the table files of a company directory as they were at the given
 // version (the tables and columns that version had), protected with the

@@ -1,7 +1,7 @@
 // Build-time generator of the installation templates (data/empty, firmy.D_,
-// firmyblank.D_, odleglosci.D_) and, given the folder of the readable sources,
-// of the demonstration company data/demo: binary table files are never kept
-// in git.
+// firmyblank.D_, odleglosci.D_ with the rows of a readable source) and, given the folder of the
+// readable sources, of the demonstration company data/demo: binary table files are never kept in
+// git.
 #include "schema/TemplateBuilder.h"
 #include "storage/engine/DatabaseError.h"
 #include "tools/demo/DemoDataBuilder.h"
@@ -18,6 +18,7 @@ struct Arguments {
     QString dataDirectory;
     QString stampFile;
     QString demoSources;
+    QString distances;
 };
 
 bool parse(const QStringList& args, Arguments& out) {
@@ -27,6 +28,10 @@ bool parse(const QStringList& args, Arguments& out) {
             if (++i >= args.size())
                 return false;
             out.demoSources = args.at(i);
+        } else if (args.at(i) == QLatin1String("--distances")) {
+            if (++i >= args.size())
+                return false;
+            out.distances = args.at(i);
         } else if (args.at(i).startsWith(QLatin1String("--"))) {
             return false;
         } else {
@@ -47,11 +52,11 @@ int main(int argc, char** argv) {
     Arguments args;
     if (!parse(app.arguments(), args)) {
         std::fprintf(stderr, "użycie: karvento-mktemplates KATALOG_DATA [PLIK_ZNACZNIKA] "
-                             "[--demo-src KATALOG_ZRODEL_DEMO]\n");
+                             "[--demo-src KATALOG_ZRODEL_DEMO] [--distances PLIK_ODLEGLOSCI]\n");
         return 2;
     }
     try {
-        kv::buildTemplates(args.dataDirectory);
+        kv::buildTemplates(args.dataDirectory, args.distances);
         if (!args.demoSources.isEmpty()) {
             QElapsedTimer timer;
             timer.start();

@@ -218,8 +218,6 @@ private slots:
         } refusals[] = {
             {{"pojazdy", "--vehicle", "XX 0000"},
              "Nie ma pojazdu o numerze rejestracyjnym XX 0000."},
-            {{"terminy"}, "nie jest dostępny w tej wersji programu"},
-            {{"zlecenia"}, "nie jest dostępny"},
             {{"pojazdy", "--user-password", "zle"}, "Niepoprawny login lub hasło"},
             {{"pojazdy", "--output", location}, "Nie udało się wyeksportować danych"},
             {{"pojazdy", "--output", file("brak/x.csv")}, "Nie udało się wyeksportować danych"},

@@ -83,13 +83,15 @@ std::shared_ptr<const ResultSet> rows(int count) {
 }
 
 // The consumption registers work their consumption out in a hook from the rows
-// before each one; here the fixture's stored value stands in for it, shown as
-// that hook shows a consumption. Other computed columns stay as a register
-// without its hook shows them: empty.
+// before each one, the settlements their value from hours and rate; here the
+// fixture's stored value stands in for each, shown as those hooks show an
+// amount. Other computed columns stay as a register without its hook shows
+// them: empty.
 RegisterTableModel::CellFormatter consumptionAsStored() {
     return [](const ResultSet& rs, int row, const GridColumn& c) {
-        return c.field == u"ZUZYCIE" ? formatValue(Formatter::Money, rs.value(row, c.field))
-                                     : QString();
+        return c.field == u"ZUZYCIE" || c.field == u"WARTOSC"
+                   ? formatValue(Formatter::Money, rs.value(row, c.field))
+                   : QString();
     };
 }
 

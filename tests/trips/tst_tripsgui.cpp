@@ -62,6 +62,27 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland)); }
     void init() { env.ui().clear(); }
 
+    void distanceTableGivesRouteAndLength() {
+        TripDialog w;
+        int asked = 0;
+        w.pickDistance = [&asked] {
+            ++asked;
+            return std::optional<DistancePick>(
+                DistancePick{QStringLiteral("Kraków"), QStringLiteral("Tarnów"), "84,5"});
+        };
+        w.load(TripFormValues{}, tripSetup());
+        test::whenShown<TripDialog>([](TripDialog* d) {
+            auto* button = child<QPushButton>(d, "bTabelaOdleglosci");
+            QVERIFY(button->isEnabled());
+            button->click();
+            d->cancelButton()->click();
+        });
+        w.confirm();
+        QCOMPARE(asked, 1);
+        QCOMPARE(w.values().trasa, QStringLiteral("Z: Kraków, DO: Tarnów"));
+        QCOMPARE(w.values().odleglosc, QStringLiteral("84,50"));
+    }
+
     void choosingAVehicleOrARouteFillsWhatComesWithIt() {
         TripDialog w;
         w.load(TripFormValues{}, tripSetup());

@@ -63,12 +63,10 @@ void TripDialog::build() {
     const QString dictionaryHint = QStringLiteral("Edytuj słowniki");
     m_purposeDictionary = smallButton("SBCelWyjazdu", QStringLiteral("[...]"), dictionaryHint);
     m_routeDictionary = smallButton("SBTrasa", QStringLiteral("[...]"), dictionaryHint);
-    // The distance table comes with its own window in a later version.
     m_distanceTable = new QPushButton(QStringLiteral("Wybierz trasę z tabeli odległości"));
     m_distanceTable->setObjectName(QStringLiteral("bTabelaOdleglosci"));
-    m_distanceTable->setEnabled(false);
-    m_distanceTable->setToolTip(
-        QStringLiteral("Tabela odległości będzie dostępna w jednej z kolejnych wersji programu"));
+    m_distanceTable->setAutoDefault(false);
+    m_distanceTable->setEnabled(false); // until a picker is given (see showEvent)
     m_length = newNumberField(QStringLiteral("fODLEGLOSC"));
     m_length->setZeroWhenInvalid(true);
     m_length->setMaximumWidth(120);
@@ -120,6 +118,7 @@ void TripDialog::build() {
     connect(m_vehicle, &QComboBox::activated, this, &TripDialog::vehicleChosen);
     connect(m_route, &QComboBox::activated, this, &TripDialog::routeChosen);
     connect(m_lent, &QCheckBox::toggled, this, &TripDialog::updateVatFields);
+    connect(m_distanceTable, &QPushButton::clicked, this, &TripDialog::routeFromDistanceTable);
     connect(m_purposeDictionary, &QToolButton::clicked, this,
             [this] { openDictionary(kPurposesCode); });
     connect(m_routeDictionary, &QToolButton::clicked, this,
@@ -157,6 +156,17 @@ void TripDialog::routeChosen(int index) {
         m_length->setText(formatDecimal(*d, 2));
 }
 
+void TripDialog::routeFromDistanceTable() {
+    if (!pickDistance)
+        return;
+    const std::optional<DistancePick> p = pickDistance();
+    if (!p)
+        return;
+    m_route->setEditText(distanceRouteText(p->departure, p->arrival));
+    if (const std::optional<Decimal> d = Decimal::parse(p->km))
+        m_length->setText(formatDecimal(*d, 2));
+}
+
 void TripDialog::updateVatFields() {
     const bool on = m_lent->isChecked();
     for (QWidget* w : std::initializer_list<QWidget*>{m_handover, m_return, m_lentTo})
@@ -191,6 +201,7 @@ void TripDialog::showEvent(QShowEvent* event) {
             b->hide();
         b->setEnabled(allowed);
     }
+    m_distanceTable->setEnabled(static_cast<bool>(pickDistance));
     updateVatFields();
 }
 

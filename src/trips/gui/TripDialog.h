@@ -3,6 +3,7 @@
 #include "framework/FormView.h"
 #include "support/gui/EditDialog.h"
 #include "trips/TripRegister.h"
+#include "trips/gui/DistanceDialog.h"
 
 #include <functional>
 
@@ -32,6 +33,9 @@ public:
     // says no).
     std::function<TripLists(const QString& code)> editDictionary;
     std::function<bool()> canEditDictionary;
+    // The distance table as a picker: the route becomes "Z: A, DO: B" and
+    // the length the pair's distance. Without it the button is disabled.
+    std::function<std::optional<DistancePick>()> pickDistance;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -44,6 +48,7 @@ private:
     void openDictionary(const QString& code);
     void vehicleChosen(int index);
     void routeChosen(int index);
+    void routeFromDistanceTable();
     void updateVatFields();
 
     DateField* m_date;
