@@ -2,6 +2,7 @@
 
 #include "admin/gui/AdminModule.h"
 #include "costs/gui/CostModule.h"
+#include "deadlines/gui/DeadlinesModule.h"
 #include "dictionaries/gui/DictionaryModule.h"
 #include "fleet/EmployeeRegister.h"
 #include "fleet/gui/CompanyDataModule.h"
@@ -80,6 +81,7 @@ QList<ProgramModuleFactory> programModuleFactories() {
             return std::make_unique<AdminModule>(c.db, c.services, c.windowParent);
         }},
         {[](ProgramContext& c) { return std::make_unique<ReportsModule>(c); }},
+        {[](ProgramContext& c) { return std::make_unique<DeadlinesModule>(c); }},
     };
 }
 

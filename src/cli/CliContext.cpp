@@ -28,6 +28,12 @@ const QStringList kValued{QStringLiteral("--db-password"),    QStringLiteral("--
                           QStringLiteral("--road-card"),      QStringLiteral("--order"),
                           QStringLiteral("--issue-date"),     QStringLiteral("--pdf"),
                           QStringLiteral("--text")};
+// The lists of "deadlines".
+const QStringList kListFlags{QStringLiteral("--dates"), QStringLiteral("--mileage"),
+                             QStringLiteral("--warehouse"), QStringLiteral("--csv")};
+bool isFlag(const QString& name) {
+    return kFlags.contains(name) || kListFlags.contains(name);
+}
 } // namespace
 
 bool CliContext::parse(const QStringList& arguments) {
@@ -44,7 +50,7 @@ bool CliContext::parse(const QStringList& arguments) {
         }
         const int eq = a.indexOf(u'=');
         const QString name = eq > 0 ? a.left(eq) : a;
-        if (!kFlags.contains(name) && !kValued.contains(name)) {
+        if (!isFlag(name) && !kValued.contains(name)) {
             m_err << QStringLiteral("Nieznana opcja %1. Spis opcji: karvento-cli --help").arg(name)
                   << Qt::endl;
             return false;
@@ -53,7 +59,7 @@ bool CliContext::parse(const QStringList& arguments) {
             m_options.insert(name, a.mid(eq + 1));
             continue;
         }
-        if (kFlags.contains(a)) {
+        if (isFlag(a)) {
             m_options.insert(a, QStringLiteral("1"));
             continue;
         }
