@@ -62,6 +62,22 @@ private slots:
         QVERIFY(w.findChild<QPushButton*>(QStringLiteral("BIdzDo")));
     }
 
+    void columnWidthsAreKeptWithTheGridLayouts() {
+        DataModule db;
+        {
+            DeadlineWindow w(db);
+            w.table(ReminderListKind::Mileage)->setColumnWidth(1, 333);
+            w.accept();
+        }
+        IniFile ini(optionsFilePath());
+        QVERIFY(ini.load());
+        QVERIFY(ini.readString(QStringLiteral("GRID"), QStringLiteral("SGTabela2"), {})
+                    .startsWith(QStringLiteral("110,333,")));
+        DeadlineWindow again(db);
+        QCOMPARE(again.table(ReminderListKind::Mileage)->columnWidth(1), 333);
+        QVERIFY(again.table(ReminderListKind::Mileage)->isColumnHidden(4));
+    }
+
     void notesWindowWalksTheSlotsAndStoresOnLeaving() {
         ReminderNotes notes;
         notes.slot(1) = {"01.03.2024", "pierwsza", {}};

@@ -3,7 +3,9 @@
 #include "deadlines/DeadlineExport.h"
 #include "framework/gui/CsvSaveDialog.h"
 #include "storage/ProgramOptions.h"
+#include "support/GridLayoutStore.h"
 #include "support/UserInterface.h"
+#include "support/gui/TableViewGridAdapter.h"
 #include "support/gui/dialogs/QuickEditDialog.h"
 
 #include <QDir>
@@ -58,7 +60,7 @@ private:
 DeadlineWindow::DeadlineWindow(DataModule& db, QWidget* parent) : QDialog(parent), m_db(db) {
     setObjectName(QStringLiteral("TfSprawdzenieDat"));
     setWindowTitle(QStringLiteral("Sprawdzenie terminów"));
-    resize(900, 520);
+    resize(1120, 560);
     auto* layout = new QVBoxLayout(this);
     m_pages = new QTabWidget;
     m_pages->setObjectName(QStringLiteral("zakladki"));
@@ -95,9 +97,9 @@ DeadlineWindow::DeadlineWindow(DataModule& db, QWidget* parent) : QDialog(parent
         table->setHorizontalHeaderLabels(titles);
         for (int c = visibleReminderColumns(kind); c < titles.size(); ++c)
             table->setColumnHidden(c, true);
-        const int widths[] = {110, 190, 330, 240};
+        const int widths[2][4] = {{110, 260, 380, 300}, {260, 90, 420, 0}};
         for (int c = 0; c < visibleReminderColumns(kind); ++c)
-            table->setColumnWidth(c, widths[c]);
+            table->setColumnWidth(c, widths[kind == ReminderListKind::Warehouse][c]);
         table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
         table->installEventFilter(escape);
         pageLayout->addWidget(table);
@@ -109,6 +111,11 @@ DeadlineWindow::DeadlineWindow(DataModule& db, QWidget* parent) : QDialog(parent
         fill(kind);
     }
     layout->addWidget(m_pages);
+    m_layouts = std::make_unique<GridLayoutStore>(optionsFilePath());
+    for (QTableWidget* table : m_tables)
+        m_layouts->registerStringGrid(std::make_unique<TableViewGridAdapter>(table),
+                                      table->objectName());
+    m_layouts->load();
 
     auto* buttons = new QHBoxLayout;
     auto add = [&](QPushButton* b, void (DeadlineWindow::*slot)()) {
@@ -142,6 +149,13 @@ DeadlineWindow::DeadlineWindow(DataModule& db, QWidget* parent) : QDialog(parent
     buttons->addWidget(ok);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addLayout(buttons);
+}
+
+DeadlineWindow::~DeadlineWindow() = default;
+
+void DeadlineWindow::done(int result) {
+    m_layouts->save();
+    QDialog::done(result);
 }
 
 QTableWidget* DeadlineWindow::table(ReminderListKind kind) const {

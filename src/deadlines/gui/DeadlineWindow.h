@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -14,6 +15,7 @@ class QTableWidget;
 namespace kv {
 
 class DataModule;
+class GridLayoutStore;
 
 // The checker's result window: a page per list, the commands on the selected
 // row and the two exports. All the work is the core's; the window shows the
@@ -22,6 +24,7 @@ class DeadlineWindow : public QDialog {
     Q_OBJECT
 public:
     DeadlineWindow(DataModule& db, QWidget* parent = nullptr);
+    ~DeadlineWindow() override;
 
     // Shows the run's pages and lists, the active page first.
     void setResult(const DeadlineRunResult& result);
@@ -44,6 +47,9 @@ public slots:
     void exportCsv();
     void exportTxt();
 
+    // Closing keeps the lists' column widths with the other grids' layouts.
+    void done(int result) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -59,6 +65,7 @@ private:
     QWidget* m_pageWidgets[3];
     QString m_titles[3];
     bool m_navigated = false;
+    std::unique_ptr<GridLayoutStore> m_layouts;
 };
 
 } // namespace kv
