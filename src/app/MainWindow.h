@@ -95,6 +95,9 @@ public:
     QMenu* viewSubmenu(const QString& title) override;
     void monthYearFilter(bool& active, int& year, int& month) const override;
     void showSection(Section section) override { openSection(section); }
+    bool showRegisterRecord(RegisterId id, const QVariantList& key) override;
+    void addCommandButton(const QString& buttonName, const QString& hint,
+                          std::function<void()> handler) override;
 
     QWidget* registerPage(RegisterId id) const { return m_sections->registerPage(id); }
 

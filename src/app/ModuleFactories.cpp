@@ -3,6 +3,7 @@
 #include "admin/gui/AdminModule.h"
 #include "costs/gui/CostModule.h"
 #include "costs/gui/OrderModule.h"
+#include "deadlines/gui/DeadlinesModule.h"
 #include "dictionaries/gui/DictionaryModule.h"
 #include "fleet/EmployeeRegister.h"
 #include "fleet/gui/CompanyDataModule.h"
@@ -122,6 +123,7 @@ QList<ProgramModuleFactory> programModuleFactories() {
             return std::make_unique<ImportModule>(c.db, c.services, c.windowParent);
         }},
         {[](ProgramContext& c) { return std::make_unique<DistanceModule>(c); }},
+        {[](ProgramContext& c) { return std::make_unique<DeadlinesModule>(c); }},
     };
 }
 

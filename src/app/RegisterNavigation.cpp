@@ -26,6 +26,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -103,6 +104,28 @@ void MainWindow::addMenuCommand(const QString& menuItem, std::function<void()> h
         return;
     m_menu->makeAvailable(a);
     connect(a, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+}
+
+bool MainWindow::showRegisterRecord(RegisterId id, const QVariantList& key) {
+    if (!isRegisterAvailable(id))
+        return false;
+    openRegister(id);
+    RegisterSlot& slot = m_registers[static_cast<int>(id)];
+    const bool found = slot.controller->locate(key);
+    slot.grid->showCurrentRow();
+    updateCommandState();
+    return found;
+}
+
+void MainWindow::addCommandButton(const QString& buttonName, const QString& hint,
+                                  std::function<void()> handler) {
+    QPushButton* b = m_commands->button(buttonName);
+    if (!b)
+        return;
+    b->setToolTip(hint);
+    b->setStatusTip(hint);
+    b->setEnabled(true);
+    connect(b, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
 }
 
 void MainWindow::runSectionCommand(const QString& button) {

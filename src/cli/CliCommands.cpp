@@ -19,6 +19,7 @@ const QList<Command>& commands() {
         addReportCommands(list);
         addImportCommands(list);
         addTripCommands(list);
+        addDeadlineCommands(list);
         return list;
     }();
     return all;

@@ -34,5 +34,6 @@ void addArchiveCommands(QList<Command>& commands);     // archive ..., pack, del
 void addReportCommands(QList<Command>& commands);      // report list, report, card
 void addImportCommands(QList<Command>& commands);      // import
 void addTripCommands(QList<Command>& commands);        // trips copy-month, route
+void addDeadlineCommands(QList<Command>& commands);    // deadlines
 
 } // namespace kv::cli

@@ -33,9 +33,12 @@ const QStringList kImportFlags{QStringLiteral("--skip-first"), QStringLiteral("-
                                QStringLiteral("--skip-faulty")};
 const QStringList kImportValued{QStringLiteral("--map"), QStringLiteral("--separator"),
                                 QStringLiteral("--date-format"), QStringLiteral("--set")};
+// The lists of "deadlines".
+const QStringList kListFlags{QStringLiteral("--dates"), QStringLiteral("--mileage"),
+                             QStringLiteral("--warehouse"), QStringLiteral("--csv")};
 
 bool isFlag(const QString& name) {
-    return kFlags.contains(name) || kImportFlags.contains(name);
+    return kFlags.contains(name) || kImportFlags.contains(name) || kListFlags.contains(name);
 }
 bool isValued(const QString& name) {
     return kValued.contains(name) || kImportValued.contains(name);

@@ -4,6 +4,7 @@
 
 #include "app/KarventoApplication.h"
 #include "app/MainWindow.h"
+#include "deadlines/gui/NoteWindows.h"
 #include "framework/gui/RegisterSheetCommands.h"
 #include "location/DatabaseCreation.h"
 #include "location/DatabaseLocation.h"
@@ -234,6 +235,8 @@ private slots:
             login->okButton()->click();
             loggedIn = !login->isVisible();
         });
+        // The welcome steps show the tip of the day.
+        test::whenShown<TipDialog>([](TipDialog* tip) { tip->accept(); });
         window.show();
         QTRY_VERIFY(loggedIn);
         // Saved before the program closes: a later crash loses neither the

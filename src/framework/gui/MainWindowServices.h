@@ -4,6 +4,7 @@
 #include "framework/Registers.h"
 
 #include <QString>
+#include <QVariantList>
 #include <functional>
 
 class QMenu;
@@ -54,6 +55,15 @@ public:
     }
     // Shows a section at one of its tabs (the reports page at a tab).
     virtual void showSection(Section section) { showSectionStart(section); }
+    // Opens a register and puts its cursor on the record with the key (the
+    // deadline checker's "Idź do"); false when the register is not here.
+    virtual bool showRegisterRecord(RegisterId /*id*/, const QVariantList& /*key*/) {
+        return false;
+    }
+    // Makes a button of the command row that is no register command
+    // ("SBFiszka") available with its hint, running the handler when clicked.
+    virtual void addCommandButton(const QString& /*buttonName*/, const QString& /*hint*/,
+                                  std::function<void()> /*handler*/) {}
 
     // Prints a record's card ("Drukuj"); set by the reports module, empty
     // until then.
