@@ -14,7 +14,7 @@ namespace {
 const QStringList kFlags{QStringLiteral("--help"),    QStringLiteral("--version"),
                          QStringLiteral("--demo"),    QStringLiteral("--yes"),
                          QStringLiteral("--dry-run"), QStringLiteral("--no-safety-copy"),
-                         QStringLiteral("--lpg")};
+                         QStringLiteral("--lpg"),     QStringLiteral("--sums")};
 const QStringList kValued{QStringLiteral("--db-password"),    QStringLiteral("--location"),
                           QStringLiteral("--company"),        QStringLiteral("--user"),
                           QStringLiteral("--user-password"),  QStringLiteral("--new-password"),

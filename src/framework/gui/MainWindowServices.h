@@ -54,6 +54,8 @@ public:
     }
     // Shows a section at one of its tabs (the reports page at a tab).
     virtual void showSection(Section section) { showSectionStart(section); }
+    // Reads the register on screen again with the main window's filters.
+    virtual void refreshRegisterOnScreen() {}
 
     // Prints a record's card ("Drukuj"); set by the reports module, empty
     // until then.
