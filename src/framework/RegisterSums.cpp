@@ -4,7 +4,7 @@
 #include "framework/RegisterStates.h"
 #include "framework/TwinTables.h"
 #include "storage/DataModule.h"
-#include "storage/ErrorReport.h"
+#include "storage/ErrorLog.h"
 #include "storage/engine/DatabaseError.h"
 #include "support/CsvWriter.h"
 
@@ -114,11 +114,11 @@ ColumnSums computeColumnSums(DataModule& db, RegisterId id) {
             }
         }
     } catch (const DatabaseError& e) {
-        reportDatabaseError(e.message(), false, kSumsCode);
+        appendErrorLog(codedLine(kSumsCode, e.message()));
         out.values.clear();
         out.failed = true;
     } catch (const DecimalError& e) {
-        reportDatabaseError(QString::fromUtf8(e.what()), false, kSumsCode);
+        appendErrorLog(codedLine(kSumsCode, QString::fromUtf8(e.what())));
         out.values.clear();
         out.failed = true;
     }

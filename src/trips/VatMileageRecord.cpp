@@ -1,6 +1,7 @@
 #include "trips/VatMileageRecord.h"
 
 #include "storage/DataModule.h"
+#include "storage/ErrorLog.h"
 #include "storage/ErrorReport.h"
 #include "storage/engine/DatabaseError.h"
 #include "support/DateNumbers.h"
@@ -38,7 +39,7 @@ std::optional<VatReading> reading(DataModule& db, int vehicleId, int kind, const
         out.value = v.value_or(Decimal());
         return out;
     } catch (const DatabaseError& e) {
-        reportDatabaseError(e.message(), false, kReadingCode);
+        appendErrorLog(codedLine(kReadingCode, e.message()));
     } catch (const DecimalError&) {
     }
     return std::nullopt;
@@ -105,7 +106,7 @@ buildVatMileageRecord(DataModule& db, const QString& registrationNumber, int yea
             make = r.text(0, QStringLiteral("MARKA"));
         }
     } catch (const DatabaseError& e) {
-        reportDatabaseError(e.message(), false, kVehicleCode);
+        appendErrorLog(codedLine(kVehicleCode, e.message()));
     }
 
     QString name, nip;
@@ -118,7 +119,7 @@ buildVatMileageRecord(DataModule& db, const QString& registrationNumber, int yea
             nip = r.value(0, 1).toString().trimmed();
         }
     } catch (const DatabaseError& e) {
-        reportDatabaseError(e.message(), false, kCompanyCode);
+        appendErrorLog(codedLine(kCompanyCode, e.message()));
     }
     if (name.isEmpty() || nip.isEmpty()) {
         refuse(QStringLiteral("Brak nazwy firmy lub NIPu. Wprowadź odpowiednie dane w zakładce "

@@ -178,6 +178,7 @@ private slots:
         QVERIFY(s.values.isEmpty());
         // Logged, not shown.
         QVERIFY(env.ui().messages().isEmpty());
+        QVERIFY(test::readErrorLog().contains(QStringLiteral("[0000006303]")));
         QCOMPARE(columnSumsLine(s).size(), 11);
     }
 

@@ -1,6 +1,6 @@
 // The annual summary window and the column sums window as the user sees
 // them: the cells, their alignment, the totals, the receipt's month check.
-#include "TestSupport.h"
+#include "fleet/FleetFixture.h"
 
 #include "framework/gui/ColumnSumsWindow.h"
 #include "reports/gui/AnnualSummaryWindow.h"
