@@ -79,7 +79,7 @@ void CommandRow::setEnabled(const QString& name, bool enabled) {
 
 void CommandRow::setCommandState(const CommandState& state) {
     for (const char* name : {"SBPodglad", "SBcsv", "SBDrukuj", "SBSzukaj", "SBDodaj", "SBEdytuj",
-                             "SBUsun", "SBKopiuj"})
+                             "SBUsun", "SBKopiuj", "SBSuma"})
         setEnabled(QLatin1String(name), state.allows(QLatin1String(name)));
 }
 

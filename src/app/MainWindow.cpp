@@ -150,6 +150,7 @@ void MainWindow::buildWindow() {
     });
     click("SBcsv", [this] { commandExport(); });
     click("SBSzukaj", [this] { commandSearch(); });
+    click("SBSuma", [this] { commandSums(); });
     openSection(Section::Start);
 }
 

@@ -25,6 +25,7 @@ class RegisterFilters;
 class RegisterGrid;
 class RegisterModule;
 class RegisterSheetCommands;
+class ColumnSumsWindow;
 
 // The main window: section bar, pages of registers, command row, filter row and
 // status bar, and the program's life from the start sequence to closing. It
@@ -75,6 +76,7 @@ public:
     // "do CSV" and "Szukaj" on the register on screen.
     void commandExport();
     void commandSearch();
+    void commandSums();
     RegisterSheetCommands* sheetCommands() const { return m_sheetCommands; }
 
     // Rebuilds the vehicle selector; toAll returns it to "(Wszystkie)".
@@ -94,6 +96,7 @@ public:
     void setSectionContent(Section section, QWidget* content) override;
     QMenu* viewSubmenu(const QString& title) override;
     void monthYearFilter(bool& active, int& year, int& month) const override;
+    void refreshRegisterOnScreen() override { refreshVisibleRegister(); }
     void showSection(Section section) override { openSection(section); }
     bool showRegisterRecord(RegisterId id, const QVariantList& key) override;
     void addCommandButton(const QString& buttonName, const QString& hint,
@@ -152,6 +155,7 @@ private:
     FilterRow* m_filterRow = nullptr;
     MainMenu* m_menu = nullptr;
     RegisterSheetCommands* m_sheetCommands = nullptr;
+    ColumnSumsWindow* m_sumsWindow = nullptr;
     CommandState m_commandState{false, false, false};
     QHash<QString, std::function<void()>> m_sectionCommands; // by button name
     QLabel* m_statusDate = nullptr;

@@ -12,6 +12,8 @@
 #include "framework/RegisterController.h"
 #include "framework/RegisterFilters.h"
 #include "framework/RegisterStates.h"
+#include "framework/RegisterSums.h"
+#include "framework/gui/ColumnSumsWindow.h"
 #include "framework/gui/RegisterGrid.h"
 #include "framework/gui/RegisterModule.h"
 #include "framework/gui/RegisterSheetCommands.h"
@@ -210,6 +212,17 @@ void MainWindow::commandExport() {
 void MainWindow::commandSearch() {
     if (visibleRegister() && m_commands->isEnabled(QStringLiteral("SBSzukaj")))
         m_sheetCommands->search();
+}
+
+void MainWindow::commandSums() {
+    DataModule* db = DataModule::current();
+    if (!db || !m_commands->isEnabled(QStringLiteral("SBSuma")))
+        return;
+    const std::optional<RegisterId> id = visibleRegister();
+    const ColumnSums sums = id ? computeColumnSums(*db, *id) : noColumnSums();
+    if (!m_sumsWindow)
+        m_sumsWindow = new ColumnSumsWindow(this);
+    m_sumsWindow->present(sums);
 }
 
 void MainWindow::commandDelete() {

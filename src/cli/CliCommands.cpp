@@ -20,6 +20,7 @@ const QList<Command>& commands() {
         addImportCommands(list);
         addTripCommands(list);
         addDeadlineCommands(list);
+        addAnnualCommands(list);
         return list;
     }();
     return all;

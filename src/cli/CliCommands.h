@@ -35,5 +35,6 @@ void addReportCommands(QList<Command>& commands);      // report list, report, c
 void addImportCommands(QList<Command>& commands);      // import
 void addTripCommands(QList<Command>& commands);        // trips copy-month, route
 void addDeadlineCommands(QList<Command>& commands);    // deadlines
+void addAnnualCommands(QList<Command>& commands);      // annual
 
 } // namespace kv::cli

@@ -14,7 +14,8 @@ namespace {
 const QStringList kFlags{QStringLiteral("--help"),    QStringLiteral("--version"),
                          QStringLiteral("--demo"),    QStringLiteral("--yes"),
                          QStringLiteral("--dry-run"), QStringLiteral("--no-safety-copy"),
-                         QStringLiteral("--lpg"),     QStringLiteral("--last-day")};
+                         QStringLiteral("--lpg"),     QStringLiteral("--last-day"),
+                         QStringLiteral("--sums")};
 const QStringList kValued{QStringLiteral("--db-password"),    QStringLiteral("--location"),
                           QStringLiteral("--company"),        QStringLiteral("--user"),
                           QStringLiteral("--user-password"),  QStringLiteral("--new-password"),

@@ -9,6 +9,7 @@
 #include "framework/RegisterController.h"
 #include "framework/RegisterFilters.h"
 #include "framework/RegisterSheet.h"
+#include "framework/RegisterSums.h"
 #include "framework/TwinTables.h"
 #include "storage/DataModule.h"
 #include "users/Permissions.h"
@@ -19,7 +20,7 @@ namespace {
 
 const QString kUsage = QStringLiteral(
     "Użycie: karvento-cli export REJESTR [--vehicle NRREJ] [--year RRRR | --month RRRR-MM | "
-    "--from DATA --to DATA] [--output PLIK] [--encoding cp1250|utf8] --company FOLDER "
+    "--from DATA --to DATA] [--output PLIK] [--encoding cp1250|utf8] [--sums] --company FOLDER "
     "--user NAZWA --user-password HASŁO");
 
 int runExport(CliContext& c, const QStringList& args) {
@@ -65,21 +66,30 @@ int runExport(CliContext& c, const QStringList& args) {
     if (!reg.refresh())
         return Refused; // the failure has been reported
     const std::unique_ptr<RegisterTableModel> model = registerModel(reg);
-    return writeSheet(c, *selection, registerSheet(*model));
+    QList<QStringList> sheet = registerSheet(*model);
+    if (c.has(QStringLiteral("--sums"))) {
+        const ColumnSums sums = computeColumnSums(*db, d->id);
+        if (sums.failed)
+            return c.refuse(QStringLiteral("Nie udało się obliczyć sum rejestru %1.").arg(d->name));
+        sheet.append(columnSumsLine(sums));
+    }
+    return writeSheet(c, *selection, sheet);
 }
 
 } // namespace
 
 void addExportCommands(QList<Command>& commands) {
-    commands.append({{QStringLiteral("export")},
-                     QStringLiteral("REJESTR [--vehicle NRREJ] [--year RRRR | --month RRRR-MM | "
-                                    "--from DATA --to DATA] [--output PLIK] "
-                                    "[--encoding cp1250|utf8]"),
-                     QStringLiteral("zapisuje rejestr tak, jak pokazuje go tabela programu, jako "
-                                    "arkusz CSV (na standardowe wyjście albo do pliku); REJESTR "
-                                    "to nazwa tabeli: pojazdy, osobowa, stawki ... (zuzycielpg: "
-                                    "zużycie paliwa LPG); DATA to RRRR-MM-DD albo DD.MM.RRRR"),
-                     runExport});
+    commands.append(
+        {{QStringLiteral("export")},
+         QStringLiteral("REJESTR [--vehicle NRREJ] [--year RRRR | --month RRRR-MM | "
+                        "--from DATA --to DATA] [--output PLIK] "
+                        "[--encoding cp1250|utf8] [--sums]"),
+         QStringLiteral("zapisuje rejestr tak, jak pokazuje go tabela programu, jako "
+                        "arkusz CSV (na standardowe wyjście albo do pliku); REJESTR "
+                        "to nazwa tabeli: pojazdy, osobowa, stawki ... (zuzycielpg: "
+                        "zużycie paliwa LPG); DATA to RRRR-MM-DD albo DD.MM.RRRR; --sums dopisuje "
+                        "wiersz sum kolumn, jak liczy je \"Przelicz sumy\""),
+         runExport});
 }
 
 } // namespace kv::cli

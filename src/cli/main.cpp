@@ -14,8 +14,8 @@ int main(int argc, char** argv) {
     // those commands get an offscreen QGuiApplication, needing no display.
     bool reports = false;
     for (int i = 1; i < argc; ++i)
-        reports =
-            reports || std::strcmp(argv[i], "report") == 0 || std::strcmp(argv[i], "card") == 0;
+        reports = reports || std::strcmp(argv[i], "report") == 0 ||
+                  std::strcmp(argv[i], "card") == 0 || std::strcmp(argv[i], "annual") == 0;
     std::unique_ptr<QCoreApplication> application;
     if (reports) {
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -10,7 +10,7 @@ bool CommandState::allows(const QString& command) const {
         return edit && hasRows;
     if (command == u"SBPodglad" || command == u"SBDrukuj")
         return viewAllowed && hasRows;
-    if (command == u"SBcsv" || command == u"SBSzukaj")
+    if (command == u"SBcsv" || command == u"SBSzukaj" || command == u"SBSuma")
         return viewAllowed;
     return false;
 }

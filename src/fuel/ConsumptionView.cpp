@@ -3,6 +3,7 @@
 #include "framework/RegisterController.h"
 #include "framework/RegisterHooks.h"
 #include "framework/RegisterStates.h"
+#include "framework/RegisterSums.h"
 #include "fuel/FuelKinds.h"
 #include "storage/DataModule.h"
 #include "storage/ErrorLog.h"
@@ -188,6 +189,18 @@ void installConsumptionHooks() {
             }
         };
     }
+    // "Przejechano km." of the continuous register: the last row's reading
+    // less the first's, as the grid shows them (rows by date; 0 for none).
+    setSumValueHook(
+        RegisterId::Consumption, [](DataModule&, const ResultSet& rows, const QString&) {
+            if (rows.isEmpty())
+                return Decimal();
+            const int reading = rows.columnIndex(QStringLiteral("LICZNIK"));
+            const auto shown = [&](int row) {
+                return Decimal::fromStored(rows.value(row, reading)).value_or(Decimal()).rounded(2);
+            };
+            return shown(rows.rowCount() - 1) - shown(0);
+        });
 }
 
 } // namespace kv

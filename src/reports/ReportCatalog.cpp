@@ -128,7 +128,6 @@ QList<ReportDefinition> build() {
     ReportDefinition vat = def(kVat, "Ewidencja przebiegu pojazdu (VAT)", K::VehicleYearMonth,
                                R::Trips, "kilometrowka_vat.frf", V::L, S::Vehicle);
     vat.source = RowSourceKind::VatMileage;
-    vat.ownIssue = true;
     all << vat;
     return all;
 }

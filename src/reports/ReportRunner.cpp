@@ -10,6 +10,7 @@
 #include "storage/DataModule.h"
 #include "storage/SettingsPaths.h"
 #include "support/UserInterface.h"
+#include "trips/VatMileageRecord.h"
 
 #include <QDir>
 
@@ -158,6 +159,14 @@ std::optional<report::ReportDocument> runReport(DataModule& db, const ReportDefi
         row = std::make_unique<ReportRow>(reg.rows(), &reg.descriptor(), reg.computedCells());
         if (def.set == VariableSet::F || def.set == VariableSet::F2)
             extras.fuel = fuelPeriodStats(def.reg, *reg.rows());
+    } else if (def.source == RowSourceKind::VatMileage) {
+        auto record = buildVatMileageRecord(db, sharedFilters(db).selectedVehicleNr, period.year,
+                                            period.month);
+        if (!record)
+            return std::nullopt; // told
+        extras.vatValues = std::move(record->values);
+        row = std::make_unique<ReportRow>(
+            std::make_shared<const ResultSet>(std::move(record->trips)));
     } else {
         auto rows = specialRows(db, def, choices);
         if (!rows)

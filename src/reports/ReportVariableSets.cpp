@@ -200,6 +200,14 @@ const QHash<V, QList<VarDef>>& sets() {
         s[V::Z] = {{"PALIWO", "PALIWO", H::Raw},
                    {"MIEJSCE", "MIEJSCE", H::Raw},
                    {"DATA", "DATA", H::Date}};
+        // The VAT mileage record: ODLEGLOSC adds to the distance printed
+        // as PRZEJECHANO.
+        s[V::L] = {{"DATA", "DATA", H::Date},
+                   {"CELWYJAZDU", "CELWYJAZDU", H::Raw},
+                   {"TRASA", "TRASA", H::Raw},
+                   {"KIEROWCA", "KIEROWCA", H::Raw},
+                   {"ODLEGLOSC", "ODLEGLOSC", H::Number, 1},
+                   {"PRZEJECHANO", "", H::Sum, 1}};
         s[V::G] = {{"CZESC", "CZESC", H::Raw},
                    {"UWAGI", "UWAGI", H::Raw},
                    {"ILOSC", "ILOSC", H::Number},
@@ -348,6 +356,24 @@ std::optional<QString> special(const QString& n, SetContext& c) {
             return QStringLiteral("Średnia cena zakupu paliwa: ") + formatDecimal(average, 2);
         }
         break;
+    case V::L: {
+        if (n == u"LP")
+            return QString::number(c.state.nextRunningNumber()) + u'.';
+        const bool lent = r.rawText(QStringLiteral("PRYW")) == u"T";
+        if (n == u"PRYWLICZ")
+            return lent ? QStringLiteral("Od: ") + r.number(QStringLiteral("PRYWLICZOD")) +
+                              QChar(13) + QStringLiteral("Do: ") +
+                              r.number(QStringLiteral("PRYWLICZDO"))
+                        : QString();
+        if (n == u"PRYWKTO")
+            return lent ? r.rawText(QStringLiteral("PRYWKTO")) : QString();
+        if (c.vatValues) {
+            const auto it = c.vatValues->constFind(n);
+            if (it != c.vatValues->constEnd())
+                return *it;
+        }
+        break;
+    }
     default:
         break;
     }

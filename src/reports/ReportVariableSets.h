@@ -3,6 +3,7 @@
 #include "reports/ReportCatalog.h"
 #include "reports/ReportChoices.h"
 
+#include <QHash>
 #include <QString>
 #include <optional>
 
@@ -18,9 +19,10 @@ struct SetContext {
     const ReportChoices& choices;
     ReportRunState& state;
     const ReportRow& row;
-    const FuelPeriodStats* fuel = nullptr; // sets F and F2
-    QString companyAddress;                // set W's FIRMA
-    bool fuelKindUsed = false;             // set Z: the fuel-kind condition was used
+    const FuelPeriodStats* fuel = nullptr;              // sets F and F2
+    QString companyAddress;                             // set W's FIRMA
+    bool fuelKindUsed = false;                          // set Z: the fuel-kind condition was used
+    const QHash<QString, QString>* vatValues = nullptr; // set L: the record's values
 };
 
 // The value of one of the report's own names, adding to the running sums

@@ -41,6 +41,7 @@ QString ReportWalk::value(const QString& name) {
         context.fuel = m_extras.fuel ? &*m_extras.fuel : nullptr;
         context.companyAddress = m_extras.companyAddress;
         context.fuelKindUsed = m_extras.fuelKindUsed;
+        context.vatValues = &m_extras.vatValues;
         if (auto v = setVariable(name, context))
             return *v;
     }

@@ -19,6 +19,7 @@ struct WalkExtras {
     std::optional<FuelPeriodStats> fuel; // sets F and F2
     QString companyAddress;              // set W
     bool fuelKindUsed = false;           // set Z
+    QHash<QString, QString> vatValues;   // set L: the VAT record's values
     // Rows walked whatever the rows hold (the road card's single row);
     // -1: every row.
     int fixedRows = -1;

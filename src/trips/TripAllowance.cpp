@@ -3,6 +3,7 @@
 #include "dictionaries/RateTable.h"
 #include "framework/RegisterController.h"
 #include "framework/RegisterHooks.h"
+#include "framework/RegisterSums.h"
 #include "storage/ErrorLog.h"
 #include "storage/engine/ResultSet.h"
 
@@ -85,6 +86,11 @@ void installTripHooks() {
                             const GridColumn& column) {
         return tripAllowanceCell(rateTable(db), rows, row, column);
     };
+    // "Kwota przejazdów": the amounts as the grid shows them, added.
+    setSumValueHook(RegisterId::Trips, [](DataModule& db, const ResultSet& rows, const QString&) {
+        loadRateTable(db);
+        return tripAllowanceTotal(rateTable(db), rows);
+    });
 }
 
 } // namespace kv

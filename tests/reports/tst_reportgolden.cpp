@@ -162,6 +162,15 @@ private slots:
             extras.fuel = s;
         }
         extras.companyAddress = QStringLiteral("Żuraw ul. Długa 5 00-950 Warszawa");
+        if (def->set == VariableSet::L)
+            extras.vatValues = {{"KILOKRES", "Luty 2024"},         {"KILNRREJ", "WE 1234A"},
+                                {"KILPOJAZD", "Skoda Octavia"},    {"KILFIRMA", "Żuraw"},
+                                {"KILNIP", "725-000-00-00"},       {"KILODDATA", "10.01.2024"},
+                                {"KILODLICZNIK", "100,00 km"},     {"KILNARASTDATA", "31.01.2024"},
+                                {"KILNARASTLICZNIK", "101,00 km"}, {"KILOKRESDATA", "29.02.2024"},
+                                {"KILOKRESLICZNIK", "102,00 km"},  {"KILDODATA", " - "},
+                                {"KILDOLICZNIK", " - "},           {"KILOKRESKM", "1,00 km"},
+                                {"KILRAZEMKM", "2,00 km"}};
         if (def->source == RowSourceKind::ChosenRoadCard)
             extras.fixedRows = 1; // one card, as the report command gives it
         const bool registerRows = def->source == RowSourceKind::Register;

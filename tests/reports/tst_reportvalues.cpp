@@ -241,7 +241,7 @@ private slots:
             QVERIFY(reportTabs().contains(d.tab));
         }
         QCOMPARE(files.size(), 39);
-        QVERIFY(reportByBaseName(QStringLiteral("kilometrowka_vat"))->ownIssue);
+        QVERIFY(!reportByBaseName(QStringLiteral("kilometrowka_vat"))->ownIssue);
         QCOMPARE(reportByBaseName(QStringLiteral("nieznany")), nullptr);
     }
 };

@@ -238,7 +238,11 @@ private slots:
                      "SELECT COUNT(*) FROM przebiegi AS A JOIN przebiegi AS B ON A.IDPOJAZD = "
                      "B.IDPOJAZD AND A.DATA < B.DATA AND A.LICZNIK > B.LICZNIK")),
                  0);
-        QCOMPARE(number(QStringLiteral("SELECT COUNT(*) FROM przebiegi WHERE DOTYCZY <> 0")), 0);
+        // Only the car under the VAT mileage record has readings of that record.
+        QCOMPARE(number(QStringLiteral("SELECT COUNT(*) FROM przebiegi AS A JOIN pojazdy AS P ON "
+                                       "P.IDPOJAZD = A.IDPOJAZD WHERE A.DOTYCZY <> 0 AND P.NRREJ "
+                                       "<> 'EL 5T904'")),
+                 0);
         // Across all registers: no reading of a day lies below one of an earlier day.
         std::map<qint64, std::map<int, std::pair<double, double>>> days; // min, max per day
         for (const char* sql : kReadings) {
@@ -259,6 +263,35 @@ private slots:
                 highest = std::max(highest, range.second);
             }
         }
+    }
+
+    void oneCarIsKeptUnderTheVatRecord() {
+        const QString car =
+            QStringLiteral("(SELECT IDPOJAZD FROM pojazdy WHERE NRREJ = 'EL 5T904')");
+        // The record starts with the year's first reading and closes every
+        // month the car is used with a reading dated in that month.
+        QCOMPARE(number(QStringLiteral("SELECT COUNT(*) FROM przebiegi WHERE DOTYCZY = 1 AND "
+                                       "IDPOJAZD = %1")
+                            .arg(car)),
+                 1);
+        QCOMPARE(
+            number(QStringLiteral("SELECT MIN(DATA) FROM przebiegi WHERE IDPOJAZD = %1").arg(car)),
+            number(QStringLiteral("SELECT DATA FROM przebiegi WHERE DOTYCZY = 1 AND "
+                                  "IDPOJAZD = %1")
+                       .arg(car)));
+        const qint64 periods = number(
+            QStringLiteral("SELECT COUNT(DISTINCT DATA / 100) FROM przebiegi WHERE DOTYCZY = 2 "
+                           "AND IDPOJAZD = %1")
+                .arg(car));
+        QVERIFY2(periods >= 11, qPrintable(QString::number(periods)));
+        QCOMPARE(number(QStringLiteral("SELECT COUNT(*) FROM przebiegi WHERE DOTYCZY = 2 AND "
+                                       "IDPOJAZD = %1")
+                            .arg(car)),
+                 periods);
+        // Lent to people from outside the firm, with the readings of the hand-over.
+        QVERIFY(number(QStringLiteral("SELECT COUNT(*) FROM przejazdy WHERE PRYW = 'T' AND "
+                                      "PRYWLICZDO > PRYWLICZOD AND PRYWKTO <> '' AND IDPOJAZD = %1")
+                           .arg(car)) >= 1);
     }
 
     void refuellingIsOneRowPerVehicleAndDay() {

@@ -64,6 +64,8 @@ public:
     // ("SBFiszka") available with its hint, running the handler when clicked.
     virtual void addCommandButton(const QString& /*buttonName*/, const QString& /*hint*/,
                                   std::function<void()> /*handler*/) {}
+    // Reads the register on screen again with the main window's filters.
+    virtual void refreshRegisterOnScreen() {}
 
     // Prints a record's card ("Drukuj"); set by the reports module, empty
     // until then.

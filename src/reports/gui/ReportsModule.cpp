@@ -24,6 +24,7 @@ ReportsModule::ReportsModule(ProgramContext& context)
     m_page->monthYearFilter = [s](bool& active, int& year, int& month) {
         s->monthYearFilter(active, year, month);
     };
+    m_page->refreshRegisterOnScreen = [s] { s->refreshRegisterOnScreen(); };
     DataModule* db = &context.db;
     ReportsPage* page = m_page;
     QWidget* parent = context.windowParent;

@@ -1,15 +1,21 @@
 #include "reports/gui/ReportsPage.h"
 
+#include "costs/AnnualSummary.h"
+#include "framework/RegisterStates.h"
 #include "reports/ReportRunner.h"
+#include "reports/gui/AnnualSummaryWindow.h"
 #include "reports/gui/ReportPreviewDialog.h"
 #include "storage/ProgramOptions.h"
+#include "storage/SettingsPaths.h"
 #include "support/Clock.h"
 #include "support/DateNumbers.h"
 #include "support/UserInterface.h"
 #include "support/gui/DateField.h"
+#include "support/gui/OpenExternally.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -43,9 +49,8 @@ void fill(QComboBox* box, const QList<KeyedItem>& items) {
     box->setCurrentIndex(index < 0 ? 0 : index);
 }
 
-// The buttons of the tabs besides the report table's: the annual summary and
-// the VAT form come with the VAT record's and the summary's version.
-QStringList laterCommands(const QString& tab) {
+// The buttons of the tabs besides the report table's.
+QStringList otherCommands(const QString& tab) {
     if (tab == u"Raporty wg pojazdów")
         return {QStringLiteral("Zestawienie roczne")};
     if (tab == u"Kilometrówka VAT")
@@ -98,10 +103,13 @@ QWidget* ReportsPage::buildTab(const QString& tab) {
         connect(b, &QPushButton::clicked, this, [this, caption] { runReport(caption); });
         place(b);
     }
-    for (const QString& later : laterCommands(tab)) {
-        auto* b = new QPushButton(later);
+    for (const QString& other : otherCommands(tab)) {
+        auto* b = new QPushButton(other);
+        b->setObjectName(other == u"Zestawienie roczne" ? QStringLiteral("SBZestawienieRoczne")
+                                                        : QStringLiteral("SBFormularzVat26"));
+        b->setMinimumWidth(330);
         b->setStyleSheet(QStringLiteral("text-align: left; padding: 4px 8px;"));
-        connect(b, &QPushButton::clicked, this, [this, later] { comingLater(later); });
+        connect(b, &QPushButton::clicked, this, [this, other] { runReport(other); });
         place(b);
     }
     grid->setRowStretch(8, 1);
@@ -232,8 +240,40 @@ QPushButton* ReportsPage::reportButton(const QString& caption) const {
 void ReportsPage::runReport(const QString& caption) {
     if (const ReportDefinition* d = reportByCaption(caption))
         runDefinition(*d);
+    else if (caption == u"Zestawienie roczne")
+        openAnnualSummary();
+    else if (caption == u"Formularz VAT 26")
+        openFileExternally(
+            QDir(installDirectory()).filePath(QStringLiteral("dokumentacja/vat26.pdf")));
     else
         comingLater(caption);
+}
+
+void ReportsPage::openAnnualSummary() {
+    PeriodChoice period;
+    if (monthYearFilter)
+        monthYearFilter(period.monthYearActive, period.year, period.month);
+    const SharedFilters& filters = sharedFilters(m_db);
+    const ReportChoices chosen = choices();
+    if (!checkReportSelection(SelectionKind::VehicleYear, filters, chosen, period))
+        return;
+    std::optional<AnnualSummary> summary;
+    {
+        // The main window takes no input while the year is read.
+        QWidget* top = window();
+        top->setEnabled(false);
+        summary = computeAnnualSummary(m_db, filters.selectedVehicleId, period.year);
+        top->setEnabled(true);
+    }
+    if (!summary)
+        return; // reported
+    AnnualSummaryWindow w(m_db, std::move(*summary),
+                          readAnnualSummaryHeader(m_db, filters.selectedVehicleId, period.year),
+                          chosen, window());
+    w.exec();
+    // The registers show their usual rows again.
+    if (refreshRegisterOnScreen)
+        refreshRegisterOnScreen();
 }
 
 void ReportsPage::runDefinition(const ReportDefinition& def) {

@@ -47,12 +47,15 @@ public:
 
     // What the month and year filter shows, for the checks of the VAT record.
     std::function<void(bool& active, int& year, int& month)> monthYearFilter;
+    // Shows the register on screen with its filters again (after the annual summary).
+    std::function<void()> refreshRegisterOnScreen;
 
 private:
     QWidget* buildOptions();
     QWidget* buildTab(const QString& tab);
     void runDefinition(const ReportDefinition& def);
     void comingLater(const QString& caption);
+    void openAnnualSummary();
 
     DataModule& m_db;
     QTabWidget* m_tabs;

@@ -88,6 +88,7 @@ private:
     DemoFleetHistory history;
     qint64 roadCardId = 0;
     std::map<int, int> roadCardsInYear;
+    int vatQuarter = -1;
 
     double rangeKm(const DemoVehicle& v) const {
         return v.consumption > 0 ? v.tank * 100.0 / v.consumption : 1000.0;
@@ -171,8 +172,16 @@ private:
         drive(v, st, d, km, 0);
     }
 
-    // A Saturday when a car is lent to someone who is not an employee.
+    // A Saturday when a car is lent to someone who is not an employee. The
+    // car kept under the VAT mileage record is lent at the first such
+    // Saturday of each quarter, so its record shows lent trips.
     const DemoVehicle* pickLendable(const QDate& d) {
+        const int quarter = d.year() * 4 + (d.month() - 1) / 3;
+        for (const DemoVehicle& v : m.vehicles)
+            if (v.registration == kVatRecordVehicle && v.activeOn(d) && quarter != vatQuarter) {
+                vatQuarter = quarter;
+                return &v;
+            }
         std::vector<const DemoVehicle*> cars;
         for (const DemoVehicle& v : m.vehicles)
             if (v.kind == kPassengerCarKind && v.reg == FuelRegister::Continuous && v.activeOn(d))
@@ -286,15 +295,23 @@ private:
             if (v.reg == FuelRegister::None)
                 continue;
             std::map<QDate, QString> readings;
+            std::map<QDate, double> kinds; // DOTYCZY of the VAT mileage record
+            const bool vat = v.registration == kVatRecordVehicle;
             if (v.activeFrom > m.firstDay)
                 readings[v.activeFrom] = QStringLiteral("Stan licznika przy zakupie pojazdu");
             else
                 readings[m.firstDay] = QStringLiteral("Stan licznika na początek okresu");
+            // Its record starts with the year's first reading.
+            if (vat)
+                kinds[std::max(v.activeFrom, m.firstDay)] = 1;
             for (QDate month(v.activeFrom.year(), v.activeFrom.month(), 1); month <= v.activeTo;
                  month = month.addMonths(1)) {
                 const QDate end(month.year(), month.month(), month.daysInMonth());
-                if (end >= v.activeFrom && end <= v.activeTo)
+                if (end >= v.activeFrom && end <= v.activeTo) {
                     readings[end] = QStringLiteral("Odczyt na koniec miesiąca");
+                    if (vat && !kinds.count(end))
+                        kinds[end] = 2; // the end of each settlement period
+                }
             }
             if (v.activeTo < m.today)
                 readings[v.activeTo] = v.status == 2
@@ -309,7 +326,7 @@ private:
                     .set("DATA", dateNumber(date))
                     .set("LICZNIK", reading)
                     .set("UWAGI", remark)
-                    .set("DOTYCZY", 0.0);
+                    .set("DOTYCZY", kinds.count(date) ? kinds.at(date) : 0.0);
                 history.recordHistory(v, reading);
             }
         }

@@ -11,6 +11,9 @@ namespace kv::demo {
 // hour (per hour), or trips only for a private car (none).
 // The fixed vehicle kinds (KOD of RDPOJ) every database holds.
 constexpr qint64 kPassengerCarKind = 1;
+// The car the demonstration company keeps under the VAT mileage record: a
+// start reading, an end-of-period reading each month and a few lent trips.
+inline const QString kVatRecordVehicle = QStringLiteral("EL 5T904");
 constexpr qint64 kLorryKind = 2;
 constexpr qint64 kMotorcycleKind = 3;
 
