@@ -95,6 +95,7 @@ public:
     QMenu* viewSubmenu(const QString& title) override;
     void monthYearFilter(bool& active, int& year, int& month) const override;
     void showSection(Section section) override { openSection(section); }
+    void addStartPagePart(QWidget* part) override { m_sections->addStartPagePart(part); }
 
     QWidget* registerPage(RegisterId id) const { return m_sections->registerPage(id); }
 

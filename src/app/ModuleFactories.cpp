@@ -1,6 +1,8 @@
 #include "app/ModuleFactories.h"
 
 #include "admin/gui/AdminModule.h"
+#include "charts/gui/ChartsModule.h"
+#include "charts/gui/StartPageModule.h"
 #include "costs/gui/CostModule.h"
 #include "dictionaries/gui/DictionaryModule.h"
 #include "fleet/EmployeeRegister.h"
@@ -80,6 +82,8 @@ QList<ProgramModuleFactory> programModuleFactories() {
             return std::make_unique<AdminModule>(c.db, c.services, c.windowParent);
         }},
         {[](ProgramContext& c) { return std::make_unique<ReportsModule>(c); }},
+        {[](ProgramContext& c) { return std::make_unique<ChartsModule>(c); }},
+        {[](ProgramContext& c) { return std::make_unique<StartPageModule>(c); }},
     };
 }
 

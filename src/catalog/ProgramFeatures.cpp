@@ -3,6 +3,7 @@
 // Adding a register adds its line here and its module to the module list.
 #include "storage/ProgramFeatures.h"
 
+#include "charts/ChartQueries.h"
 #include "costs/CostHandOvers.h"
 #include "costs/CostRegister.h"
 #include "dictionaries/DictionaryQueries.h"
@@ -39,6 +40,7 @@ void installProgramFeatures(DataModule& db) {
     registerCostQueries(db);
     installCostHandOverTarget();
     registerUserQueries(db);
+    registerChartQueries(db);
     db.addCompanyOpenedHandler(refillVehicleKinds);
     db.addCompanyOpenedHandler(resetFuelKinds);
 }

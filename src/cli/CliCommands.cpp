@@ -17,6 +17,7 @@ const QList<Command>& commands() {
         addOdometerCommands(list);
         addArchiveCommands(list);
         addReportCommands(list);
+        addChartCommands(list);
         return list;
     }();
     return all;

@@ -32,5 +32,6 @@ void addExportCommands(QList<Command>& commands);      // export
 void addOdometerCommands(QList<Command>& commands);    // odometer current, odometer check
 void addArchiveCommands(QList<Command>& commands);     // archive ..., pack, delete-range
 void addReportCommands(QList<Command>& commands);      // report list, report, card
+void addChartCommands(QList<Command>& commands);       // chart
 
 } // namespace kv::cli

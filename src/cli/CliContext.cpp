@@ -28,6 +28,18 @@ const QStringList kValued{QStringLiteral("--db-password"),    QStringLiteral("--
                           QStringLiteral("--road-card"),      QStringLiteral("--order"),
                           QStringLiteral("--issue-date"),     QStringLiteral("--pdf"),
                           QStringLiteral("--text")};
+// The chart command's own.
+const QStringList kChartFlags{QStringLiteral("--fuel-only")};
+const QStringList kChartValued{QStringLiteral("--fuel"), QStringLiteral("--expense-kind"),
+                               QStringLiteral("--png"), QStringLiteral("--svg"),
+                               QStringLiteral("--points")};
+
+bool isFlag(const QString& name) {
+    return kFlags.contains(name) || kChartFlags.contains(name);
+}
+bool isValued(const QString& name) {
+    return kValued.contains(name) || kChartValued.contains(name);
+}
 } // namespace
 
 bool CliContext::parse(const QStringList& arguments) {
@@ -44,16 +56,17 @@ bool CliContext::parse(const QStringList& arguments) {
         }
         const int eq = a.indexOf(u'=');
         const QString name = eq > 0 ? a.left(eq) : a;
-        if (!kFlags.contains(name) && !kValued.contains(name)) {
+        if (!isFlag(name) && !isValued(name)) {
             m_err << QStringLiteral("Nieznana opcja %1. Spis opcji: karvento-cli --help").arg(name)
                   << Qt::endl;
             return false;
         }
         if (eq > 0) {
             m_options.insert(name, a.mid(eq + 1));
+            m_repeated[name].append(a.mid(eq + 1));
             continue;
         }
-        if (kFlags.contains(a)) {
+        if (isFlag(a)) {
             m_options.insert(a, QStringLiteral("1"));
             continue;
         }
@@ -62,6 +75,7 @@ bool CliContext::parse(const QStringList& arguments) {
             return false;
         }
         m_options.insert(a, arguments.at(++i));
+        m_repeated[a].append(arguments.at(i));
     }
     return true;
 }

@@ -54,6 +54,8 @@ public:
     }
     // Shows a section at one of its tabs (the reports page at a tab).
     virtual void showSection(Section section) { showSectionStart(section); }
+    // Puts a feature's part of the start page beside the notepad.
+    virtual void addStartPagePart(QWidget* /*part*/) {}
 
     // Prints a record's card ("Drukuj"); set by the reports module, empty
     // until then.
