@@ -146,6 +146,15 @@ private slots:
         QVERIFY(pixelsOf(image, 0x008000) > 50);
         QVERIFY(pixelsOf(image, 0xFF0000) > 50);
         QCOMPARE(pixelsOf(image, 0x000080), 0);
+        // Laid out for the picture's size: the line reaches the December end
+        // of the plot, and nothing of it runs off the picture's edge.
+        int right = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) == 0x008000)
+                    right = std::max(right, x);
+        QVERIFY2(right > image.width() * 3 / 4, qPrintable(QString::number(right)));
+        QVERIFY2(right < image.width() - 10, qPrintable(QString::number(right)));
 
         QFile file(svg);
         QVERIFY(file.open(QIODevice::ReadOnly));

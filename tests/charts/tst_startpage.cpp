@@ -25,6 +25,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
 
 using namespace kv;
 
@@ -216,6 +218,25 @@ private slots:
         QCOMPARE(panel->deadlines()->item(0)->text(), kNoDeadlineCheckText);
         QVERIFY(window.findChild<QPlainTextEdit*>(QStringLiteral("podrecznyNotatnik"))
                     ->isVisibleTo(&window));
+
+        // "Widok" > "Wykresy" opens the page at the chosen tab, with the
+        // section's lists read; charts need no permission of their own.
+        QMenu* charts = nullptr;
+        for (QMenu* m : window.findChildren<QMenu*>())
+            if (m->title() == QStringLiteral("Wykresy"))
+                charts = m;
+        QVERIFY(charts && charts->isEnabled());
+        QAction* mileage = nullptr;
+        for (QAction* a : charts->actions())
+            if (a->text() == QStringLiteral("Przebieg"))
+                mileage = a;
+        QVERIFY(mileage);
+        mileage->trigger();
+        auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("WykresyTab"));
+        QVERIFY(tabs && tabs->isVisible());
+        QCOMPARE(tabs->currentIndex(), 4);
+        QVERIFY(window.findChild<QComboBox*>(QStringLiteral("przebiegWybor1"))->count() > 0);
+        QVERIFY(window.findChild<QToolButton*>(QStringLiteral("SBWykresy"))->isEnabled());
 
         // Another company after a log-out: its own (empty) costs, its km failed.
         ready = false;

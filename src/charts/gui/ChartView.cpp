@@ -2,6 +2,8 @@
 
 #include <QBuffer>
 #include <QChart>
+#include <QCoreApplication>
+#include <QGraphicsLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
@@ -34,8 +36,17 @@ QValueAxis* valueAxis(const ChartYRange& range, const QString& title) {
 template <class Paint> void renderAt(const ChartView& view, QSize size, Paint&& paint) {
     // A copy of the view at the asked size, so the window's own stays as it is.
     ChartView copy;
+    // Shown, though never on screen: a view that is not shown does not lay
+    // its chart out for its size, and its plot, axes and legend disagree.
+    copy.setAttribute(Qt::WA_DontShowOnScreen);
     copy.resize(size.isEmpty() ? view.size() : size);
     copy.showChart(view.data());
+    copy.show();
+    // The layout requests the chart posted; nothing the user does runs here.
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (QGraphicsLayout* layout = copy.chart()->layout())
+        layout->activate();
     paint(copy);
 }
 
