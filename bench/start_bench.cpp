@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     KarventoApplication app(argc, argv);
     const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
-    test::ScriptedUserInterface answers; // "Nie" to the backup offer
+    ScriptedUserInterface answers; // "Nie" to the backup offer
     setUserInterface(&answers);
     const QString location = makeLocation(scratch.path(), 100000);
     saveLocationAndPassword({location, schema::kTemplatePassword});

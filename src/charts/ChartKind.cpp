@@ -36,6 +36,10 @@ QString chartTabTitle(ChartKind kind) {
     return QString::fromUtf8(info(kind).tab);
 }
 
+QString chartMenuItem(ChartKind kind) {
+    return QString::fromUtf8(info(kind).captionStem);
+}
+
 QString chartCommandName(ChartKind kind) {
     return QString::fromUtf8(info(kind).command);
 }

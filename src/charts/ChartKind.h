@@ -15,6 +15,10 @@ inline constexpr ChartKind kChartKinds[] = {ChartKind::FuelPrices,    ChartKind:
 
 // The tab's title ("Zmiana cen paliw", "Zużycie paliwa - km" ...).
 QString chartTabTitle(ChartKind kind);
+// The chart's item in "Widok" > "Wykresy": the stem of its caption
+// ("Koszty brutto"), which no register's menu item shares, so no register's
+// permission reaches it.
+QString chartMenuItem(ChartKind kind);
 // The short name karvento-cli takes ("ceny", "zuzycie", "zuzyciekm",
 // "zuzyciemth", "przebieg", "koszty"), and back; nothing for another word.
 QString chartCommandName(ChartKind kind);

@@ -2,6 +2,7 @@
 
 #include "charts/ChartBuilder.h"
 #include "charts/ChartLists.h"
+#include "framework/Registers.h"
 #include "fuel/FuelKinds.h"
 
 #include <cmath>
@@ -130,6 +131,12 @@ private slots:
         for (ChartKind k : kChartKinds)
             QCOMPARE(chartKindByCommandName(chartCommandName(k)), std::optional<ChartKind>(k));
         QVERIFY(!chartKindByCommandName(QStringLiteral("Ceny")));
+        // The menu items are no register's: the costs register's "Koszty"
+        // permission must not govern the costs chart.
+        for (ChartKind k : kChartKinds)
+            for (const RegisterDescriptor& d : allRegisters())
+                QVERIFY2(chartMenuItem(k) != d.menuItem, qPrintable(d.menuItem));
+        QCOMPARE(chartMenuItem(ChartKind::Costs), QStringLiteral("Koszty brutto"));
     }
 
     void monthlySumsAreExact() {

@@ -16,7 +16,7 @@ ChartsModule::ChartsModule(ProgramContext& context)
         MainWindowServices* s = &context.services;
         ChartsPage* page = m_page;
         for (ChartKind kind : kChartKinds) {
-            QAction* item = menu->addAction(chartTabTitle(kind));
+            QAction* item = menu->addAction(chartMenuItem(kind));
             QObject::connect(item, &QAction::triggered, menu, [s, page, kind] {
                 s->showSection(Section::Charts);
                 page->showTab(kind);
