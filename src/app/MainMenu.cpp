@@ -181,6 +181,7 @@ void MainMenu::buildViewMenu(QMenuBar* bar, const QList<SectionCommandInfo>& sec
     QMenu* wykresy = widok->addMenu(QStringLiteral("Wykresy"));
     wykresy->setEnabled(false);
     m_notBuiltMenus.insert(wykresy);
+    m_viewSubmenus.insert(wykresy->title(), wykresy);
     group(widok->addMenu(QStringLiteral("Słowniki")), QStringLiteral("Słowniki"),
           commandsOf(Section::Dictionaries));
 }

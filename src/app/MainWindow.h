@@ -101,6 +101,7 @@ public:
     bool showRegisterRecord(RegisterId id, const QVariantList& key) override;
     void addCommandButton(const QString& buttonName, const QString& hint,
                           std::function<void()> handler) override;
+    void addStartPagePart(QWidget* part) override { m_sections->addStartPagePart(part); }
 
     QWidget* registerPage(RegisterId id) const { return m_sections->registerPage(id); }
 

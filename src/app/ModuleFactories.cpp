@@ -1,6 +1,8 @@
 #include "app/ModuleFactories.h"
 
 #include "admin/gui/AdminModule.h"
+#include "charts/gui/ChartsModule.h"
+#include "charts/gui/StartPageModule.h"
 #include "costs/gui/CostModule.h"
 #include "costs/gui/OrderModule.h"
 #include "deadlines/gui/DeadlinesModule.h"
@@ -124,6 +126,8 @@ QList<ProgramModuleFactory> programModuleFactories() {
         }},
         {[](ProgramContext& c) { return std::make_unique<DistanceModule>(c); }},
         {[](ProgramContext& c) { return std::make_unique<DeadlinesModule>(c); }},
+        {[](ProgramContext& c) { return std::make_unique<ChartsModule>(c); }},
+        {[](ProgramContext& c) { return std::make_unique<StartPageModule>(c); }},
     };
 }
 

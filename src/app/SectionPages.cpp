@@ -221,12 +221,23 @@ void SectionPages::buildPages(const QList<SectionCommandInfo>& commands) {
         QStringLiteral("font-size: 16pt; font-weight: bold; color: palette(highlight);"));
     startLayout->addWidget(title);
     startLayout->addSpacing(8);
+    // The notepad at the left; what features show beside it at the right.
+    auto* columns = new QHBoxLayout;
+    auto* notepadColumn = new QVBoxLayout;
     auto* notepadLabel = new QLabel(QStringLiteral("Podręczny notatnik:"));
     notepadLabel->setObjectName(QStringLiteral("lNotatnik"));
-    startLayout->addWidget(notepadLabel);
+    notepadColumn->addWidget(notepadLabel);
     m_notepad = new QPlainTextEdit;
     m_notepad->setObjectName(QStringLiteral("podrecznyNotatnik"));
-    startLayout->addWidget(m_notepad, 1);
+    notepadColumn->addWidget(m_notepad, 1);
+    columns->addLayout(notepadColumn, 2);
+    m_startSide = new QWidget;
+    m_startSide->setObjectName(QStringLiteral("startCzesci"));
+    auto* sideLayout = new QVBoxLayout(m_startSide);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    m_startSide->hide(); // until a feature puts something there
+    columns->addWidget(m_startSide, 3);
+    startLayout->addLayout(columns, 1);
     m_pages->addWidget(start);
     m_sectionPages.insert(static_cast<int>(Section::Start), start);
 
@@ -297,6 +308,13 @@ void SectionPages::setSectionContent(Section section, QWidget* content) {
     for (QTabWidget* tabs : page->findChildren<QTabWidget*>(Qt::FindDirectChildrenOnly))
         delete tabs;
     static_cast<QVBoxLayout*>(page->layout())->insertWidget(0, content, 1);
+}
+
+void SectionPages::addStartPagePart(QWidget* part) {
+    if (!part)
+        return;
+    m_startSide->layout()->addWidget(part);
+    m_startSide->show();
 }
 
 QToolButton* SectionPages::sectionButton(Section section) const {

@@ -48,6 +48,8 @@ public:
     QPlainTextEdit* orderText() const { return m_orderText; }
     // A feature's page in place of a section's placeholder tabs.
     void setSectionContent(Section section, QWidget* content);
+    // A feature's part of the start page, beside the notepad.
+    void addStartPagePart(QWidget* part);
 
     // The section's page, on its start page, the section button pressed and
     // no register button.
@@ -84,6 +86,7 @@ private:
     QHash<QString, QToolButton*> m_buttons;
     QPlainTextEdit* m_notepad = nullptr;
     QPlainTextEdit* m_orderText = nullptr;
+    QWidget* m_startSide = nullptr;
 };
 
 } // namespace kv

@@ -3,6 +3,7 @@
 // Adding a register adds its line here and its module to the module list.
 #include "storage/ProgramFeatures.h"
 
+#include "charts/ChartQueries.h"
 #include "costs/CostHandOvers.h"
 #include "costs/CostRegister.h"
 #include "costs/OrderRegister.h"
@@ -60,6 +61,7 @@ void installProgramFeatures(DataModule& db) {
     registerDocumentQueries(db);
     registerEquipmentQueries(db);
     registerCalendarQueries(db);
+    registerChartQueries(db);
     db.addCompanyOpenedHandler(refillVehicleKinds);
     db.addCompanyOpenedHandler(resetFuelKinds);
 }

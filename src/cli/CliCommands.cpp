@@ -21,6 +21,7 @@ const QList<Command>& commands() {
         addTripCommands(list);
         addDeadlineCommands(list);
         addAnnualCommands(list);
+        addChartCommands(list);
         return list;
     }();
     return all;

@@ -36,5 +36,6 @@ void addImportCommands(QList<Command>& commands);      // import
 void addTripCommands(QList<Command>& commands);        // trips copy-month, route
 void addDeadlineCommands(QList<Command>& commands);    // deadlines
 void addAnnualCommands(QList<Command>& commands);      // annual
+void addChartCommands(QList<Command>& commands);       // chart
 
 } // namespace kv::cli

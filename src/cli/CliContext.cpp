@@ -37,12 +37,18 @@ const QStringList kImportValued{QStringLiteral("--map"), QStringLiteral("--separ
 // The lists of "deadlines".
 const QStringList kListFlags{QStringLiteral("--dates"), QStringLiteral("--mileage"),
                              QStringLiteral("--warehouse"), QStringLiteral("--csv")};
+// The chart command's own.
+const QStringList kChartFlags{QStringLiteral("--fuel-only")};
+const QStringList kChartValued{QStringLiteral("--fuel"), QStringLiteral("--expense-kind"),
+                               QStringLiteral("--png"), QStringLiteral("--svg"),
+                               QStringLiteral("--points")};
 
 bool isFlag(const QString& name) {
-    return kFlags.contains(name) || kImportFlags.contains(name) || kListFlags.contains(name);
+    return kFlags.contains(name) || kImportFlags.contains(name) || kListFlags.contains(name) ||
+           kChartFlags.contains(name);
 }
 bool isValued(const QString& name) {
-    return kValued.contains(name) || kImportValued.contains(name);
+    return kValued.contains(name) || kImportValued.contains(name) || kChartValued.contains(name);
 }
 } // namespace
 
@@ -67,6 +73,7 @@ bool CliContext::parse(const QStringList& arguments) {
         }
         if (eq > 0) {
             m_options.insert(name, a.mid(eq + 1));
+            m_repeated[name].append(a.mid(eq + 1));
             continue;
         }
         if (isFlag(a)) {
@@ -78,6 +85,7 @@ bool CliContext::parse(const QStringList& arguments) {
             return false;
         }
         m_options.insert(a, arguments.at(++i));
+        m_repeated[a].append(arguments.at(i));
     }
     return true;
 }

@@ -30,6 +30,9 @@ public:
     const QStringList& words() const { return m_words; }
     bool has(const QString& option) const { return m_options.contains(option); }
     QString option(const QString& option) const { return m_options.value(option); }
+    // Every value an option was given, in order (an option given again keeps
+    // the last value in option()).
+    QStringList values(const QString& option) const { return m_repeated.value(option); }
 
     // The database password: --db-password, else the stored one.
     QString databasePassword() const;
@@ -61,6 +64,7 @@ public:
 private:
     QStringList m_words;
     QHash<QString, QString> m_options;
+    QHash<QString, QStringList> m_repeated;
     QTextStream& m_out;
     QTextStream& m_err;
 };

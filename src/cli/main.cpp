@@ -1,4 +1,5 @@
 // karvento-cli: the program's headless commands.
+#include "cli/ChartPictures.h"
 #include "cli/CliCommands.h"
 #include "cli/TerminalUserInterface.h"
 #include "storage/RunEnvironment.h"
@@ -13,11 +14,17 @@ int main(int argc, char** argv) {
     // Reports and cards lay out text with the report font and paint PDF:
     // those commands get an offscreen QGuiApplication, needing no display.
     bool reports = false;
-    for (int i = 1; i < argc; ++i)
+    bool charts = false;
+    for (int i = 1; i < argc; ++i) {
         reports = reports || std::strcmp(argv[i], "report") == 0 ||
                   std::strcmp(argv[i], "card") == 0 || std::strcmp(argv[i], "annual") == 0;
+        // Charts are drawn by the program's chart widget.
+        charts = charts || std::strcmp(argv[i], "chart") == 0;
+    }
     std::unique_ptr<QCoreApplication> application;
-    if (reports) {
+    if (charts) {
+        application = kv::cli::makeWidgetApplication(argc, argv);
+    } else if (reports) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {

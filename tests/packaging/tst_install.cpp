@@ -183,7 +183,9 @@ private slots:
                              qPrintable(line));
                     ++ours;
                 }
-            QCOMPARE(ours, 3); // the program's library, the core and the report engine
+            // The program's library, the core and the report engine; the
+            // command-line tool draws its charts with the window library too.
+            QCOMPARE(ours, QLatin1String(program) == u"bin/karvento-cli" ? 4 : 3);
         }
         const Run cli = run(installed(QStringLiteral("bin/karvento-cli")),
                             {QStringLiteral("--version")}, clean());

@@ -66,6 +66,8 @@ public:
                                   std::function<void()> /*handler*/) {}
     // Reads the register on screen again with the main window's filters.
     virtual void refreshRegisterOnScreen() {}
+    // Puts a feature's part of the start page beside the notepad.
+    virtual void addStartPagePart(QWidget* /*part*/) {}
 
     // Prints a record's card ("Drukuj"); set by the reports module, empty
     // until then.
