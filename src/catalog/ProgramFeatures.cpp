@@ -4,9 +4,11 @@
 #include "storage/ProgramFeatures.h"
 
 #include "charts/ChartQueries.h"
+#include "charts/StartPageData.h"
 #include "costs/CostHandOvers.h"
 #include "costs/CostRegister.h"
 #include "costs/OrderRegister.h"
+#include "deadlines/DeadlineLoading.h"
 #include "dictionaries/DictionaryQueries.h"
 #include "dictionaries/VehicleKinds.h"
 #include "fleet/EmployeeRegister.h"
@@ -18,13 +20,14 @@
 #include "fuel/FuelPriceRegister.h"
 #include "fuel/RefuellingHandOvers.h"
 #include "storage/DataModule.h"
+#include "subregisters/CalendarRegister.h"
+#include "subregisters/DocumentRegister.h"
+#include "subregisters/EquipmentRegister.h"
 #include "subregisters/RepairRegister.h"
 #include "subregisters/SubregisterHandOvers.h"
 #include "subregisters/TyreRegister.h"
 #include "subregisters/WarehouseRegister.h"
-#include "subregisters/CalendarRegister.h"
-#include "subregisters/DocumentRegister.h"
-#include "subregisters/EquipmentRegister.h"
+#include "support/Clock.h"
 #include "trips/OdometerRegister.h"
 #include "trips/RoadCardRegister.h"
 #include "trips/TripAllowance.h"
@@ -62,6 +65,9 @@ void installProgramFeatures(DataModule& db) {
     registerEquipmentQueries(db);
     registerCalendarQueries(db);
     registerChartQueries(db);
+    setStartPageDeadlineProvider([](DataModule& company) {
+        return dueDeadlineLines(deadlinesDueToday(company, Clock::today()));
+    });
     db.addCompanyOpenedHandler(refillVehicleKinds);
     db.addCompanyOpenedHandler(resetFuelKinds);
 }

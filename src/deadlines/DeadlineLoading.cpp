@@ -1,6 +1,7 @@
 #include "deadlines/DeadlineLoading.h"
 
 #include "storage/DataModule.h"
+#include "storage/ErrorLog.h"
 #include "storage/ErrorReport.h"
 #include "storage/SqlSnippets.h"
 #include "storage/engine/DatabaseError.h"
@@ -186,7 +187,10 @@ QList<MileageCandidate> mileageRows(K kind, const ResultSet& r) {
 }
 
 void reportKind(const DatabaseError& e, qint64 code, DeadlineLoad& load) {
-    reportDatabaseError(e.message(), true, code);
+    if (load.showErrors)
+        reportDatabaseError(e.message(), true, code);
+    else
+        appendErrorLog(codedLine(code, e.message()));
     load.failedCodes << code;
 }
 
@@ -294,8 +298,9 @@ QString lowStockStatement() {
 }
 
 DeadlineLoad loadDeadlineCandidates(DataModule& db, DeadlineInput input,
-                                    const DeadlineStopTest& stopTest) {
+                                    const DeadlineStopTest& stopTest, bool showErrors) {
     DeadlineLoad load;
+    load.showErrors = showErrors;
     load.input = std::move(input);
     DeadlineInput& in = load.input;
     const ProgramOptions& o = in.options;
@@ -397,7 +402,27 @@ DeadlineLists deadlinesDueToday(DataModule& db, const QDate& today) {
     in.today = today;
     in.options = programOptions();
     in.permissions = currentLogin().permissions;
-    return dueDeadlines(loadDeadlineCandidates(db, std::move(in)).input);
+    // Nothing here may stop the start: a kind that cannot be read is logged,
+    // never shown, and the whole answer counts as failed.
+    const DeadlineLoad load = loadDeadlineCandidates(db, std::move(in), {}, false);
+    if (!load.failedCodes.isEmpty())
+        throw DatabaseError(QStringLiteral("Nie udało się odczytać terminów (kod %1).")
+                                .arg(load.failedCodes.first()));
+    return dueDeadlines(load.input);
+}
+
+QStringList dueDeadlineLines(const DeadlineLists& lists) {
+    QStringList lines;
+    for (const ReminderList* list : {&lists.dates, &lists.mileage}) {
+        for (const QStringList& row : list->rows)
+            lines << QStringLiteral("%1  %2  %3")
+                         .arg(row.value(reminder::When), row.value(reminder::Vehicle),
+                              row.value(reminder::Description))
+                         .trimmed();
+    }
+    for (const QStringList& row : lists.warehouse.rows)
+        lines << QStringLiteral("Mały stan magazynowy: %1 (%2)").arg(row.value(0), row.value(1));
+    return lines;
 }
 
 } // namespace kv

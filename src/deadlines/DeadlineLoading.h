@@ -21,13 +21,14 @@ struct DeadlineLoad {
     DeadlineInput input;
     QList<qint64> failedCodes; // one per kind that could not be read, reported
     bool stopped = false;      // the stop test ended the loading
+    bool showErrors = true;    // a failing kind is shown, not only logged
 };
 
 // Reads what the checks of `input.checks` need for the options, permissions
 // and today already in `input`. A kind switched off or not permitted is not
 // read. A failing kind is reported with its code and the others still run.
 DeadlineLoad loadDeadlineCandidates(DataModule& db, DeadlineInput input,
-                                    const DeadlineStopTest& stopTest = {});
+                                    const DeadlineStopTest& stopTest = {}, bool showErrors = true);
 
 // The statement of one date kind, with :UPPER and :LOWER for the bounds.
 QString dateKindStatement(DeadlineKind kind, bool activeVehiclesOnly);
@@ -39,6 +40,10 @@ QString lowStockStatement();
 
 // What is due today for the logged-in user under the program's options, all
 // three lists, without a window, a progress or a question (the start page).
+// A kind that cannot be read is logged and throws DatabaseError.
 DeadlineLists deadlinesDueToday(DataModule& db, const QDate& today);
+// The lists as the start page shows them, one line a row: date or reading,
+// vehicle and description; a short part by its name and stock.
+QStringList dueDeadlineLines(const DeadlineLists& lists);
 
 } // namespace kv

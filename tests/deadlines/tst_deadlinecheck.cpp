@@ -5,6 +5,7 @@
 #include "deadlines/DeadlineExport.h"
 #include "deadlines/DeadlineLoading.h"
 #include "storage/ProgramOptions.h"
+#include "storage/engine/DatabaseError.h"
 #include "support/CodePage1250.h"
 
 #include <QFile>
@@ -163,6 +164,28 @@ private slots:
         QCOMPARE(column(r.lists.mileage, reminder::Code), QStringList{"2"});
         QVERIFY(test::readErrorLog().contains(QStringLiteral("[0000000197]")));
         QVERIFY(test::readErrorLog().contains(QStringLiteral("[0000185306]")));
+    }
+
+    // The start page's lines: what is due, one line a row, and a kind that
+    // cannot be read makes the whole answer fail without a message shown.
+    void theStartPageGetsItsLinesQuietly() {
+        open(QStringLiteral("startpage"));
+        data->addVehicle(QStringLiteral("PO 1"), "DATAOC", "20240301");
+        db->exec(QStringLiteral("INSERT INTO magazyn.DB (CZESC, ILOSC, PRZYPOMNIJ) VALUES "
+                                "('Filtr oleju', 1, 2), ('Żarówka', 0, 0)"));
+        currentLogin().permissions = everything();
+        programOptions().dataWsteczna = 2;
+        const QDate today(2024, 2, 28);
+        const QStringList lines = dueDeadlineLines(deadlinesDueToday(*db, today));
+        QCOMPARE(lines, (QStringList{QStringLiteral("01.03.2024  PO 1, Skoda  Ubezpieczenie OC"),
+                                     QStringLiteral("Mały stan magazynowy: Filtr oleju (1,00)")}));
+
+        QVERIFY(QFile::remove(companyFile(QStringLiteral("dokumenty.DB"))));
+        env.ui().clear();
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, deadlinesDueToday(*db, today));
+        QVERIFY2(env.ui().messages().isEmpty(), qPrintable(env.ui().last().text));
+        QVERIFY(test::readErrorLog().contains(QStringLiteral("[0000000197]")));
+        currentLogin().forget();
     }
 
     void startUpAndMenuRuns() {
@@ -384,12 +407,14 @@ private slots:
         t = goToTarget(ReminderListKind::Warehouse, {"Filtr", "1,00", "", "12"});
         QVERIFY(t && t->reg == RegisterId::Warehouse && t->key == "12");
         QVERIFY(!goToTarget(ReminderListKind::Dates, {"", "", "", "", "1", "99"}));
-        // A register this version does not hold says so.
+        // A repair row leads to the repairs, on the row's key, after the question.
         ReminderList repairs{ReminderListKind::Dates, {{"01.03.2024", "", "", "", "3", "2"}}};
-        env.ui().queueAnswer(true);
+        env.ui().queueAnswer(false);
         QVERIFY(!confirmGoTo(*db, repairs, 0));
-        QVERIFY(env.ui().contains(QStringLiteral("Rejestr \"Naprawy\" nie jest dostępny w tej "
-                                                 "wersji programu.")));
+        env.ui().queueAnswer(true);
+        t = confirmGoTo(*db, repairs, 0);
+        QVERIFY(t && t->reg == RegisterId::Repairs && t->key == "3");
+        QVERIFY(!env.ui().contains(QStringLiteral("nie jest dostępny")));
     }
 
     void exportsWriteTheVisibleColumnsWhole() {
