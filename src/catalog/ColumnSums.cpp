@@ -82,6 +82,58 @@ QHash<RegisterId, RegisterSums> build() {
         {sumCount("Ilość zapisów")}, "", false);
     set(R::Employees, "Sumy dla tabeli KARTOTEKA OSOBOWA",
         "SELECT COUNT(*) FROM osobowa.DB WHERE 1 = 1", {sumCount("Ilość osób")});
+    set(R::RoadCards, "Sumy dla tabeli KARTY DROGOWE",
+        "SELECT (K.LICZEND - K.LICZSTART) AS KM, K.GODZSUMA AS GODZSUMA FROM kartydrogowe.DB AS "
+        "K LEFT OUTER JOIN osobowa.DB AS B ON B.NREW = K.IDKIEROWCY LEFT OUTER JOIN pojazdy.DB AS "
+        "A ON A.IDPOJAZD = K.IDPOJAZD LEFT OUTER JOIN slowniki.DB AS C ON C.KOD = A.RODZAJ WHERE "
+        "1 = 1",
+        {sumRows("Ilość kart"), sumAmount("Kilometrów", "KM"),
+         sumAmount("Czas pracy", "GODZSUMA")});
+    set(R::Orders, "Sumy dla tabeli ZLECENIA",
+        "SELECT COUNT(*) FROM zlecenia.DB AS Z LEFT OUTER JOIN pojazdy.DB AS P ON P.IDPOJAZD = "
+        "Z.IDPOJAZDU LEFT OUTER JOIN osobowa.DB AS O ON O.NREW = Z.NREW LEFT OUTER JOIN "
+        "slowniki.DB AS S ON S.KOD = Z.RODZAJPRAC WHERE 1 = 1",
+        {sumCount("Ilość zleceń")});
+    // "Koszt pracy" adds each row's value as the grid shows it, rounded to the
+    // grosz, as the settlement report sums it.
+    set(R::Settlements, "Sumy dla tabeli ROZLICZENIA",
+        "SELECT Z.GODZINY AS GODZINY, Z.STAWKA AS STAWKA FROM rozliczenia.DB AS Z LEFT OUTER JOIN "
+        "pojazdy.DB AS P ON P.IDPOJAZD = Z.IDPOJAZDU LEFT OUTER JOIN osobowa.DB AS O ON O.NREW = "
+        "Z.NREW LEFT OUTER JOIN slowniki.DB AS S ON S.KOD = Z.RODZAJPRAC WHERE 1 = 1",
+        {sumRows("Ilość rekordów"), sumAmount("Przepracow. godzin", "GODZINY"),
+         sumComputed("Koszt pracy", "WARTOSC")});
+    set(R::Repairs, "Sumy dla tabeli NAPRAW",
+        "SELECT COUNT(*) FROM naprawy.DB AS A LEFT OUTER JOIN pojazdy.DB AS B ON A.IDPOJAZD = "
+        "B.IDPOJAZD LEFT OUTER JOIN osobowa.DB AS C ON A.IDKIEROWCY = C.NREW WHERE 1 = 1",
+        {sumCount("Ilość napraw")});
+    set(R::Damages, "Sumy dla tabeli SZKODY",
+        "SELECT A.WARTNETTO AS WARTNETTO, A.WARTVAT AS WARTVAT, A.WARTBRUTTO AS WARTBRUTTO FROM "
+        "szkody.DB AS A LEFT OUTER JOIN pojazdy.DB AS B ON A.IDPOJAZD = B.IDPOJAZD LEFT OUTER "
+        "JOIN osobowa.DB AS C ON A.IDKIEROWCY = C.NREW WHERE 1 = 1",
+        {sumRows("Ilość szkód"), sumAmount("Netto", "WARTNETTO"), sumAmount("VAT", "WARTVAT"),
+         sumAmount("Brutto", "WARTBRUTTO")});
+    set(R::Tyres, "Sumy dla tabeli OPONY",
+        "SELECT O.NETTO AS NETTO, O.VAT AS VAT, O.BRUTTO AS BRUTTO FROM opony.DB AS O LEFT OUTER "
+        "JOIN pojazdy.DB AS P ON O.IDPOJAZDU = P.IDPOJAZD LEFT OUTER JOIN slowniki.DB AS K ON "
+        "O.RODZAJ = K.KOD AND K.IDSLOWNIK = 'RODOP' LEFT OUTER JOIN slowniki.DB AS R ON "
+        "O.ROZMIAR = R.KOD AND R.IDSLOWNIK = 'ROZOP' WHERE 1 = 1",
+        {sumRows("Ilość opon"), sumAmount("Netto", "NETTO"), sumAmount("VAT", "VAT"),
+         sumAmount("Brutto", "BRUTTO")});
+    set(R::Warehouse, "Sumy dla tabeli MAGAZYN", "SELECT COUNT(*) FROM magazyn.DB WHERE 1 = 1",
+        {sumCount("Ilość danych")});
+    set(R::Documents, "Sumy dla tabeli DOKUMENTY",
+        "SELECT COUNT(*) FROM dokumenty.DB AS A LEFT OUTER JOIN pojazdy.DB AS B ON B.IDPOJAZD = "
+        "A.IDPOJAZD WHERE 1 = 1",
+        {sumCount("Ilość dokumentów")});
+    set(R::Equipment, "Sumy dla tabeli WYPOSAŻENIE",
+        "SELECT COUNT(*) FROM wyposazenie.DB AS A LEFT OUTER JOIN pojazdy.DB AS B ON B.IDPOJAZD = "
+        "A.IDPOJAZD WHERE 1 = 1",
+        {sumCount("Ilość wyposażenia")});
+    set(R::Calendar, "Sumy dla tabeli TERMINARZ",
+        "SELECT COUNT(*) FROM terminy.DB AS T LEFT OUTER JOIN pojazdy.DB AS P ON P.IDPOJAZD = "
+        "T.IDPOJAZDU LEFT OUTER JOIN osobowa.DB AS O ON O.NREW = T.NREW LEFT OUTER JOIN "
+        "slowniki.DB AS S ON S.KOD = T.RODZAJTERMINU AND S.IDSLOWNIK = 'RTERM' WHERE 1 = 1",
+        {sumCount("Ilość terminów")});
     return all;
 }
 

@@ -5,6 +5,7 @@
 #include "framework/FormHandOver.h"
 #include "framework/RegisterHooks.h"
 #include "framework/RegisterStates.h"
+#include "framework/RegisterSums.h"
 #include "storage/DataModule.h"
 #include "storage/ErrorLog.h"
 #include "storage/ErrorReport.h"
@@ -201,6 +202,14 @@ void installOrderHooks() {
                                                              int row, const GridColumn&) {
         return settlementValueCell(rows, row);
     };
+    // "Koszt pracy": the values as the grid shows them, added.
+    setSumValueHook(
+        RegisterId::Settlements, [](DataModule&, const ResultSet& rows, const QString&) {
+            Decimal total;
+            for (int row = 0; row < rows.rowCount(); ++row)
+                total += Decimal::parse(settlementValueCell(rows, row)).value_or(Decimal());
+            return total;
+        });
 }
 
 void installSettlementHandOverTarget() {

@@ -161,12 +161,57 @@ private slots:
                  (QStringList{"0", "0,00", "0,00"}));
     }
 
+    // A page that is no register gets only the caption; every register has
+    // its sums.
     void pagesWithoutSums() {
-        const ColumnSums s = computeColumnSums(*db, RegisterId::RoadCards);
+        const ColumnSums s = noColumnSums();
         QCOMPARE(s.caption,
                  QStringLiteral("Włącz odpowiednią tabelę i ponownie kliknij \"Przelicz sumy\""));
         QVERIFY(s.labels.isEmpty());
         QVERIFY(s.values.isEmpty());
+        for (int id = 0; id < kRegisterCount; ++id)
+            QVERIFY2(registerSums(static_cast<RegisterId>(id)),
+                     qPrintable(registerDescriptor(static_cast<RegisterId>(id)).name));
+    }
+
+    // Settlements: "Koszt pracy" adds each row's value as shown (7.5 h x
+    // 120.00 = 900.00; 1.5 h x 33.33 = 49.995 shows 50.00), never the
+    // unrounded product (949.995). Damages, tyres and road cards add their
+    // columns; the vehicle filter holds for all of them.
+    void laterRegistersAddUpAsTheGridShows() {
+        db->exec(QStringLiteral("INSERT INTO rozliczenia.DB (NRDOKUMENTU, DATAOD, DATADO, "
+                                "IDPOJAZDU, GODZINY, STAWKA) VALUES ('R1', 20240110, 20240110, "
+                                "%1, 7.5, 120), ('R2', 20240111, 20240111, %1, 1.5, 33.33), "
+                                "('R3', 20240111, 20240111, %2, 3, 10)")
+                     .arg(car)
+                     .arg(other));
+        RegisterController settlements(*db, RegisterId::Settlements);
+        QVERIFY(settlements.refresh());
+        ColumnSums s = computeColumnSums(*db, RegisterId::Settlements);
+        QCOMPARE(s.labels, (QStringList{"Ilość rekordów", "Przepracow. godzin", "Koszt pracy"}));
+        QCOMPARE(s.values, (QStringList{"2", "9,00", "950,00"}));
+        QCOMPARE(s.values.at(2), gridColumnSum(settlements, QStringLiteral("WARTOSC")));
+
+        db->exec(QStringLiteral("INSERT INTO szkody.DB (IDPOJAZD, DATA, WARTNETTO, WARTVAT, "
+                                "WARTBRUTTO) VALUES (%1, 20240201, 100.005, 23, 123.005), (%2, "
+                                "20240201, 1, 1, 2)")
+                     .arg(car)
+                     .arg(other));
+        s = computeColumnSums(*db, RegisterId::Damages);
+        QCOMPARE(s.caption, QStringLiteral("Sumy dla tabeli SZKODY"));
+        QCOMPARE(s.values, (QStringList{"1", "100,01", "23,00", "123,01"}));
+
+        db->exec(QStringLiteral("INSERT INTO kartydrogowe.DB (NRKARTY, DATAWYST, DATASTART, "
+                                "IDPOJAZD, LICZSTART, LICZEND, GODZSUMA) VALUES ('K1', 20240105, "
+                                "20240105, %1, 1000, 1250.5, 8), ('K2', 20240106, 20240106, %1, "
+                                "1250.5, 1300, 2.5)")
+                     .arg(car));
+        s = computeColumnSums(*db, RegisterId::RoadCards);
+        QCOMPARE(s.caption, QStringLiteral("Sumy dla tabeli KARTY DROGOWE"));
+        QCOMPARE(s.labels, (QStringList{"Ilość kart", "Kilometrów", "Czas pracy"}));
+        QCOMPARE(s.values, (QStringList{"2", "300,00", "10,50"}));
+        QCOMPARE(computeColumnSums(*db, RegisterId::Warehouse).values, QStringList{"0"});
+        QVERIFY(env.ui().messages().isEmpty());
     }
 
     void aFailedStatementLeavesTheValuesEmpty() {
