@@ -1,4 +1,5 @@
 #include "subregisters/gui/CalendarDialog.h"
+#include "subregisters/gui/DictionaryButtons.h"
 
 #include "framework/gui/FormFields.h"
 #include "framework/gui/KeyedLookup.h"
@@ -84,23 +85,14 @@ CalendarFormValues CalendarDialog::values() const {
 }
 
 void CalendarDialog::openDictionary(const QString& code) {
-    if (!editDictionary)
-        return;
-    // What is chosen and typed so far stays.
-    const CalendarFormValues typed = values();
-    FormSetup s;
-    s.lists = editDictionary(code);
-    loadFields(this, calendarFields(), typed, s);
+    editDictionaryKeepingTyped(this, calendarFields(), editDictionary, code);
 }
 
 void CalendarDialog::showEvent(QShowEvent* event) {
     EditDialog::showEvent(event);
-    const bool allowed = canEditDictionary && canEditDictionary();
-    for (QToolButton* b : {m_kindDictionary, m_contractorDictionary}) {
-        if (!editDictionary)
-            b->hide();
-        b->setEnabled(allowed);
-    }
+    showDictionaryButtons({m_kindDictionary, m_contractorDictionary},
+                          static_cast<bool>(editDictionary),
+                          canEditDictionary && canEditDictionary());
 }
 
 FormCheck CalendarDialog::runChecks() {

@@ -1,4 +1,5 @@
 #include "subregisters/gui/DocumentDialog.h"
+#include "subregisters/gui/DictionaryButtons.h"
 
 #include "framework/gui/FormFields.h"
 #include "subregisters/SubregisterFields.h"
@@ -46,13 +47,7 @@ DocumentDialog::DocumentDialog(QWidget* parent) : EditDialog(parent) {
     addButtons();
 
     connect(m_kindDictionary, &QToolButton::clicked, this, [this] {
-        if (!editDictionary)
-            return;
-        // What is chosen and typed so far stays.
-        const DocumentFormValues typed = values();
-        FormSetup s;
-        s.lists = editDictionary(kDocumentKindsCode);
-        loadFields(this, documentFields(), typed, s);
+        editDictionaryKeepingTyped(this, documentFields(), editDictionary, kDocumentKindsCode);
     });
 }
 
@@ -66,9 +61,8 @@ DocumentFormValues DocumentDialog::values() const {
 
 void DocumentDialog::showEvent(QShowEvent* event) {
     EditDialog::showEvent(event);
-    if (!editDictionary)
-        m_kindDictionary->hide();
-    m_kindDictionary->setEnabled(canEditDictionary && canEditDictionary());
+    showDictionaryButtons({m_kindDictionary}, static_cast<bool>(editDictionary),
+                          canEditDictionary && canEditDictionary());
 }
 
 FormCheck DocumentDialog::runChecks() {

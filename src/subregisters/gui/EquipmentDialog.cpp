@@ -1,4 +1,5 @@
 #include "subregisters/gui/EquipmentDialog.h"
+#include "subregisters/gui/DictionaryButtons.h"
 
 #include "framework/gui/FormFields.h"
 #include "subregisters/SubregisterFields.h"
@@ -57,12 +58,7 @@ EquipmentDialog::EquipmentDialog(QWidget* parent) : EditDialog(parent) {
     addButtons();
 
     connect(m_kindDictionary, &QToolButton::clicked, this, [this] {
-        if (!editDictionary)
-            return;
-        const EquipmentFormValues typed = values();
-        FormSetup s;
-        s.lists = editDictionary(kEquipmentKindsCode);
-        loadFields(this, equipmentFields(), typed, s);
+        editDictionaryKeepingTyped(this, equipmentFields(), editDictionary, kEquipmentKindsCode);
     });
 }
 
@@ -76,9 +72,8 @@ EquipmentFormValues EquipmentDialog::values() const {
 
 void EquipmentDialog::showEvent(QShowEvent* event) {
     EditDialog::showEvent(event);
-    if (!editDictionary)
-        m_kindDictionary->hide();
-    m_kindDictionary->setEnabled(canEditDictionary && canEditDictionary());
+    showDictionaryButtons({m_kindDictionary}, static_cast<bool>(editDictionary),
+                          canEditDictionary && canEditDictionary());
 }
 
 FormCheck EquipmentDialog::runChecks() {
